@@ -1,0 +1,80 @@
+// The in-memory f1graphics.cfg: one entry per physical line in each of four lists (value,
+// tail, description, line number), addressed by zero-based line index.
+//
+// Each line's own bytes are kept. A line whose value is unchanged is written back exactly
+// as read; a changed value replaces only the value's own characters. The tail and
+// description lists are display views of at most 500 characters, derived from the line.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+class ConfigDocument {
+public:
+    // What changed, for views that show the lists.
+    enum class Change { Reset, Value };
+    using Listener = std::function<void(Change, std::size_t line)>;
+
+    static constexpr std::size_t kViewLimit = 500;
+
+    // Empties the four lists.
+    void Clear();
+
+    // Appends the lines of a whole file's bytes. Lines end at LF; CRs are never part of a
+    // line; a Ctrl-Z where a line would begin ends the file; the last line needs no end.
+    void Append(std::string bytes);
+
+    // The file's new content: every line, CR LF after each.
+    std::string Write() const;
+    void WriteTo(std::string& out) const;
+
+    // Number of lines (entries of the value list).
+    std::size_t Count() const noexcept { return lines_.size(); }
+
+    // Entry k of the value list; ListIndexError outside 0 .. Count()-1.
+    std::string Value(long long k) const { return std::string(ValueView(k)); }
+    // The same without a copy; valid until the document changes.
+    std::string_view ValueView(long long k) const;
+
+    // Replaces entry k of the value list in place. k = -1 names no line and is ignored
+    // (returns false); k >= Count() fails with InsertLineError and changes nothing.
+    bool SetValue(long long k, std::string_view text);
+
+    // Display views: the line from its first non-digit (at most 500 characters), the text
+    // 4 characters after that (at most 500), and k in decimal.
+    std::string_view TailView(long long k) const;
+    std::string_view DescriptionView(long long k) const;
+    std::string LineNumber(long long k) const;
+
+    // Observers are told of every change (Reset after Clear and Append).
+    void AddListener(Listener listener) { listeners_.push_back(std::move(listener)); }
+
+private:
+    struct Line {
+        std::size_t begin = 0;       // offset of the line's text in text_
+        std::uint32_t length = 0;    // bytes of the line, CRs removed
+        std::uint32_t valueBegin = 0; // the value's own characters, relative to begin
+        std::uint32_t valueLength = 0;
+        std::uint32_t tailBegin = 0; // first non-digit, relative to begin
+        std::int32_t changed = -1;   // index into changedValues_, or -1
+    };
+
+    const Line& At(long long k) const;
+    std::string_view Text(const Line& line) const {
+        return std::string_view(text_).substr(line.begin, line.length);
+    }
+    void Notify(Change change, std::size_t line) const;
+
+    std::string text_; // every line's bytes, back to back
+    std::vector<Line> lines_;
+    std::vector<std::string> changedValues_;
+    std::vector<Listener> listeners_;
+};
+
+} // namespace korvane

@@ -1,0 +1,36 @@
+#include "core/errors.hpp"
+
+namespace korvane {
+
+ListIndexError::ListIndexError(long long index)
+    : Error("List index out of bounds (" + std::to_string(index) + ")"), index_(index) {}
+
+InsertLineError::InsertLineError() : Error("Unable to insert a line") {}
+
+ConvertError::ConvertError(const std::string& text)
+    : Error("'" + text + "' is not a valid integer value") {}
+
+IoError::IoError(int code) : Error(IoErrorText(code)), code_(code) {}
+
+std::string IoErrorText(int code) {
+    switch (code) {
+    case 2:
+        return "File not found";
+    case 3:
+        return "Invalid filename";
+    case 4:
+        return "Too many open files";
+    case 5:
+        return "File access denied";
+    case 100:
+        return "Read beyond end of file";
+    case 101:
+        return "Disk full";
+    case 106:
+        return "Invalid numeric input";
+    default:
+        return "I/O error " + std::to_string(code);
+    }
+}
+
+} // namespace korvane

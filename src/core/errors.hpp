@@ -1,0 +1,57 @@
+// The failures the program reports: each carries the exact text the user sees in the
+// global error box. There are no error codes in the program's own logic.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace korvane {
+
+// Base of every failure the program itself raises.
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// "List index out of bounds (%d)": reading an entry a list does not have.
+class ListIndexError : public Error {
+public:
+    explicit ListIndexError(long long index);
+    long long index() const noexcept { return index_; }
+
+private:
+    long long index_;
+};
+
+// "Unable to insert a line": replacing an entry at or beyond the end of a list.
+class InsertLineError : public Error {
+public:
+    InsertLineError();
+};
+
+// "'%s' is not a valid integer value".
+class ConvertError : public Error {
+public:
+    explicit ConvertError(const std::string& text);
+};
+
+// The file layer's input/output errors, by the runtime's result number.
+class IoError : public Error {
+public:
+    explicit IoError(int code);
+    int code() const noexcept { return code_; }
+
+private:
+    int code_;
+};
+
+// The text shown for an I/O result: "File not found" for 2, "I/O error 87" for others.
+std::string IoErrorText(int code);
+
+// "Failed to get data for '%s'" and "Invalid data type for '%s'" of the registry lookup.
+class RegistryError : public Error {
+public:
+    using Error::Error;
+};
+
+} // namespace korvane
