@@ -59,7 +59,8 @@ void ConfigDocument::Append(std::string bytes) {
         const char* s = p + line.begin;
         const std::size_t len = line.length;
         const void* semi = std::memchr(s, ';', len);
-        const std::size_t before = semi ? static_cast<std::size_t>(static_cast<const char*>(semi) - s) : 0;
+        const std::size_t before =
+            semi ? static_cast<std::size_t>(static_cast<const char*>(semi) - s) : 0;
         std::size_t vb = 0;
         std::size_t ve = before;
         while (vb < ve && IsBlank(s[vb])) {

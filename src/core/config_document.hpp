@@ -57,8 +57,8 @@ public:
 
 private:
     struct Line {
-        std::size_t begin = 0;       // offset of the line's text in text_
-        std::uint32_t length = 0;    // bytes of the line, CRs removed
+        std::size_t begin = 0;        // offset of the line's text in text_
+        std::uint32_t length = 0;     // bytes of the line, CRs removed
         std::uint32_t valueBegin = 0; // the value's own characters, relative to begin
         std::uint32_t valueLength = 0;
         std::uint32_t tailBegin = 0; // first non-digit, relative to begin

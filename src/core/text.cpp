@@ -89,11 +89,14 @@ std::int32_t StrToInt(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-std::string IntToStr(long long value) { return std::to_string(value); }
+std::string IntToStr(long long value) {
+    return std::to_string(value);
+}
 
 std::string ErrorBoxText(std::string_view message) {
     std::string text(message);
-    if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) {
+    if (!text.empty() &&
+        static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) {
         text += '.';
     }
     return text;

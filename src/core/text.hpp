@@ -9,7 +9,9 @@
 namespace korvane {
 
 // True for the characters trimming removes: every code of 32 or less.
-constexpr bool IsBlank(char c) noexcept { return static_cast<unsigned char>(c) <= 32; }
+constexpr bool IsBlank(char c) noexcept {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 // Removes every leading and trailing character whose code is 32 or less.
 std::string_view Trim(std::string_view text) noexcept;

@@ -69,12 +69,19 @@ TEST(ConfigDocument, LineEndsCtrlZAndTheLastLine) {
         {"", {}, ""},
         {"1;a\n2;b\n", {"1", "2"}, "1;a\r\n2;b\r\n"},
         {"1;a\r\n2;b", {"1", "2"}, "1;a\r\n2;b\r\n"},
-        {"1;a\rb\n", {"1"}, "1;ab\r\n"},       // a lone CR is removed
-        {"1;a\r", {"1"}, "1;a\r\n"},           // also at the very end
-        {"\n\n", {"", ""}, "\r\n\r\n"},        // empty lines are lines
-        {"1;a\n\x1a" "2;b\n", {"1"}, "1;a\r\n"}, // Ctrl-Z at a line start ends the file
+        {"1;a\rb\n", {"1"}, "1;ab\r\n"}, // a lone CR is removed
+        {"1;a\r", {"1"}, "1;a\r\n"},     // also at the very end
+        {"\n\n", {"", ""}, "\r\n\r\n"},  // empty lines are lines
+        {"1;a\n\x1a"
+         "2;b\n",
+         {"1"},
+         "1;a\r\n"}, // Ctrl-Z at a line start ends the file
         {"\x1a", {}, ""},
-        {"1;a\x1a" "b\n2;c", {"1", "2"}, "1;a\x1a" "b\r\n2;c\r\n"}, // inside a line it is text
+        {"1;a\x1a"
+         "b\n2;c",
+         {"1", "2"},
+         "1;a\x1a"
+         "b\r\n2;c\r\n"}, // inside a line it is text
         {"1\r\r\n", {""}, "1\r\n"},
     };
     for (const SplitCase& c : cases) {
@@ -97,15 +104,15 @@ TEST(ConfigDocument, ChangedValuesReplaceOnlyTheValuesOwnCharacters) {
     const Case cases[] = {
         {"5;x", "7", "7;x"},
         {"800\t\t\t; width", "1024", "1024\t\t\t; width"},
-        {"-1\t; x", "-1", "-1\t; x"},   // used to come out as "-1-1\t; x"
+        {"-1\t; x", "-1", "-1\t; x"}, // used to come out as "-1-1\t; x"
         {"-1\t; x", "3", "3\t; x"},
-        {"  7 ;c", "8", "  8 ;c"},       // blanks before the value stay
+        {"  7 ;c", "8", "  8 ;c"}, // blanks before the value stay
         {"1.5 ; d", "2", "2 ; d"},
         {"words ; d", "1", "1 ; d"},
         {"; comment", "4", "4; comment"}, // an empty value goes in front of the line
         {"", "9", "9"},
         {"12345678901234567890123;x", "1", "1;x"}, // 20 digits and more keep their line
-        {"12 34", "5", "512 34"},                 // digits without ';' are not lost
+        {"12 34", "5", "512 34"},                  // digits without ';' are not lost
         {std::string("1;a\0b", 5), "0", std::string("0;a\0b", 5)}, // NUL keeps the line
     };
     for (const Case& c : cases) {
@@ -119,8 +126,13 @@ TEST(ConfigDocument, ChangedValuesReplaceOnlyTheValuesOwnCharacters) {
 TEST(ConfigDocument, UnchangedLinesOfAnyShapeComeBackByteForByte) {
     const std::string tail(5000, 'x');
     const std::string lines[] = {
-        "-1\t; x", "  7 ;c", "123456789012345678901234567890", "12 34", "1;" + tail,
-        std::string("ab\0cd;e", 7), "\xe4\xf6\xfc;\xdf",
+        "-1\t; x",
+        "  7 ;c",
+        "123456789012345678901234567890",
+        "12 34",
+        "1;" + tail,
+        std::string("ab\0cd;e", 7),
+        "\xe4\xf6\xfc;\xdf",
     };
     for (const std::string& line : lines) {
         ConfigDocument doc = Read(line + "\n");

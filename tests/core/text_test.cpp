@@ -10,7 +10,7 @@ TEST(Trim, RemovesEveryCodeUpTo32OnBothSides) {
     EXPECT_EQ(Trim(" \t\r\n\x01x y\x1f "), "x y");
     EXPECT_EQ(Trim(std::string_view("\0a\0", 3)), "a");
     EXPECT_EQ(Trim("   "), "");
-    EXPECT_EQ(Trim("\x7f"), "\x7f");  // DEL is above 32
+    EXPECT_EQ(Trim("\x7f"), "\x7f");           // DEL is above 32
     EXPECT_EQ(Trim("\xa0z\xa0"), "\xa0z\xa0"); // so are 8-bit characters
 }
 
@@ -44,16 +44,33 @@ TEST(StrToInt, AcceptsDecimalAndHexForms) {
 }
 
 TEST(StrToInt, RejectsEverythingElseWithTheText) {
-    const char* bad[] = {"",     " ",     "abc",         "1 ",          "\t1",        "1.5",
-                         "--1",  "+-1",   "- 1",         "2147483648",  "-2147483649", "$",
-                         "0x",   "$1FFFFFFFF", "$-1",    "1e3",         "99999999999999999999",
-                         "+",    "0x 1",  "$G"};
+    const char* bad[] = {"",
+                         " ",
+                         "abc",
+                         "1 ",
+                         "\t1",
+                         "1.5",
+                         "--1",
+                         "+-1",
+                         "- 1",
+                         "2147483648",
+                         "-2147483649",
+                         "$",
+                         "0x",
+                         "$1FFFFFFFF",
+                         "$-1",
+                         "1e3",
+                         "99999999999999999999",
+                         "+",
+                         "0x 1",
+                         "$G"};
     for (const char* text : bad) {
         try {
             StrToInt(text);
             ADD_FAILURE() << "accepted '" << text << "'";
         } catch (const ConvertError& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(text) + "' is not a valid integer value");
+            EXPECT_EQ(std::string(e.what()),
+                      "'" + std::string(text) + "' is not a valid integer value");
         }
     }
 }
@@ -65,7 +82,8 @@ TEST(ErrorBoxText, AppendsADotOnlyAfterCharactersAboveTheDot) {
     EXPECT_EQ(ErrorBoxText("a-"), "a-");  // '-' is below '.'
     EXPECT_EQ(ErrorBoxText("a/"), "a/."); // '/' is above '.'
     EXPECT_EQ(ErrorBoxText("value 7"), "value 7.");
-    EXPECT_EQ(ErrorBoxText("'x' is not a valid integer value"), "'x' is not a valid integer value.");
+    EXPECT_EQ(ErrorBoxText("'x' is not a valid integer value"),
+              "'x' is not a valid integer value.");
     EXPECT_EQ(ErrorBoxText("Umlaut \xe4"), "Umlaut \xe4.");
     EXPECT_EQ(ErrorBoxText(""), "");
 }

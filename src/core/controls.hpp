@@ -1,0 +1,244 @@
+// The form model's controls: the one source of truth for control state. Each control runs
+// its handler under the program's change-notification rules and tells its observer (the
+// window, in the real program) about every change of state, so the view can mirror it
+// without raising notifications of its own.
+//
+// "Set..." functions are the program's changes; "User..." functions are what the view
+// calls for real user input.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+enum class FontStyle : std::uint8_t { Regular = 0, Bold = 1, Italic = 2, BoldItalic = 3 };
+
+// Which property of a control changed.
+enum class Property : std::uint8_t {
+    Visible,
+    Enabled,
+    Caption,
+    Font,
+    Checked,
+    Text,      // a drop-down's or an edit field's text (and a drop-down's highlighted part)
+    Items,     // the whole item list (count or texts)
+    Item,      // one item; the index comes with the notification
+    Selection, // selected item or row
+    Position,  // a slider's position
+};
+
+class Control;
+using Observer = std::function<void(Control&, Property, std::ptrdiff_t index)>;
+
+class Control {
+public:
+    Control(std::string name, int id) : name_(std::move(name)), id_(id) {}
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    const std::string& Name() const noexcept { return name_; }
+    int Id() const noexcept { return id_; }
+
+    bool Visible() const noexcept { return visible_; }
+    void SetVisible(bool visible);
+    bool Enabled() const noexcept { return enabled_; }
+    // Enabling or disabling never runs a handler.
+    void SetEnabled(bool enabled);
+    const std::string& Caption() const noexcept { return caption_; }
+    void SetCaption(std::string caption);
+
+    void SetObserver(Observer observer) { observer_ = std::move(observer); }
+
+protected:
+    void Notify(Property property, std::ptrdiff_t index = -1);
+
+private:
+    std::string name_;
+    int id_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string caption_;
+    Observer observer_;
+};
+
+// Panels, labels, group boxes and the shape: state only.
+class Panel : public Control {
+public:
+    using Control::Control;
+};
+
+class Label : public Control {
+public:
+    using Control::Control;
+};
+
+// Flat push button on the navigation strip; its font style marks the page on show.
+class SpeedButton : public Control {
+public:
+    using Control::Control;
+    FontStyle Style() const noexcept { return style_; }
+    void SetStyle(FontStyle style);
+    void UserClick();
+    std::function<void()> onClick;
+
+private:
+    FontStyle style_ = FontStyle::Regular;
+};
+
+// Runs onClick whenever its checked state changes, by user or program, also while disabled.
+class CheckBox : public Control {
+public:
+    using Control::Control;
+    bool Checked() const noexcept { return checked_; }
+    void SetChecked(bool checked);
+    // A click (mouse, Space, access key) toggles the box.
+    void UserClick() { SetChecked(!checked_); }
+    std::function<void()> onClick;
+
+private:
+    bool checked_ = false;
+};
+
+// Horizontal slider. The program's SetPosition clamps into the range and runs onChange only
+// when the position really changes; every user scroll notification runs it.
+class TrackBar : public Control {
+public:
+    TrackBar(std::string name, int id, int min, int max, int tickFrequency)
+        : Control(std::move(name), id), min_(min), max_(max), position_(min),
+          tickFrequency_(tickFrequency) {}
+    int Min() const noexcept { return min_; }
+    int Max() const noexcept { return max_; }
+    int TickFrequency() const noexcept { return tickFrequency_; }
+    int Position() const noexcept { return position_; }
+    void SetPosition(long long position);
+    // A scroll notification of the user's drag or key press, with the slider's position.
+    void UserScroll(int position);
+    std::function<void()> onChange;
+
+private:
+    int Clamp(long long position) const noexcept;
+    int min_;
+    int max_;
+    int position_;
+    int tickFrequency_;
+};
+
+// Drop-down: editable (text field plus list) or a fixed list. The program's changes never
+// run onChange; user selection and typing do.
+class ComboBox : public Control {
+public:
+    enum class Kind { Editable, FixedList };
+    using Clock = std::function<std::int64_t()>; // milliseconds, for the fixed lists' search
+
+    ComboBox(std::string name, int id, Kind kind, std::vector<std::string> items)
+        : Control(std::move(name), id), kind_(kind), items_(std::move(items)) {}
+
+    Kind GetKind() const noexcept { return kind_; }
+    const std::vector<std::string>& Items() const noexcept { return items_; }
+    // Replaces item i in place; the list keeps its count and order.
+    void SetItem(std::size_t i, std::string text);
+    int ItemIndex() const noexcept { return itemIndex_; }
+    const std::string& Text() const noexcept { return text_; }
+    // The highlighted part of an editable drop-down's text (auto-complete), as a range.
+    std::size_t SelStart() const noexcept { return selStart_; }
+    std::size_t SelLength() const noexcept { return selLength_; }
+
+    // Program: shows the text; the selected item becomes the item of exactly that text
+    // (letter case ignored, as the real control does), or none.
+    void SetText(std::string text);
+    // Program: selects item i; outside the list clears the selection; the index it already
+    // has does nothing.
+    void SetItemIndex(long long i);
+
+    // User picks item i from the list (mouse or arrow keys).
+    void UserSelect(int i);
+    // Editable drop-downs: a typed character, with the edit field's current selection as
+    // the real control has it (caret = selStart when selLength is 0).
+    void UserTypeChar(char c, std::size_t selStart, std::size_t selLength);
+    // Backspace in an editable drop-down (selection as above), or in a fixed list.
+    void UserBackspace(std::size_t selStart, std::size_t selLength);
+    // Any other user edit of an editable drop-down's text (Delete key, paste): the new text.
+    void UserEditText(std::string text);
+    // Fixed lists: a typed character joins the search text when it comes less than 500 ms
+    // after the previous one.
+    void UserSearchChar(char c);
+    void SetClock(Clock clock) { clock_ = std::move(clock); }
+    const std::string& SearchText() const noexcept { return search_; }
+
+    std::function<void()> onChange;
+
+private:
+    int FindExact(std::string_view text) const;
+    int FindPrefix(std::string_view prefix) const;
+    void Show(std::string text, int index, std::size_t selStart, std::size_t selLength);
+    std::int64_t Now() const;
+
+    Kind kind_;
+    std::vector<std::string> items_;
+    int itemIndex_ = -1;
+    std::string text_;
+    std::size_t selStart_ = 0;
+    std::size_t selLength_ = 0;
+    Clock clock_;
+    std::string search_;
+    std::int64_t lastKey_ = 0;
+    bool haveLastKey_ = false;
+};
+
+// Single- or multi-line edit field; no handler.
+class Edit : public Control {
+public:
+    using Control::Control;
+    const std::string& Text() const noexcept { return text_; }
+    void SetText(std::string text);
+    // The user typed: the model keeps the field's text.
+    void UserEditText(std::string text) { SetText(std::move(text)); }
+
+private:
+    std::string text_;
+};
+
+// List box. Its rows come from a source (the document's lists are shown this way, without
+// a copy) or from its own item list. Selecting a row by program never runs onClick.
+class ListBox : public Control {
+public:
+    using Control::Control;
+    using CountFn = std::function<std::size_t()>;
+    using ItemFn = std::function<std::string(std::size_t)>;
+
+    // Shows rows from outside; call RowsChanged/RowChanged when they change.
+    void SetSource(CountFn count, ItemFn item);
+    // Own items (for the lists that are never shown).
+    void SetItems(std::vector<std::string> items);
+    const std::vector<std::string>& OwnItems() const noexcept { return own_; }
+
+    std::size_t Count() const;
+    // Row r; ListIndexError outside the list.
+    std::string Item(long long r) const;
+
+    int Selected() const noexcept { return selected_; }
+    // Program: selects row r (-1 or outside: no selection); the row it already has does
+    // nothing. The view brings the newly selected row into view.
+    void Select(long long r);
+    // User selected row r by mouse or keyboard: runs onClick.
+    void UserSelect(int r);
+    std::function<void()> onClick;
+
+    // The rows were replaced (clears the selection) or row r changed in place.
+    void RowsChanged();
+    void RowChanged(std::size_t r);
+
+private:
+    CountFn count_;
+    ItemFn item_;
+    std::vector<std::string> own_;
+    int selected_ = -1;
+};
+
+} // namespace korvane

@@ -1,0 +1,33 @@
+// What the form model needs from the system. The Windows front end implements it; native
+// tests fake it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // The game's directory from the registry (empty when the key or value is missing or
+    // empty); throws RegistryError for the lookup's own failures.
+    virtual std::string LookupInstallDir() = 0;
+    // A whole file's bytes; throws IoError with the file layer's result number.
+    virtual std::string ReadFile(const std::string& path) = 0;
+    // Replaces a file's content so that a failure leaves the old content intact; throws
+    // IoError.
+    virtual void ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+    // True when a file (not a directory) of that name exists.
+    virtual bool FileExists(const std::string& path) = 0;
+    // The global error box: the text as given (already with its "."), error icon, OK,
+    // the application's title.
+    virtual void ShowErrorBox(const std::string& text) = 0;
+    // The modal error dialog of the language start-up: caption "Error", error icon, OK.
+    virtual void ShowErrorDialog(const std::string& text) = 0;
+    // Ends the program (closes the main window).
+    virtual void CloseProgram() = 0;
+};
+
+} // namespace korvane

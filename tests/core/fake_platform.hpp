@@ -1,0 +1,69 @@
+// A Platform for native tests: files in a map, the registry as a string, and a record of
+// every message shown.
+#pragma once
+
+#include "core/errors.hpp"
+#include "core/platform.hpp"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvane::testing {
+
+class FakePlatform : public Platform {
+public:
+    std::string installDir = "C:\\Game";
+    std::optional<std::string> registryError; // thrown by the lookup when set
+    std::map<std::string, std::string> files; // path -> bytes
+    std::map<std::string, int> failingPaths;  // path -> I/O result to throw
+    std::vector<std::string> errorBoxes;
+    std::vector<std::string> errorDialogs;
+    int lookups = 0;
+    int writes = 0;
+    bool closed = false;
+
+    std::string LookupInstallDir() override {
+        ++lookups;
+        if (registryError) {
+            throw RegistryError(*registryError);
+        }
+        return installDir;
+    }
+    std::string ReadFile(const std::string& path) override {
+        if (auto f = failingPaths.find(path); f != failingPaths.end()) {
+            throw IoError(f->second);
+        }
+        auto it = files.find(path);
+        if (it == files.end()) {
+            throw IoError(2);
+        }
+        return it->second;
+    }
+    void ReplaceFile(const std::string& path, std::string_view bytes) override {
+        if (auto f = failingPaths.find(path); f != failingPaths.end()) {
+            throw IoError(f->second);
+        }
+        ++writes;
+        files[path] = std::string(bytes);
+    }
+    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+    void ShowErrorBox(const std::string& text) override { errorBoxes.push_back(text); }
+    void ShowErrorDialog(const std::string& text) override { errorDialogs.push_back(text); }
+    void CloseProgram() override { closed = true; }
+
+    // The game file's path for the current install directory.
+    std::string GamePath() const { return installDir + "\\f1graphics.cfg"; }
+};
+
+// A file of n lines "0\t; line k", CR LF ends.
+inline std::string LinesFile(int n) {
+    std::string s;
+    for (int k = 0; k < n; ++k) {
+        s += "0\t; line " + std::to_string(k) + "\r\n";
+    }
+    return s;
+}
+
+} // namespace korvane::testing

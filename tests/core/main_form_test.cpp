@@ -1,0 +1,189 @@
+// Pages, button styles, Load, Save and Quit, and the error guard.
+#include "core/form_layout.hpp"
+#include "core/main_form.hpp"
+#include "fake_platform.hpp"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace korvane;
+using korvane::testing::FakePlatform;
+using korvane::testing::LinesFile;
+
+namespace {
+
+struct MainFormTest : ::testing::Test {
+    FakePlatform platform;
+    MainForm form{platform};
+
+    std::vector<std::string> VisiblePages() {
+        std::vector<std::string> out;
+        for (Panel* p : {&form.Panel1, &form.Panel2, &form.Panel4, &form.Panel5, &form.Panel6}) {
+            if (p->Visible()) {
+                out.push_back(p->Name());
+            }
+        }
+        return out;
+    }
+    std::vector<FontStyle> Styles() {
+        return {form.SpeedButton4.Style(), form.SpeedButton5.Style(), form.SpeedButton6.Style(),
+                form.SpeedButton7.Style(), form.SpeedButton9.Style()};
+    }
+};
+
+using FS = FontStyle;
+
+} // namespace
+
+TEST_F(MainFormTest, StartsOnTheInfoPageWithOnlyInfoLoadSaveQuit) {
+    EXPECT_EQ(VisiblePages(), std::vector<std::string>{"Panel6"});
+    std::vector<std::string> visibleButtons;
+    for (SpeedButton* b :
+         {&form.SpeedButton1, &form.SpeedButton2, &form.SpeedButton3, &form.SpeedButton4,
+          &form.SpeedButton5, &form.SpeedButton6, &form.SpeedButton7, &form.SpeedButton9}) {
+        if (b->Visible()) {
+            visibleButtons.push_back(b->Name());
+        }
+    }
+    EXPECT_EQ(visibleButtons, (std::vector<std::string>{"SpeedButton1", "SpeedButton2",
+                                                        "SpeedButton3", "SpeedButton7"}));
+    EXPECT_EQ(Styles(), (std::vector<FS>{FS::Bold, FS::Bold, FS::Bold, FS::Italic, FS::Regular}));
+    EXPECT_EQ(form.SpeedButton5.Caption(), "Grafikqualit\xe4t");
+    EXPECT_EQ(form.Label24.Caption(), "0.4");
+    EXPECT_EQ(form.TrackBar1.Position(), 1);
+    EXPECT_EQ(form.TrackBar2.Position(), 0);
+    EXPECT_EQ(form.ComboBox2.Items().size(), 19u);
+    EXPECT_EQ(form.document.Count(), 0u);
+}
+
+TEST_F(MainFormTest, EachPageButtonShowsItsPageAloneAndMarksItself) {
+    struct Case {
+        void (MainForm::*click)();
+        const char* page;
+        std::vector<FS> styles;
+    };
+    const Case cases[] = {
+        {&MainForm::SpeedButton4Click,
+         "Panel1",
+         {FS::BoldItalic, FS::Bold, FS::Bold, FS::Regular, FS::Regular}},
+        {&MainForm::SpeedButton5Click,
+         "Panel4",
+         {FS::Bold, FS::BoldItalic, FS::Bold, FS::Regular, FS::Regular}},
+        {&MainForm::SpeedButton6Click,
+         "Panel5",
+         {FS::Bold, FS::Bold, FS::BoldItalic, FS::Regular, FS::Regular}},
+        {&MainForm::SpeedButton9Click,
+         "Panel2",
+         {FS::Bold, FS::Bold, FS::Bold, FS::Regular, FS::Italic}},
+        {&MainForm::SpeedButton7Click,
+         "Panel6",
+         {FS::Bold, FS::Bold, FS::Bold, FS::Italic, FS::Regular}},
+    };
+    for (const Case& c : cases) {
+        for (int twice = 0; twice < 2; ++twice) { // the page already shown: nothing changes
+            (form.*c.click)();
+            EXPECT_EQ(VisiblePages(), std::vector<std::string>{c.page});
+            EXPECT_EQ(Styles(), c.styles) << c.page;
+        }
+    }
+}
+
+TEST_F(MainFormTest, LoadReadsTheFileFromTheRegistryDirectoryAndRevealsThePages) {
+    platform.files[platform.GamePath()] = LinesFile(170);
+    form.SpeedButton1Click();
+    EXPECT_EQ(platform.lookups, 1);
+    EXPECT_EQ(form.InstallDir, "C:\\Game");
+    EXPECT_EQ(form.document.Count(), 170u);
+    EXPECT_TRUE(form.SpeedButton4.Visible());
+    EXPECT_TRUE(form.SpeedButton5.Visible());
+    EXPECT_TRUE(form.SpeedButton6.Visible());
+    EXPECT_TRUE(form.SpeedButton9.Visible());
+    EXPECT_EQ(VisiblePages(), std::vector<std::string>{"Panel6"}); // Load switches no page
+    form.SpeedButton1Click();                                      // twice: one entry per line
+    EXPECT_EQ(form.document.Count(), 170u);
+    EXPECT_EQ(form.ListBox1.Count(), 170u);
+}
+
+TEST_F(MainFormTest, AMissingFileLeavesTheDocumentEmptyAndThePageButtonsHidden) {
+    form.Guarded([&] { form.SpeedButton1Click(); });
+    ASSERT_EQ(platform.errorBoxes, std::vector<std::string>{"File not found."});
+    EXPECT_EQ(form.InstallDir, "C:\\Game");
+    EXPECT_FALSE(form.SpeedButton4.Visible());
+    EXPECT_EQ(form.document.Count(), 0u);
+}
+
+TEST_F(MainFormTest, ARegistryFailureEndsLoadBeforeTheDirectoryChanges) {
+    form.InstallDir = "old";
+    platform.registryError = "Invalid data type for 'Directory'";
+    form.Guarded([&] { form.SpeedButton1Click(); });
+    EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{"Invalid data type for 'Directory'"});
+    EXPECT_EQ(form.InstallDir, "old");
+}
+
+TEST_F(MainFormTest, AnEmptyInstallDirReadsFromTheDriveRoot) {
+    platform.installDir = "";
+    platform.files["\\f1graphics.cfg"] = LinesFile(3);
+    form.Guarded([&] { form.SpeedButton1Click(); });
+    EXPECT_EQ(form.document.Count(), 3u);
+}
+
+TEST_F(MainFormTest, SaveWritesOnlyADocumentThatWasReadCompletely) {
+    form.SpeedButton2Click(); // before any Load: nothing written
+    EXPECT_EQ(platform.writes, 0);
+
+    platform.files[platform.GamePath()] = "1;a\n2;b";
+    form.Guarded([&] { form.SpeedButton1Click(); });
+    form.document.SetValue(1, "7");
+    form.SpeedButton2Click();
+    EXPECT_EQ(platform.writes, 1);
+    EXPECT_EQ(platform.files[platform.GamePath()], "1;a\r\n7;b\r\n");
+
+    platform.failingPaths[platform.GamePath()] = 5; // the next Load fails while reading
+    form.Guarded([&] { form.SpeedButton1Click(); });
+    platform.failingPaths.clear();
+    form.SpeedButton2Click();
+    EXPECT_EQ(platform.writes, 1);
+    EXPECT_EQ(platform.files[platform.GamePath()], "1;a\r\n7;b\r\n");
+}
+
+TEST_F(MainFormTest, AFailedSaveIsReported) {
+    platform.files[platform.GamePath()] = "1;a\n";
+    form.Guarded([&] { form.SpeedButton1Click(); });
+    platform.failingPaths[platform.GamePath()] = 101;
+    form.Guarded([&] { form.SpeedButton2Click(); });
+    EXPECT_EQ(platform.errorBoxes.back(), "Disk full.");
+}
+
+TEST_F(MainFormTest, QuitClosesWithoutWriting) {
+    platform.files[platform.GamePath()] = "1;a\n";
+    form.Guarded([&] { form.SpeedButton1Click(); });
+    form.document.SetValue(0, "0");
+    form.SpeedButton3Click();
+    EXPECT_TRUE(platform.closed);
+    EXPECT_EQ(platform.writes, 0);
+    EXPECT_EQ(platform.files[platform.GamePath()], "1;a\n");
+}
+
+TEST_F(MainFormTest, TheGuardShowsEveryErrorAndGoesOn) {
+    form.Guarded([] { throw std::runtime_error("List index out of bounds (2)"); });
+    form.Guarded([] { throw std::runtime_error("boom"); });
+    EXPECT_EQ(platform.errorBoxes,
+              (std::vector<std::string>{"List index out of bounds (2)", "boom."}));
+}
+
+TEST(FormLayout, EveryModelControlHasALayoutRowAndIdsAreUnique) {
+    FakePlatform platform;
+    MainForm form{platform};
+    std::set<int> seen;
+    for (const ControlSpec& spec : MainFormLayout()) {
+        EXPECT_TRUE(seen.insert(spec.id).second) << spec.name;
+        Control* c = form.Find(spec.id);
+        ASSERT_NE(c, nullptr) << spec.name;
+        EXPECT_EQ(c->Name(), spec.name);
+        if (spec.parent != ids::kForm) {
+            EXPECT_NE(FindControlSpec(spec.parent), nullptr) << spec.name;
+        }
+    }
+    EXPECT_EQ(form.AllControls().size(), MainFormLayout().size());
+}
