@@ -1,0 +1,60 @@
+// The real Platform: the Windows registry, files by path, message boxes and closing the
+// main window.
+#pragma once
+
+#include "core/platform.hpp"
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace korvane::win32 {
+
+// The registry key and value that name the game's directory.
+inline constexpr const char* kInstallDirKey = "SOFTWARE\\Infogrames\\Grand Prix 4\\1.00\\Install Dir";
+inline constexpr const char* kInstallDirValue = "Directory";
+
+// Maps a system error code to the file layer's I/O result (2, 3, 4, 5 pass through;
+// ERROR_HANDLE_DISK_FULL and ERROR_DISK_FULL become 101; others stay as they are).
+int IoResultFromSystemError(DWORD error) noexcept;
+
+// The registry lookup, opened for reading only. Empty when the key cannot be opened, the
+// value is missing or its size is 0; RegistryError when reading fails or the type is
+// neither REG_SZ nor REG_EXPAND_SZ. The data is cut at its first zero byte, not expanded.
+std::string LookupInstallDirIn(HKEY root, const char* subKey, const char* valueName);
+
+// Whole-file read; IoError on failure.
+std::string ReadWholeFile(const std::string& path);
+// Writes a temporary file in the same folder, flushes it and replaces the original in one
+// step; on any failure the original is untouched, the temporary file removed, and IoError
+// thrown.
+void ReplaceWholeFile(const std::string& path, std::string_view bytes);
+// True when a file (not a directory) exists at path.
+bool FileExistsAt(const std::string& path);
+// A path longer than the system limit in a form the file functions accept ("\\?\" for a
+// full path), or IoError(3) when it cannot be expressed.
+std::string LongPathForm(const std::string& path);
+
+class Win32Platform : public Platform {
+public:
+    // The window that owns message boxes and that CloseProgram closes; may be null.
+    void SetOwner(HWND owner) noexcept { owner_ = owner; }
+    HWND Owner() const noexcept { return owner_; }
+
+    std::string LookupInstallDir() override;
+    std::string ReadFile(const std::string& path) override;
+    void ReplaceFile(const std::string& path, std::string_view bytes) override;
+    bool FileExists(const std::string& path) override;
+    // MB_ICONERROR | MB_OK with the application's title (from the program file's name).
+    void ShowErrorBox(const std::string& text) override;
+    // Caption "Error", MB_ICONERROR | MB_OK; "\r" in the text are line breaks.
+    void ShowErrorDialog(const std::string& text) override;
+    // Closes the owner window (which ends the program), or posts WM_QUIT without one.
+    void CloseProgram() override;
+
+private:
+    HWND owner_ = nullptr;
+};
+
+} // namespace korvane::win32
