@@ -50,13 +50,18 @@ def main():
     foreign = [d for d in dlls if d.lower() not in SYSTEM_DLLS]
     check("imports only system DLLs", bool(dlls) and not foreign, ", ".join(dlls))
     check("manifest with common controls 6",
-          b"Microsoft.Windows.Common-Controls" in data and b"requestedExecutionLevel" not in
-          data.replace(b"no trustInfo/requestedExecutionLevel", b""))
+          b"Microsoft.Windows.Common-Controls" in data and b"<requestedExecutionLevel" not in data
+          and b"<supportedOS" in data)
     check("version resource 0.4.0.15", "VS_VERSION_INFO".encode("utf-16le") in data and
           "0.4.0.15".encode("utf-16le") in data and "Korvane".encode("utf-16le") in data)
     check("icon", b"\x28\x00\x00\x00\x20\x00\x00\x00\x40\x00\x00\x00" in data)
 
-    with zipfile.ZipFile(zip_path) as z:
+    try:
+        z = zipfile.ZipFile(zip_path)
+    except OSError as e:
+        check("zip exists", False, str(e))
+        z = None
+    if z is not None:
         names = {n for n in z.namelist() if not n.endswith("/")}
         check("zip contents", names == ZIP_CONTENTS, ", ".join(sorted(names)))
         if "README.txt" in names:
