@@ -2,11 +2,172 @@
 // fixed lists.
 #include "core/controls.hpp"
 
+#include <algorithm>
+
 namespace korvane {
 
-void ComboBox::UserTypeChar(char, std::size_t, std::size_t) {}
-void ComboBox::UserBackspace(std::size_t, std::size_t) {}
-void ComboBox::UserEditText(std::string) {}
-void ComboBox::UserSearchChar(char) {}
+namespace {
+
+// Characters typed this close together form one search text in a fixed list.
+constexpr std::int64_t kSearchGapMs = 500;
+
+// Lower case in the ANSI code page (Windows-1252): ASCII letters, the accented capitals
+// À..Þ but ×, and Š, Œ, Ž, Ÿ.
+unsigned char Lower(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
+        return static_cast<unsigned char>(c + 0x20);
+    }
+    switch (c) {
+    case 0x8A:
+    case 0x8C:
+    case 0x8E:
+        return static_cast<unsigned char>(c + 0x10);
+    case 0x9F:
+        return 0xFF;
+    default:
+        return c;
+    }
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return prefix.size() <= text.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+               return Lower(static_cast<unsigned char>(a)) == Lower(static_cast<unsigned char>(b));
+           });
+}
+
+} // namespace
+
+int ComboBox::FindPrefix(std::string_view prefix) const {
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (StartsWithIgnoringCase(items_[i], prefix)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void ComboBox::UserTypeChar(char c, std::size_t selStart, std::size_t selLength) {
+    if (kind_ == Kind::FixedList) {
+        UserSearchChar(c);
+        return;
+    }
+    selStart = std::min(selStart, text_.size());
+    selLength = std::min(selLength, text_.size() - selStart);
+    const std::string before = text_.substr(0, selStart);
+    const std::string after = text_.substr(selStart + selLength);
+
+    // What is looked up: the text before the highlighted part and the character; with only a
+    // caret, the whole text with the character inserted there.
+    std::string typed = before + c;
+    if (selLength == 0) {
+        typed += after;
+    }
+    const int match = FindPrefix(typed);
+    if (match >= 0) {
+        const std::string& item = items_[static_cast<std::size_t>(match)];
+        const bool changed = match != itemIndex_;
+        const std::size_t rest = item.size() - typed.size();
+        Show(typed + item.substr(typed.size()), match, typed.size(), rest);
+        if (changed && onChange) {
+            onChange();
+        }
+        return;
+    }
+    // No item begins so: the character goes into the field as typed, replacing the
+    // highlighted part. The new text begins with what was looked up, so it names no item.
+    Show(before + c + after, -1, selStart + 1, 0);
+    if (onChange) {
+        onChange();
+    }
+}
+
+void ComboBox::UserBackspace(std::size_t selStart, std::size_t selLength) {
+    if (kind_ == Kind::FixedList) {
+        const std::int64_t now = Now();
+        if (!haveLastKey_ || now - lastKey_ >= kSearchGapMs) {
+            search_.clear();
+        }
+        lastKey_ = now;
+        haveLastKey_ = true;
+        if (!search_.empty()) {
+            search_.pop_back();
+        }
+        if (onChange) {
+            onChange();
+        }
+        return;
+    }
+    selStart = std::min(selStart, text_.size());
+    selLength = std::min(selLength, text_.size() - selStart);
+    std::string text = text_;
+    std::size_t caret = selStart;
+    if (selLength > 0) {
+        text.erase(selStart, selLength);
+    } else if (selStart > 0) {
+        text.erase(selStart - 1, 1);
+        caret = selStart - 1;
+    }
+    Show(std::move(text), -1, caret, 0);
+    if (onChange) {
+        onChange();
+    }
+}
+
+void ComboBox::UserEditText(std::string text) {
+    if (kind_ == Kind::FixedList) {
+        return; // a fixed list has no field to edit
+    }
+    const int index = FindExact(text);
+    const std::size_t caret = text.size();
+    Show(std::move(text), index, caret, 0);
+    if (onChange) {
+        onChange();
+    }
+}
+
+void ComboBox::UserSearchChar(char c) {
+    if (kind_ == Kind::Editable) {
+        UserTypeChar(c, selStart_, selLength_);
+        return;
+    }
+    const std::int64_t now = Now();
+    if (!haveLastKey_ || now - lastKey_ >= kSearchGapMs) {
+        search_.clear();
+    }
+    lastKey_ = now;
+    haveLastKey_ = true;
+
+    int match = FindPrefix(search_ + c);
+    if (match >= 0) {
+        search_ += c;
+    } else {
+        // Nothing begins with the longer text: the search starts again with this character
+        // alone, at the item after the selected one, as the system's own lists do. Typing
+        // the same letter again and again so steps through the items that begin with it.
+        search_.clear();
+        const std::size_t n = items_.size();
+        const std::size_t first = itemIndex_ < 0 ? 0 : static_cast<std::size_t>(itemIndex_) + 1;
+        const std::string one(1, c);
+        for (std::size_t k = 0; k < n; ++k) {
+            const std::size_t i = (first + k) % n;
+            if (StartsWithIgnoringCase(items_[i], one)) {
+                match = static_cast<int>(i);
+                search_ = one;
+                break;
+            }
+        }
+        if (match < 0) {
+            return;
+        }
+    }
+    if (match == itemIndex_) {
+        return;
+    }
+    Show(items_[static_cast<std::size_t>(match)], match, 0, 0);
+    if (onChange) {
+        onChange();
+    }
+}
 
 } // namespace korvane
