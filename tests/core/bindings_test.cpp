@@ -1,0 +1,662 @@
+// The setting bindings: what Load sets from the document, what it writes back through the
+// handlers it runs, what each control's change writes, and where a short or bad file stops.
+#include "core/main_form.hpp"
+#include "fake_platform.hpp"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+using namespace korvane;
+using korvane::testing::FakePlatform;
+
+namespace {
+
+using Values = std::map<int, std::string>;
+
+// A file of n lines "value\t; line k" with CR LF ends; every value not given is "0".
+std::string File(int n, const Values& values) {
+    std::string s;
+    for (int k = 0; k < n; ++k) {
+        auto it = values.find(k);
+        s += (it == values.end() ? std::string("0") : it->second) + "\t; line " +
+             std::to_string(k) + "\r\n";
+    }
+    return s;
+}
+
+struct BindingsTest : ::testing::Test {
+    FakePlatform platform;
+    MainForm form{platform};
+    Values loaded; // the values of the file last loaded
+    int loadedLines = 0;
+
+    // Loads a file of n lines through "Laden", as the user would.
+    void Load(const Values& values, int n = 170) {
+        platform.files[platform.GamePath()] = File(n, values);
+        loaded = values;
+        loadedLines = n;
+        form.Guarded([&] { form.SpeedButton1Click(); });
+    }
+    std::string V(int k) { return form.document.Value(k); }
+    // Every line whose value differs from the file last loaded, with its value now.
+    Values Changed() {
+        Values out;
+        for (int k = 0; k < loadedLines; ++k) {
+            auto it = loaded.find(k);
+            const std::string stored = it == loaded.end() ? "0" : it->second;
+            if (V(k) != stored) {
+                out[k] = V(k);
+            }
+        }
+        return out;
+    }
+    std::vector<std::string> Errors() { return platform.errorBoxes; }
+};
+
+// ---- Transfer: check boxes ----
+
+struct BoxRow {
+    const char* name;
+    CheckBox MainForm::*box;
+    int line;
+    const char* on;      // the stored value that checks the box (and the box's checked encoding)
+    const char* other;   // a stored value that does not
+    const char* cleared; // what the handler writes when a load clears the box, or nullptr for
+                         // the boxes Load clears before it reads (they find the box cleared)
+    int partner;         // the second line the handler writes, or -1
+};
+
+const BoxRow kBoxes[] = {
+    {"CheckBox3", &MainForm::CheckBox3, 0, "1", "2", nullptr, -1},
+    {"CheckBox1", &MainForm::CheckBox1, 3, "1", "2", nullptr, -1},
+    {"CheckBox2", &MainForm::CheckBox2, 5, "1", "2", nullptr, -1},
+    {"CheckBox5", &MainForm::CheckBox5, 50, "1", "2", nullptr, -1},
+    {"CheckBox7", &MainForm::CheckBox7, 67, "1", "2", "0", -1},
+    {"CheckBox8", &MainForm::CheckBox8, 4, "1", "2", "0", -1},
+    {"CheckBox9", &MainForm::CheckBox9, 109, "1", "2", "0", -1},
+    {"CheckBox10", &MainForm::CheckBox10, 121, "1", "2", "0", -1},
+    {"CheckBox11", &MainForm::CheckBox11, 107, "1", "2", "0", -1},
+    {"CheckBox12", &MainForm::CheckBox12, 93, "2", "1", "0", 94},
+    {"CheckBox13", &MainForm::CheckBox13, 102, "1", "2", "0", 165},
+    {"CheckBox14", &MainForm::CheckBox14, 59, "1", "2", "0", -1},
+    {"CheckBox15", &MainForm::CheckBox15, 25, "0", "2", "1", -1},
+    {"CheckBox16", &MainForm::CheckBox16, 34, "1", "2", "0", -1},
+    {"CheckBox17", &MainForm::CheckBox17, 37, "1", "2", "0", -1},
+};
+
+TEST_F(BindingsTest, EachBoxIsCheckedByItsValueAndClearedByAnyOther) {
+    for (const BoxRow& row : kBoxes) {
+        SCOPED_TRACE(row.name);
+        FakePlatform p;
+        MainForm f{p};
+        CheckBox& box = f.*row.box;
+        auto load = [&](const Values& values) {
+            p.files[p.GamePath()] = File(170, values);
+            f.Guarded([&] { f.SpeedButton1Click(); });
+        };
+
+        // The checked box writes its encoding back: the same value, plus the partner line.
+        load({{row.line, row.on}, {94, "7"}, {165, "7"}});
+        EXPECT_TRUE(box.Checked());
+        EXPECT_EQ(f.document.Value(row.line), row.on);
+        if (row.partner >= 0) {
+            EXPECT_EQ(f.document.Value(row.partner), row.on);
+        }
+
+        // Another value clears it.
+        load({{row.line, row.other}, {94, "7"}, {165, "7"}});
+        EXPECT_FALSE(box.Checked());
+        if (row.cleared) {
+            EXPECT_EQ(f.document.Value(row.line), row.cleared);
+            if (row.partner >= 0) {
+                EXPECT_EQ(f.document.Value(row.partner), row.cleared);
+            }
+        } else {
+            EXPECT_EQ(f.document.Value(row.line), row.other) << "left as stored";
+        }
+        if (row.partner < 0) {
+            EXPECT_EQ(f.document.Value(94), "7");
+            EXPECT_EQ(f.document.Value(165), "7");
+        }
+        EXPECT_TRUE(p.errorBoxes.empty());
+    }
+}
+
+TEST_F(BindingsTest, AFileOfNeutralValuesLoadsWithoutWritingAnything) {
+    Load({});
+    EXPECT_EQ(Changed(), Values{});
+    EXPECT_TRUE(Errors().empty());
+    Load({});
+    EXPECT_EQ(Changed(), Values{});
+}
+
+TEST_F(BindingsTest, ALoadedOneIsWrittenBackAndATwoIsLeftForTheBoxesLoadClearsFirst) {
+    Load({{0, "1"}, {3, "1"}, {5, "1"}, {50, "1"}, {43, "1"}});
+    EXPECT_TRUE(form.CheckBox3.Checked() && form.CheckBox1.Checked() && form.CheckBox2.Checked() &&
+                form.CheckBox5.Checked());
+    EXPECT_EQ(Changed(), Values{});
+
+    Load({{0, "2"}, {3, "2"}, {5, "2"}, {50, "2"}, {43, "2"}});
+    EXPECT_FALSE(form.CheckBox3.Checked() || form.CheckBox1.Checked() || form.CheckBox2.Checked() ||
+                 form.CheckBox5.Checked());
+    // Step 9 checks CheckBox4 for any value but "0" and writes "1".
+    EXPECT_TRUE(form.CheckBox4.Checked());
+    EXPECT_EQ(Changed(), (Values{{43, "1"}}));
+}
+
+TEST_F(BindingsTest, MirrorsLineFortyThreeZeroClearsAndDisablesTheTCamBox) {
+    Load({{43, "1"}, {50, "1"}});
+    EXPECT_TRUE(form.CheckBox4.Checked());
+    EXPECT_TRUE(form.CheckBox5.Enabled());
+
+    Load({{43, "0"}, {50, "1"}});
+    EXPECT_FALSE(form.CheckBox4.Checked());
+    EXPECT_FALSE(form.CheckBox5.Enabled());
+    EXPECT_TRUE(form.CheckBox5.Checked()) << "a disabled box keeps its mark";
+    EXPECT_EQ(Changed(), Values{});
+}
+
+TEST_F(BindingsTest, TheDependantsAreEnabledExactlyAsTheStoredMastersSay) {
+    const char* const v43[] = {"0", "1", "2", ""};
+    const char* const v60[] = {"0", "1", "2"};
+    std::vector<Values> files;
+    for (const char* a : v43) {
+        for (const char* b : v60) {
+            files.push_back({{43, a}, {60, b}, {50, "1"}, {67, "1"}});
+        }
+    }
+    for (const Values& before : files) {
+        for (const Values& now : files) {
+            FakePlatform p;
+            MainForm f{p};
+            for (const Values* values : {&before, &now}) {
+                p.files[p.GamePath()] = File(170, *values);
+                f.Guarded([&] { f.SpeedButton1Click(); });
+            }
+            SCOPED_TRACE("43=" + before.at(43) + ",60=" + before.at(60) + " then 43=" + now.at(43) +
+                         ",60=" + now.at(60));
+            EXPECT_EQ(f.CheckBox5.Enabled(), now.at(43) != "0");
+            EXPECT_EQ(f.CheckBox7.Enabled(), now.at(60) == "1");
+            EXPECT_EQ(f.CheckBox4.Checked(), now.at(43) != "0");
+            EXPECT_EQ(f.CheckBox6.Checked(), now.at(60) == "1");
+            // Line 67 is "1" in every file: only a load that clears a checked visor clears
+            // the tint (and rewrites line 67) before step 11 reads it.
+            const bool visorCleared = before.at(60) == "1" && now.at(60) != "1";
+            EXPECT_EQ(f.CheckBox7.Checked(), !visorCleared);
+            EXPECT_EQ(f.document.Value(67), visorCleared ? "0" : "1");
+        }
+    }
+}
+
+TEST_F(BindingsTest, ClearingTheVisorOnLoadClearsTheTintBeforeLineSixtySevenIsRead) {
+    Load({{60, "1"}, {67, "1"}});
+    EXPECT_TRUE(form.CheckBox6.Checked());
+    EXPECT_TRUE(form.CheckBox7.Checked());
+    EXPECT_TRUE(form.CheckBox7.Enabled());
+
+    Load({{60, "0"}, {67, "1"}});
+    EXPECT_FALSE(form.CheckBox6.Checked());
+    EXPECT_FALSE(form.CheckBox7.Enabled());
+    EXPECT_FALSE(form.CheckBox7.Checked());
+    EXPECT_EQ(Changed(), (Values{{67, "0"}}));
+}
+
+// ---- Transfer: drop-downs and sliders ----
+
+TEST_F(BindingsTest, TheResolutionShowsTheKnownWidthsAndKeepsItsTextForOthers) {
+    const struct {
+        const char* v1;
+        const char* text;
+        int index;
+    } rows[] = {
+        {"800", "800x600", 0},   {"1024", "1024x768", 1}, {"1152", "1152x864", 2},
+        {"1280", "1152x864", 2}, {"0800", "1152x864", 2}, {"", "1152x864", 2},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.v1);
+        Load({{1, row.v1}, {2, "999"}});
+        EXPECT_EQ(form.aufloesung.Text(), row.text);
+        EXPECT_EQ(form.aufloesung.ItemIndex(), row.index);
+        EXPECT_EQ(Changed(), Values{}) << "a load never writes the resolution";
+    }
+}
+
+TEST_F(BindingsTest, TextureQualityShowsTheKnownCodesAndKeepsItsTextForOthers) {
+    const struct {
+        const char* v23;
+        const char* text;
+    } rows[] = {
+        {"3", ""},      {"0", "100%"},  {"2", "50%"},    {"4", "25%"},
+        {"8", "12.5%"}, {"3", "12.5%"}, {"08", "12.5%"}, {"2", "50%"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.v23);
+        Load({{23, row.v23}});
+        EXPECT_EQ(form.ComboBox1.Text(), row.text);
+        EXPECT_EQ(Changed(), Values{});
+    }
+    EXPECT_EQ(form.ComboBox1.ItemIndex(), 1);
+}
+
+TEST_F(BindingsTest, TheDistanceShowsLineOneHundredAndOneWhateverItIs) {
+    const struct {
+        const char* v101;
+        int index;
+    } rows[] = {{"700", 7}, {"abc", -1}, {"", 0}, {"4000", 18}, {"0700", -1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.v101);
+        Load({{101, row.v101}});
+        EXPECT_EQ(form.ComboBox2.Text(), row.v101);
+        EXPECT_EQ(form.ComboBox2.ItemIndex(), row.index);
+        EXPECT_EQ(Changed(), Values{});
+    }
+}
+
+TEST_F(BindingsTest, ReflectionsShowTheGraphicsCardForThreeAndTheProcessorOtherwise) {
+    const struct {
+        const char* v53;
+        const char* text;
+    } rows[] = {
+        {"3", "Grafikkarte"}, {"2", "Prozessor"}, {"3", "Grafikkarte"}, {"03", "Prozessor"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.v53);
+        Load({{53, row.v53}});
+        EXPECT_EQ(form.ComboBox3.Text(), row.text);
+        EXPECT_EQ(Changed(), Values{});
+    }
+    // The texts follow the items, which the language file may have replaced.
+    form.ComboBox3.SetItem(1, "Graphics card");
+    Load({{53, "3"}});
+    EXPECT_EQ(form.ComboBox3.Text(), "Graphics card");
+}
+
+TEST_F(BindingsTest, TheFixedListsSelectTheStoredIndexOrNothing) {
+    struct Row {
+        ComboBox MainForm::*combo;
+        int line;
+        const char* value;
+        int index;
+    };
+    const Row rows[] = {
+        {&MainForm::ComboBox4, 51, "2", 2},   {&MainForm::ComboBox4, 51, "3", -1},
+        {&MainForm::ComboBox4, 51, "$1", 1},  {&MainForm::ComboBox4, 51, "-1", -1},
+        {&MainForm::ComboBox5, 117, "1", 1},  {&MainForm::ComboBox5, 117, "2", -1},
+        {&MainForm::ComboBox6, 123, "3", 3},  {&MainForm::ComboBox6, 123, "0x2", 2},
+        {&MainForm::ComboBox6, 123, "4", -1}, {&MainForm::ComboBox6, 123, "+0", 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.line) + "=" + row.value);
+        Load({{row.line, row.value}});
+        const ComboBox& combo = form.*row.combo;
+        EXPECT_EQ(combo.ItemIndex(), row.index);
+        EXPECT_EQ(combo.Text(), row.index < 0 ? "" : combo.Items()[row.index]);
+        EXPECT_EQ(Changed(), Values{}) << "a drop-down never writes during a load";
+    }
+}
+
+TEST_F(BindingsTest, TheSlidersTakeTheStoredPositionClampedAndWriteOnlyWhenTheyMove) {
+    struct Step {
+        Values file;
+        int pos1, pos2;
+        const char* label15;
+        const char* label36;
+        Values written;
+    };
+    // One window loading file after file: what each load shows and writes.
+    const Step steps[] = {
+        {{{46, "1"}, {49, "0"}}, 1, 0, "", "", {}}, // already there: no handler, labels empty
+        {{{46, "7"}, {49, "35"}}, 7, 35, "7", "35%", {}},
+        {{{46, "40"}, {49, "150"}}, 32, 100, "32", "100%", {{46, "32"}, {49, "100"}}},
+        {{{46, "40"}, {49, "150"}}, 32, 100, "32", "100%", {}}, // at the limit: 40 stays
+        {{{46, "-5"}, {49, "-3"}}, 1, 0, "1", "0%", {{46, "1"}, {49, "0"}}},
+        {{{46, "$10"}, {49, "0X1e"}}, 16, 30, "16", "30%", {{46, "16"}, {49, "30"}}},
+        {{{46, "0016"}, {49, "+30"}}, 16, 30, "16", "30%", {}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.file.at(46) + " / " + step.file.at(49));
+        Load(step.file);
+        EXPECT_EQ(form.TrackBar1.Position(), step.pos1);
+        EXPECT_EQ(form.TrackBar2.Position(), step.pos2);
+        EXPECT_EQ(form.Label15.Caption(), step.label15);
+        EXPECT_EQ(form.Label36.Caption(), step.label36);
+        EXPECT_EQ(Changed(), step.written);
+        EXPECT_TRUE(Errors().empty());
+    }
+}
+
+// Records, in order, every state change of the setting controls and every value written.
+struct Recorder {
+    std::vector<std::string> log;
+    explicit Recorder(MainForm& form) {
+        auto observe = [this](Control& c, Property property, std::ptrdiff_t) {
+            const char* what = property == Property::Checked    ? " checked"
+                               : property == Property::Enabled  ? " enabled"
+                               : property == Property::Position ? " position"
+                               : property == Property::Caption  ? " caption"
+                               : property == Property::Text     ? " text"
+                                                                : nullptr;
+            if (what) {
+                log.push_back(c.Name() + what);
+            }
+        };
+        for (Control* c : form.AllControls()) {
+            if (dynamic_cast<CheckBox*>(c) || dynamic_cast<ComboBox*>(c) ||
+                dynamic_cast<TrackBar*>(c) || c == &form.Label15 || c == &form.Label36) {
+                c->SetObserver(observe);
+            }
+        }
+        form.document.AddListener([this](ConfigDocument::Change change, std::size_t line) {
+            if (change == ConfigDocument::Change::Value) {
+                log.push_back("v" + std::to_string(line));
+            }
+        });
+    }
+};
+
+TEST_F(BindingsTest, TheTransferRunsItsStepsAndTheirHandlersInOrder) {
+    Recorder rec(form);
+    Load({{1, "1024"}, {0, "1"},   {3, "1"},   {5, "1"},   {23, "2"},  {101, "500"}, {53, "3"},
+          {50, "1"},   {43, "1"},  {60, "1"},  {67, "1"},  {4, "1"},   {46, "7"},    {51, "2"},
+          {117, "1"},  {123, "3"}, {109, "1"}, {121, "1"}, {107, "1"}, {93, "2"},    {102, "1"},
+          {59, "1"},   {25, "0"},  {34, "1"},  {37, "1"},  {49, "50"}});
+    const std::vector<std::string> expected = {
+        "aufloesung text",                               // 1
+        "CheckBox3 checked",  "v0",                      // 2
+        "CheckBox1 checked",  "v3",                      // 3
+        "CheckBox2 checked",  "v5",                      // 4
+        "ComboBox1 text",                                // 5
+        "ComboBox2 text",                                // 6
+        "ComboBox3 text",                                // 7
+        "CheckBox5 checked",  "v50",                     // 8
+        "CheckBox4 checked",  "v43",                     // 9
+        "CheckBox6 checked",  "v60",                     // 10
+        "CheckBox7 checked",  "v67",                     // 11
+        "CheckBox8 checked",  "v4",                      // 12
+        "TrackBar1 position", "v46",  "Label15 caption", // 13
+        "ComboBox4 text",                                // 14
+        "ComboBox5 text",                                // 15
+        "ComboBox6 text",                                // 16
+        "CheckBox9 checked",  "v109",                    // 17
+        "CheckBox10 checked", "v121",                    // 18
+        "CheckBox11 checked", "v107",                    // 19
+        "CheckBox12 checked", "v93",  "v94",             // 20
+        "CheckBox13 checked", "v102", "v165",            // 21
+        "CheckBox14 checked", "v59",                     // 22
+        "CheckBox15 checked", "v25",                     // 23
+        "CheckBox16 checked", "v34",                     // 24
+        "CheckBox17 checked", "v37",                     // 25
+        "TrackBar2 position", "v49",  "Label36 caption", // 26
+    };
+    EXPECT_EQ(rec.log, expected);
+    EXPECT_TRUE(Errors().empty());
+
+    // Masters off: step 10 disables the tint before it clears the visor, whose handler
+    // writes line 60 and then clears the tint.
+    rec.log.clear();
+    Load({{43, "0"}, {60, "0"}, {67, "1"}, {25, "0"}});
+    const std::vector<std::string> reload = {
+        // the reset before the file is read, into the document still loaded
+        "CheckBox1 checked", "v3", "CheckBox2 checked", "v5", "CheckBox3 checked", "v0",
+        "CheckBox4 checked", "CheckBox5 enabled", "v43", "CheckBox5 checked", "v50",
+        // the transfer
+        "ComboBox1 text", "ComboBox2 text", "ComboBox3 text", "CheckBox7 enabled",
+        "CheckBox6 checked", "v60", "CheckBox7 checked", "v67", "CheckBox8 checked", "v4",
+        "TrackBar1 position", "v46", "Label15 caption", "ComboBox4 text", "ComboBox5 text",
+        "ComboBox6 text", "CheckBox9 checked", "v109", "CheckBox10 checked", "v121",
+        "CheckBox11 checked", "v107", "CheckBox12 checked", "v93", "v94", "CheckBox13 checked",
+        "v102", "v165", "CheckBox14 checked", "v59", "CheckBox16 checked", "v34",
+        "CheckBox17 checked", "v37", "TrackBar2 position", "v49", "Label36 caption"};
+    EXPECT_EQ(rec.log, reload);
+}
+
+// ---- Failures ----
+
+TEST_F(BindingsTest, AFileTooShortForStepSixteenStopsThereKeepingTheEarlierSteps) {
+    Load({{0, "1"}, {46, "9"}, {51, "2"}, {117, "1"}, {109, "1"}}, 123);
+    EXPECT_EQ(Errors(), std::vector<std::string>{"List index out of bounds (123)"});
+    EXPECT_TRUE(form.CheckBox3.Checked());
+    EXPECT_EQ(form.TrackBar1.Position(), 9);
+    EXPECT_EQ(form.ComboBox4.ItemIndex(), 2);
+    EXPECT_EQ(form.ComboBox5.ItemIndex(), 1);
+    EXPECT_FALSE(form.CheckBox9.Checked()) << "step 17 never ran";
+    EXPECT_TRUE(form.SpeedButton4.Visible());
+}
+
+TEST_F(BindingsTest, ChangingCheckBox13InAShortFileStopsAfterLineOneHundredAndTwo) {
+    Load({{102, "1"}, {59, "1"}, {49, "50"}}, 124);
+    EXPECT_EQ(Errors(), std::vector<std::string>{"Unable to insert a line."});
+    EXPECT_TRUE(form.CheckBox13.Checked()) << "the box keeps its new state";
+    EXPECT_EQ(V(102), "1");
+    EXPECT_FALSE(form.CheckBox14.Checked()) << "step 22 never ran";
+    EXPECT_EQ(form.TrackBar2.Position(), 0);
+    EXPECT_EQ(form.document.Count(), 124u) << "no line was added";
+
+    // The same file passes once the box already stands checked.
+    Load({{102, "1"}, {59, "1"}, {49, "50"}}, 124);
+    EXPECT_EQ(Errors().size(), 1u);
+    EXPECT_TRUE(form.CheckBox14.Checked());
+    EXPECT_EQ(form.TrackBar2.Position(), 50);
+}
+
+TEST_F(BindingsTest, ANonIntegerSliderValueStopsTheTransferThere) {
+    const struct {
+        int line;
+        const char* value;
+        const char* error;
+    } rows[] = {
+        {46, "abc", "'abc' is not a valid integer value."},
+        {46, "1.5", "'1.5' is not a valid integer value."},
+        {51, "2x", "'2x' is not a valid integer value."},
+        {49, "", "'' is not a valid integer value."},
+    };
+    for (const auto& row : rows) {
+        FakePlatform p;
+        MainForm f{p};
+        p.files[p.GamePath()] = File(170, {{row.line, row.value}, {4, "1"}, {109, "1"}});
+        f.Guarded([&] { f.SpeedButton1Click(); });
+        EXPECT_EQ(p.errorBoxes, std::vector<std::string>{row.error});
+        EXPECT_TRUE(f.CheckBox8.Checked()) << "step 12 ran";
+        EXPECT_EQ(f.CheckBox9.Checked(), row.line == 49) << "step 17 ran only before line 49";
+    }
+}
+
+TEST_F(BindingsTest, AChangeBeforeAnyLoadFailsAndTheBoxKeepsItsState) {
+    form.Guarded([&] { form.CheckBox3.UserClick(); });
+    EXPECT_EQ(Errors(), std::vector<std::string>{"Unable to insert a line."});
+    EXPECT_TRUE(form.CheckBox3.Checked());
+    EXPECT_EQ(form.document.Count(), 0u);
+}
+
+// ---- Change rules ----
+
+TEST_F(BindingsTest, EachBoxWritesItsEncodingWhenTheUserClicksIt) {
+    struct Row {
+        CheckBox MainForm::*box;
+        Values checked;
+        Values cleared;
+    };
+    const Row rows[] = {
+        {&MainForm::CheckBox3, {{0, "1"}}, {{0, "0"}}},
+        {&MainForm::CheckBox1, {{3, "1"}}, {{3, "0"}}},
+        {&MainForm::CheckBox2, {{5, "1"}}, {{5, "0"}}},
+        {&MainForm::CheckBox8, {{4, "1"}}, {{4, "0"}}},
+        {&MainForm::CheckBox4, {{43, "1"}}, {{43, "0"}}},
+        {&MainForm::CheckBox5, {{50, "1"}}, {{50, "0"}}},
+        {&MainForm::CheckBox6, {{60, "1"}}, {{60, "0"}}},
+        {&MainForm::CheckBox7, {{67, "1"}}, {{67, "0"}}},
+        {&MainForm::CheckBox9, {{109, "1"}}, {{109, "0"}}},
+        {&MainForm::CheckBox10, {{121, "1"}}, {{121, "0"}}},
+        {&MainForm::CheckBox11, {{107, "1"}}, {{107, "0"}}},
+        {&MainForm::CheckBox12, {{93, "2"}, {94, "2"}}, {{93, "0"}, {94, "0"}}},
+        {&MainForm::CheckBox13, {{102, "1"}, {165, "1"}}, {{102, "0"}, {165, "0"}}},
+        {&MainForm::CheckBox14, {{59, "1"}}, {{59, "0"}}},
+        {&MainForm::CheckBox15, {{25, "0"}}, {{25, "1"}}}, // inverted
+        {&MainForm::CheckBox16, {{34, "1"}}, {{34, "0"}}},
+        {&MainForm::CheckBox17, {{37, "1"}}, {{37, "0"}}},
+    };
+    for (const Row& row : rows) {
+        FakePlatform p;
+        MainForm f{p};
+        p.files[p.GamePath()] = File(170, {{94, "7"}, {165, "7"}});
+        f.Guarded([&] { f.SpeedButton1Click(); });
+        CheckBox& box = f.*row.box;
+        SCOPED_TRACE(box.Name());
+        auto expect = [&](const Values& values) {
+            for (const auto& [line, value] : values) {
+                EXPECT_EQ(f.document.Value(line), value) << "line " << line;
+            }
+        };
+        f.Guarded([&] { box.UserClick(); });
+        expect(box.Checked() ? row.checked : row.cleared);
+        f.Guarded([&] { box.UserClick(); });
+        expect(box.Checked() ? row.checked : row.cleared);
+        EXPECT_TRUE(p.errorBoxes.empty());
+    }
+}
+
+TEST_F(BindingsTest, TheMastersEnableTheirDependantsAndOnlyTheVisorClearsItsOwn) {
+    Load({{43, "1"}, {50, "1"}, {60, "1"}, {67, "1"}});
+    form.CheckBox4.UserClick();
+    EXPECT_FALSE(form.CheckBox5.Enabled());
+    EXPECT_TRUE(form.CheckBox5.Checked());
+    EXPECT_EQ(V(50), "1");
+    form.CheckBox4.UserClick();
+    EXPECT_TRUE(form.CheckBox5.Enabled());
+
+    form.CheckBox6.UserClick();
+    EXPECT_FALSE(form.CheckBox7.Enabled());
+    EXPECT_FALSE(form.CheckBox7.Checked());
+    EXPECT_EQ(V(60), "0");
+    EXPECT_EQ(V(67), "0");
+    form.CheckBox6.UserClick();
+    EXPECT_TRUE(form.CheckBox7.Enabled());
+    EXPECT_FALSE(form.CheckBox7.Checked()) << "checking the visor leaves the tint alone";
+    EXPECT_EQ(V(60), "1");
+    EXPECT_EQ(V(67), "0");
+}
+
+TEST_F(BindingsTest, TheDropDownsWriteWhatTheUserPicksOrTypes) {
+    struct Row {
+        ComboBox MainForm::*combo;
+        int pick; // -1: type `text` instead
+        const char* text;
+        Values written; // lines that must hold these values
+    };
+    const Row rows[] = {
+        {&MainForm::aufloesung, 0, "", {{1, "800"}, {2, "600"}}},
+        {&MainForm::aufloesung, 1, "", {{1, "1024"}, {2, "768"}}},
+        {&MainForm::aufloesung, 2, "", {{1, "1152"}, {2, "864"}}},
+        {&MainForm::aufloesung, -1, "1280x1024", {{1, "0"}, {2, "0"}}},
+        {&MainForm::aufloesung, -1, "1024X768", {{1, "0"}, {2, "0"}}},
+        {&MainForm::ComboBox1, 0, "", {{23, "0"}}},
+        {&MainForm::ComboBox1, 1, "", {{23, "2"}}},
+        {&MainForm::ComboBox1, 2, "", {{23, "4"}}},
+        {&MainForm::ComboBox1, 3, "", {{23, "8"}}},
+        {&MainForm::ComboBox1, -1, "25%", {{23, "4"}}}, // typed text naming an item selects it
+        {&MainForm::ComboBox1, -1, "75%", {{23, "0"}}}, // no item selected: nothing written
+        {&MainForm::ComboBox2, 0, "", {{101, ""}}},
+        {&MainForm::ComboBox2, 5, "", {{101, "500"}}},
+        {&MainForm::ComboBox2, 18, "", {{101, "4000"}}},
+        {&MainForm::ComboBox2, -1, "1234 ", {{101, "1234 "}}},
+        {&MainForm::ComboBox3, 1, "", {{53, "3"}}},
+        {&MainForm::ComboBox3, 0, "", {{53, "2"}}},
+        {&MainForm::ComboBox3, -1, "grafikkarte", {{53, "0"}}}, // by the text, exactly
+        {&MainForm::ComboBox4, 2, "", {{51, "2"}}},
+        {&MainForm::ComboBox5, 1, "", {{117, "1"}}},
+        {&MainForm::ComboBox6, 3, "", {{123, "3"}}},
+    };
+    for (const Row& row : rows) {
+        FakePlatform p;
+        MainForm f{p};
+        p.files[p.GamePath()] = File(170, {});
+        f.Guarded([&] { f.SpeedButton1Click(); });
+        ComboBox& combo = f.*row.combo;
+        SCOPED_TRACE(combo.Name() + " " + std::to_string(row.pick) + " " + row.text);
+        f.Guarded([&] {
+            if (row.pick >= 0) {
+                combo.UserSelect(row.pick);
+            } else {
+                combo.UserEditText(row.text);
+            }
+        });
+        for (const auto& [line, value] : row.written) {
+            EXPECT_EQ(f.document.Value(line), value) << "line " << line;
+        }
+        EXPECT_TRUE(p.errorBoxes.empty());
+    }
+}
+
+TEST_F(BindingsTest, AFixedListWithNoItemSelectedWritesNothing) {
+    Load({{51, "7"}, {117, "-1"}, {123, "9"}});
+    form.ComboBox4.UserBackspace(0, 0);
+    form.ComboBox5.UserBackspace(0, 0);
+    form.ComboBox6.UserBackspace(0, 0);
+    EXPECT_EQ(Changed(), Values{});
+
+    form.ComboBox4.UserSelect(1);
+    form.document.SetValue(51, "5");
+    form.ComboBox4.UserBackspace(0, 0);
+    EXPECT_EQ(V(51), "1") << "Backspace runs the handler, which writes the selection";
+}
+
+TEST_F(BindingsTest, EveryScrollNotificationWritesThePositionAndItsLabel) {
+    Load({});
+    form.TrackBar1.UserScroll(5);
+    EXPECT_EQ(V(46), "5");
+    EXPECT_EQ(form.Label15.Caption(), "5");
+    form.document.SetValue(46, "x"); // as the manual edit page may
+    form.TrackBar1.UserScroll(5);
+    EXPECT_EQ(V(46), "5") << "the same position is written again";
+
+    form.TrackBar2.UserScroll(35);
+    EXPECT_EQ(V(49), "35");
+    EXPECT_EQ(form.Label36.Caption(), "35%");
+    form.TrackBar2.UserScroll(0);
+    EXPECT_EQ(V(49), "0");
+    EXPECT_EQ(form.Label36.Caption(), "0%");
+}
+
+TEST_F(BindingsTest, AValueChangedByHandIsOverwrittenByTheNextChangeOfItsControl) {
+    Load({{5, "1"}});
+    form.document.SetValue(5, "2");
+    EXPECT_TRUE(form.CheckBox2.Checked()) << "the control does not follow the document";
+    form.CheckBox2.UserClick();
+    EXPECT_EQ(V(5), "0");
+}
+
+// ---- The typical road ----
+
+TEST_F(BindingsTest, LoadClearSaveWritesLineFiveAndEveryOtherLineAsRead) {
+    Values values;
+    for (int k = 0; k < 200; ++k) {
+        values[k] = std::to_string(k % 3);
+    }
+    // Keep the rest of the file in shapes the transfer leaves alone.
+    values[46] = "1";
+    values[49] = "0";
+    values[60] = "1";
+    values[67] = "1";
+    values[43] = "1";
+    values[93] = "2";
+    values[94] = "2";
+    values[102] = "1";
+    values[165] = "1";
+    values[25] = "0";
+    values[5] = "1";
+    platform.files[platform.GamePath()] = File(200, values);
+    form.Guarded([&] { form.SpeedButton1Click(); });
+    ASSERT_TRUE(Errors().empty());
+    EXPECT_TRUE(form.CheckBox2.Checked());
+
+    form.Guarded([&] { form.CheckBox2.UserClick(); });
+    EXPECT_EQ(V(5), "0");
+    form.Guarded([&] { form.SpeedButton2Click(); });
+
+    values[5] = "0";
+    EXPECT_EQ(platform.files[platform.GamePath()], File(200, values));
+    EXPECT_TRUE(Errors().empty());
+}
+
+} // namespace
