@@ -2,9 +2,16 @@
 // main window.
 #pragma once
 
-#include "core/platform.hpp"
-
 #include <windows.h>
+// <windows.h> maps ReplaceFile to ReplaceFileA, which would rename the override below but
+// not Platform::ReplaceFile when core/platform.hpp came first. Hence <windows.h> first, the
+// macro gone, then the interface. (A file that includes <windows.h> and then
+// core/platform.hpp must include this header before both.)
+#ifdef ReplaceFile
+#undef ReplaceFile
+#endif
+
+#include "core/platform.hpp"
 
 #include <string>
 #include <string_view>
@@ -12,7 +19,8 @@
 namespace korvane::win32 {
 
 // The registry key and value that name the game's directory.
-inline constexpr const char* kInstallDirKey = "SOFTWARE\\Infogrames\\Grand Prix 4\\1.00\\Install Dir";
+inline constexpr const char* kInstallDirKey =
+    "SOFTWARE\\Infogrames\\Grand Prix 4\\1.00\\Install Dir";
 inline constexpr const char* kInstallDirValue = "Directory";
 
 // Maps a system error code to the file layer's I/O result (2, 3, 4, 5 pass through;

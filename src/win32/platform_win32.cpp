@@ -1,0 +1,439 @@
+#include "win32/platform_win32.hpp"
+
+#include "core/errors.hpp"
+#include "core/text.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+namespace korvane::win32 {
+
+namespace {
+
+// An open registry key, closed when it goes.
+class UniqueKey {
+public:
+    UniqueKey() = default;
+    UniqueKey(const UniqueKey&) = delete;
+    UniqueKey& operator=(const UniqueKey&) = delete;
+    UniqueKey(UniqueKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
+    UniqueKey& operator=(UniqueKey&& other) noexcept {
+        if (this != &other) {
+            Close();
+            key_ = std::exchange(other.key_, nullptr);
+        }
+        return *this;
+    }
+    ~UniqueKey() { Close(); }
+
+    HKEY Get() const noexcept { return key_; }
+    HKEY* Receive() noexcept {
+        Close();
+        return &key_;
+    }
+
+private:
+    void Close() noexcept {
+        if (key_) {
+            RegCloseKey(key_);
+            key_ = nullptr;
+        }
+    }
+
+    HKEY key_ = nullptr;
+};
+
+// An open file handle, closed when it goes.
+class UniqueHandle {
+public:
+    explicit UniqueHandle(HANDLE handle = INVALID_HANDLE_VALUE) noexcept : handle_(handle) {}
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept
+        : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) {
+            Close();
+            handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
+        }
+        return *this;
+    }
+    ~UniqueHandle() { Close(); }
+
+    HANDLE Get() const noexcept { return handle_; }
+    bool Valid() const noexcept { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+    // Closes the handle and reports whether closing succeeded (a write may fail only here).
+    bool Close() noexcept {
+        const bool ok = !Valid() || CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+[[noreturn]] void ThrowLastIoError() {
+    throw IoError(IoResultFromSystemError(GetLastError()));
+}
+
+// Paths are 8-bit in the ANSI code page; the wide functions take the "\\?\" form of any
+// length, where some ANSI ones stop at MAX_PATH.
+std::wstring Widen(const std::string& text) {
+    if (text.empty()) {
+        return std::wstring();
+    }
+    if (text.size() > static_cast<std::size_t>(INT32_MAX)) {
+        throw IoError(3);
+    }
+    const int n = static_cast<int>(text.size());
+    const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), n, nullptr, 0);
+    if (wide <= 0) {
+        throw IoError(3);
+    }
+    std::wstring out(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), n, out.data(), wide);
+    // A NUL inside the name would make the system see a shorter name than the one given.
+    if (out.find(L'\0') != std::wstring::npos) {
+        throw IoError(3);
+    }
+    return out;
+}
+
+std::wstring SystemPath(const std::string& path) {
+    return Widen(LongPathForm(path));
+}
+
+bool IsSeparator(char c) noexcept {
+    return c == '\\' || c == '/';
+}
+
+bool IsDriveLetter(char c) noexcept {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// The components after a root, as the system would resolve them: empty and "." parts
+// dropped, ".." taking back the part before it, trailing dots and blanks removed.
+std::string NormalisedRest(std::string_view rest) {
+    std::vector<std::string_view> parts;
+    std::size_t i = 0;
+    while (i <= rest.size()) {
+        std::size_t j = i;
+        while (j < rest.size() && !IsSeparator(rest[j])) {
+            ++j;
+        }
+        std::string_view part = rest.substr(i, j - i);
+        if (part == "..") {
+            if (!parts.empty()) {
+                parts.pop_back();
+            }
+        } else if (part != ".") {
+            while (!part.empty() && (part.back() == '.' || part.back() == ' ')) {
+                part.remove_suffix(1);
+            }
+            if (!part.empty()) {
+                parts.push_back(part);
+            }
+        }
+        i = j + 1;
+    }
+    std::string out;
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        if (k > 0) {
+            out += '\\';
+        }
+        out += parts[k];
+    }
+    return out;
+}
+
+// The folder part of a path including its last separator ("" for a bare name, "C:" for
+// a name relative to a drive's current folder).
+std::string FolderOf(const std::string& path) {
+    const std::size_t sep = path.find_last_of("\\/");
+    if (sep != std::string::npos) {
+        return path.substr(0, sep + 1);
+    }
+    if (path.size() >= 2 && path[1] == ':' && IsDriveLetter(path[0])) {
+        return path.substr(0, 2);
+    }
+    return std::string();
+}
+
+// The attributes of an open file, or 0 when they cannot be had.
+DWORD AttributesOf(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION info;
+    return GetFileInformationByHandle(file, &info) ? info.dwFileAttributes : 0;
+}
+
+// The temporary file of a replacement: removed when it goes unless it was moved into place.
+class TemporaryFile {
+public:
+    TemporaryFile() = default;
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (!path_.empty()) {
+            DeleteFileW(path_.c_str());
+        }
+    }
+
+    // Creates a new, empty file beside target and returns its open handle.
+    UniqueHandle Create(const std::string& target) {
+        static std::uint32_t counter = 0;
+        const std::string folder = FolderOf(target);
+        const std::uint32_t seed = GetCurrentProcessId() * 2654435761u ^ GetTickCount();
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            char name[32];
+            std::snprintf(name, sizeof name, "~kv%08lx.tmp",
+                          static_cast<unsigned long>(seed + ++counter));
+            std::wstring candidate = SystemPath(folder + name);
+            UniqueHandle file(CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (file.Valid()) {
+                path_ = std::move(candidate);
+                return file;
+            }
+            const DWORD error = GetLastError();
+            if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+                throw IoError(IoResultFromSystemError(error));
+            }
+        }
+        throw IoError(IoResultFromSystemError(ERROR_FILE_EXISTS));
+    }
+
+    const std::wstring& Path() const noexcept { return path_; }
+    // The file now has its final name: nothing to remove.
+    void Release() noexcept { path_.clear(); }
+
+private:
+    std::wstring path_;
+};
+
+void WriteAll(HANDLE file, std::string_view bytes) {
+    constexpr std::size_t kChunk = 16u << 20;
+    while (!bytes.empty()) {
+        const DWORD want = static_cast<DWORD>(std::min(bytes.size(), kChunk));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), want, &written, nullptr)) {
+            ThrowLastIoError();
+        }
+        if (written != want) {
+            throw IoError(101); // fewer bytes written than given
+        }
+        bytes.remove_prefix(written);
+    }
+}
+
+} // namespace
+
+int IoResultFromSystemError(DWORD error) noexcept {
+    switch (error) {
+    case ERROR_HANDLE_DISK_FULL:
+    case ERROR_DISK_FULL:
+        return 101;
+    default:
+        return static_cast<int>(error);
+    }
+}
+
+std::string LookupInstallDirIn(HKEY root, const char* subKey, const char* valueName) {
+    // Reading is all the lookup does; asking for more would fail for ordinary users on
+    // HKEY_LOCAL_MACHINE and make the key look absent.
+    UniqueKey key;
+    if (RegOpenKeyExA(root, subKey, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS) {
+        return std::string();
+    }
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        DWORD size = 0;
+        if (RegQueryValueExA(key.Get(), valueName, nullptr, nullptr, nullptr, &size) !=
+                ERROR_SUCCESS ||
+            size == 0) {
+            return std::string();
+        }
+        std::string data(size, '\0');
+        DWORD type = REG_NONE;
+        const LSTATUS status = RegQueryValueExA(key.Get(), valueName, nullptr, &type,
+                                                reinterpret_cast<BYTE*>(data.data()), &size);
+        if (status == ERROR_MORE_DATA) {
+            continue; // the value grew between the two questions
+        }
+        if (status != ERROR_SUCCESS) {
+            break;
+        }
+        if (type != REG_SZ && type != REG_EXPAND_SZ) {
+            throw RegistryError(std::string("Invalid data type for '") + valueName + "'");
+        }
+        data.resize(std::min<std::size_t>(size, data.size()));
+        const std::size_t zero = data.find('\0');
+        if (zero != std::string::npos) {
+            data.resize(zero);
+        }
+        return data;
+    }
+    throw RegistryError(std::string("Failed to get data for '") + valueName + "'");
+}
+
+std::string LongPathForm(const std::string& path) {
+    if (path.size() < MAX_PATH || path.rfind("\\\\?\\", 0) == 0) {
+        return path;
+    }
+    if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == ':' && IsSeparator(path[2])) {
+        return "\\\\?\\" + path.substr(0, 2) + "\\" + NormalisedRest(path.substr(3));
+    }
+    // \\server\share\...: the share stays as given, the rest is resolved.
+    if (path.size() > 2 && IsSeparator(path[0]) && IsSeparator(path[1]) && path[2] != '?' &&
+        path[2] != '.') {
+        const std::size_t server = path.find_first_of("\\/", 2);
+        const std::size_t share =
+            server == std::string::npos ? server : path.find_first_of("\\/", server + 1);
+        if (server != std::string::npos && server > 2 && share != std::string::npos &&
+            share > server + 1) {
+            return "\\\\?\\UNC\\" + path.substr(2, server - 2) + "\\" +
+                   path.substr(server + 1, share - server - 1) + "\\" +
+                   NormalisedRest(std::string_view(path).substr(share + 1));
+        }
+    }
+    throw IoError(3);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    const std::wstring name = SystemPath(path);
+    UniqueHandle file(CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.Valid()) {
+        ThrowLastIoError();
+    }
+    if (AttributesOf(file.Get()) & FILE_ATTRIBUTE_DIRECTORY) {
+        throw IoError(5);
+    }
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.Get(), &size)) {
+        ThrowLastIoError();
+    }
+    std::string bytes;
+    if (static_cast<unsigned long long>(size.QuadPart) >= bytes.max_size() / 2) {
+        throw IoError(IoResultFromSystemError(ERROR_NOT_ENOUGH_MEMORY));
+    }
+    // One byte more than the size, so that a file that grew while being read is read whole
+    // and one that did not needs no second buffer.
+    bytes.resize(static_cast<std::size_t>(size.QuadPart) + 1);
+    std::size_t got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            bytes.resize(bytes.size() + (bytes.size() / 2) + 4096);
+        }
+        const DWORD want =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - got, std::size_t{1} << 30));
+        DWORD read = 0;
+        if (!::ReadFile(file.Get(), bytes.data() + got, want, &read, nullptr)) {
+            ThrowLastIoError();
+        }
+        if (read == 0) {
+            break;
+        }
+        got += read;
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
+void ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+    const std::wstring target = SystemPath(path);
+    // The original must be one the program may write, as when it is overwritten in place:
+    // a read-only, locked or protected file fails here and is left as it is.
+    {
+        UniqueHandle original(CreateFileW(target.c_str(), GENERIC_WRITE,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (original.Valid()) {
+            // The system may let a privileged user open a read-only file for writing; the
+            // attribute still says the file is not to be changed.
+            if (AttributesOf(original.Get()) &
+                (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
+                throw IoError(5);
+            }
+        } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
+            ThrowLastIoError();
+        }
+    }
+    TemporaryFile temporary;
+    UniqueHandle file = temporary.Create(path);
+    WriteAll(file.Get(), bytes);
+    if (!FlushFileBuffers(file.Get())) {
+        ThrowLastIoError();
+    }
+    if (!file.Close()) {
+        ThrowLastIoError();
+    }
+    if (!MoveFileExW(temporary.Path().c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ThrowLastIoError();
+    }
+    temporary.Release();
+}
+
+bool FileExistsAt(const std::string& path) {
+    try {
+        const DWORD attributes = GetFileAttributesW(SystemPath(path).c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    } catch (const IoError&) {
+        return false; // a name the system cannot take names no file
+    }
+}
+
+std::string Win32Platform::LookupInstallDir() {
+    return LookupInstallDirIn(HKEY_LOCAL_MACHINE, kInstallDirKey, kInstallDirValue);
+}
+
+std::string Win32Platform::ReadFile(const std::string& path) {
+    return ReadWholeFile(path);
+}
+
+void Win32Platform::ReplaceFile(const std::string& path, std::string_view bytes) {
+    ReplaceWholeFile(path, bytes);
+}
+
+bool Win32Platform::FileExists(const std::string& path) {
+    return FileExistsAt(path);
+}
+
+void Win32Platform::ShowErrorBox(const std::string& text) {
+    std::string exe(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameA(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
+        if (n < exe.size()) {
+            exe.resize(n);
+            break;
+        }
+        exe.resize(exe.size() * 2);
+    }
+    const std::string title = ApplicationTitle(exe);
+    MessageBoxA(owner_, text.c_str(), title.c_str(), MB_ICONERROR | MB_OK);
+}
+
+void Win32Platform::ShowErrorDialog(const std::string& text) {
+    // A message box breaks lines at CR LF; the texts break them with a CR alone.
+    std::string shown;
+    shown.reserve(text.size() + 8);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        shown += text[i];
+        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) {
+            shown += '\n';
+        }
+    }
+    MessageBoxA(owner_, shown.c_str(), "Error", MB_ICONERROR | MB_OK);
+}
+
+void Win32Platform::CloseProgram() {
+    if (owner_) {
+        PostMessageA(owner_, WM_CLOSE, 0, 0);
+    } else {
+        PostQuitMessage(0);
+    }
+}
+
+} // namespace korvane::win32

@@ -1,0 +1,558 @@
+// The real platform services against Wine's registry and real files in a temporary folder.
+#include "win32/platform_win32.hpp"
+
+#include "core/config_document.hpp"
+#include "core/errors.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+using korvane::ConfigDocument;
+using korvane::IoError;
+using korvane::RegistryError;
+using namespace korvane::win32;
+
+namespace {
+
+std::wstring Wide(const std::string& s) {
+    std::wstring out(s.size() * 2 + 1, L'\0');
+    const int n = MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), out.data(),
+                                      static_cast<int>(out.size()));
+    out.resize(static_cast<std::size_t>(n));
+    return out;
+}
+
+// Runs work and returns the IoError's code, or -1 when nothing was thrown.
+template <typename Work> int IoCode(Work&& work, std::string* text = nullptr) {
+    try {
+        work();
+    } catch (const IoError& e) {
+        if (text) {
+            *text = e.what();
+        }
+        return e.code();
+    }
+    return -1;
+}
+
+void WriteRaw(const std::string& path, const std::string& bytes) {
+    HANDLE h = CreateFileW(Wide(LongPathForm(path)).c_str(), GENERIC_WRITE, 0, nullptr,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    ASSERT_TRUE(WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
+    CloseHandle(h);
+}
+
+std::string ReadRaw(const std::string& path) {
+    return ReadWholeFile(path);
+}
+
+void RemoveTree(const std::wstring& dir) {
+    WIN32_FIND_DATAW found;
+    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &found);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") {
+                continue;
+            }
+            const std::wstring full = dir + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(full);
+            } else {
+                SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(full.c_str());
+            }
+        } while (FindNextFileW(h, &found));
+        FindClose(h);
+    }
+    RemoveDirectoryW(dir.c_str());
+}
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class PlatformFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+        static int serial = 0;
+        dir_ = std::string(temp) + "korvane_platform_" + std::to_string(GetCurrentProcessId()) +
+               "_" + std::to_string(++serial);
+        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr)) << dir_;
+    }
+    void TearDown() override { RemoveTree(Wide("\\\\?\\" + dir_)); }
+
+    std::string In(const std::string& name) const { return dir_ + "\\" + name; }
+
+    // Names in the folder, so that a left-over temporary file shows.
+    std::vector<std::string> Listing() const {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found;
+        HANDLE h = FindFirstFileA((dir_ + "\\*").c_str(), &found);
+        if (h != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string name = found.cFileName;
+                if (name != "." && name != "..") {
+                    names.push_back(name);
+                }
+            } while (FindNextFileA(h, &found));
+            FindClose(h);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    std::string dir_;
+};
+
+} // namespace
+
+TEST(IoResult, MapsSystemErrors) {
+    const struct {
+        DWORD error;
+        int result;
+        const char* text;
+    } cases[] = {
+        {ERROR_FILE_NOT_FOUND, 2, "File not found"},
+        {ERROR_PATH_NOT_FOUND, 3, "Invalid filename"},
+        {ERROR_TOO_MANY_OPEN_FILES, 4, "Too many open files"},
+        {ERROR_ACCESS_DENIED, 5, "File access denied"},
+        {ERROR_HANDLE_DISK_FULL, 101, "Disk full"},
+        {ERROR_DISK_FULL, 101, "Disk full"},
+        {ERROR_SHARING_VIOLATION, 32, "I/O error 32"},
+        {ERROR_INVALID_NAME, 123, "I/O error 123"},
+    };
+    for (const auto& c : cases) {
+        const int result = IoResultFromSystemError(c.error);
+        EXPECT_EQ(result, c.result) << c.error;
+        EXPECT_STREQ(IoError(result).what(), c.text) << c.error;
+    }
+}
+
+TEST(LongPath, LongDrivePathsTakeTheExtendedForm) {
+    const std::string part(60, 'd');
+    const std::string tail = part + "\\" + part + "\\" + part + "\\" + part + "\\" + part;
+    const std::string expected = "\\\\?\\C:\\" + tail + "\\f1graphics.cfg";
+
+    EXPECT_EQ(LongPathForm("C:\\games\\f1graphics.cfg"), "C:\\games\\f1graphics.cfg");
+    EXPECT_EQ(LongPathForm("C:/games/f1graphics.cfg"), "C:/games/f1graphics.cfg");
+    EXPECT_EQ(LongPathForm("C:\\" + tail + "\\f1graphics.cfg"), expected);
+    EXPECT_EQ(LongPathForm("C:/" + tail + "/f1graphics.cfg"), expected);
+    EXPECT_EQ(LongPathForm("C:\\x\\..\\.\\" + tail + "\\\\f1graphics.cfg"), expected);
+    EXPECT_EQ(LongPathForm(expected), expected);
+    EXPECT_EQ(LongPathForm("\\\\server\\share\\" + tail), "\\\\?\\UNC\\server\\share\\" + tail);
+
+    // Exactly at the limit the name is used as given; one more needs the extended form.
+    const std::string at = "C:\\" + std::string(MAX_PATH - 4, 'a');
+    ASSERT_EQ(at.size(), std::size_t{MAX_PATH - 1});
+    EXPECT_EQ(LongPathForm(at), at);
+    EXPECT_EQ(LongPathForm(at + "b"), "\\\\?\\" + at + "b");
+
+    for (const std::string& relative :
+         {tail, "\\" + tail, "C:" + tail, "\\\\?" + std::string(300, 'x')}) {
+        EXPECT_EQ(IoCode([&] { LongPathForm(relative); }), 3) << relative;
+    }
+}
+
+TEST_F(PlatformFiles, ReadFailuresCarryTheirTexts) {
+    ASSERT_TRUE(CreateDirectoryA(In("f1graphics.cfg").c_str(), nullptr));
+    const struct {
+        std::string path;
+        int code;
+        const char* text;
+    } cases[] = {
+        {In("missing.cfg"), 2, "File not found"},
+        {In("no folder\\f1graphics.cfg"), 3, "Invalid filename"},
+        {In("f1graphics.cfg"), 5, "File access denied"}, // a directory of the file's name
+    };
+    for (const auto& c : cases) {
+        std::string text;
+        EXPECT_EQ(IoCode([&] { ReadWholeFile(c.path); }, &text), c.code) << c.path;
+        EXPECT_EQ(text, c.text) << c.path;
+    }
+}
+
+TEST_F(PlatformFiles, ReadsEveryByte) {
+    const std::string cases[] = {
+        std::string(),
+        std::string("1\t; a\r\nb\rc\n\x1a"
+                    "after\n",
+                    17),
+        std::string("zero\0inside\xff\x80", 14),
+        std::string(300000, 'x') + "\n",
+    };
+    for (const std::string& bytes : cases) {
+        WriteRaw(In("f.cfg"), bytes);
+        EXPECT_EQ(ReadWholeFile(In("f.cfg")), bytes) << bytes.size();
+    }
+}
+
+TEST_F(PlatformFiles, ReadsAFileOpenForWritingElsewhere) {
+    WriteRaw(In("f.cfg"), "1;x\r\n");
+    HANDLE other =
+        CreateFileA(In("f.cfg").c_str(), GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(ReadWholeFile(In("f.cfg")), "1;x\r\n");
+    CloseHandle(other);
+}
+
+TEST_F(PlatformFiles, ReplaceWritesTheNewContentAndLeavesNothingElse) {
+    WriteRaw(In("f1graphics.cfg"), std::string(5000, 'o'));
+    ReplaceWholeFile(In("f1graphics.cfg"), "1;new\r\n");
+    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "1;new\r\n");
+    ReplaceWholeFile(In("f1graphics.cfg"), "");
+    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "");
+    EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
+}
+
+TEST_F(PlatformFiles, ReplaceCreatesAMissingFile) {
+    ReplaceWholeFile(In("f1graphics.cfg"), "2;x\r\n");
+    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "2;x\r\n");
+    EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
+}
+
+TEST_F(PlatformFiles, ReplaceOfAReadOnlyFileFailsAndKeepsIt) {
+    WriteRaw(In("f1graphics.cfg"), "old\r\n");
+    ASSERT_TRUE(SetFileAttributesA(In("f1graphics.cfg").c_str(), FILE_ATTRIBUTE_READONLY));
+    std::string text;
+    EXPECT_EQ(IoCode([&] { ReplaceWholeFile(In("f1graphics.cfg"), "new\r\n"); }, &text), 5);
+    EXPECT_EQ(text, "File access denied");
+    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "old\r\n");
+    EXPECT_EQ(GetFileAttributesA(In("f1graphics.cfg").c_str()) & FILE_ATTRIBUTE_READONLY,
+              DWORD{FILE_ATTRIBUTE_READONLY});
+    EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
+}
+
+TEST_F(PlatformFiles, ReplaceOfALockedFileFailsAndKeepsIt) {
+    WriteRaw(In("f1graphics.cfg"), "old\r\n");
+    HANDLE lock = CreateFileA(In("f1graphics.cfg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    std::string text;
+    EXPECT_EQ(IoCode([&] { ReplaceWholeFile(In("f1graphics.cfg"), "new\r\n"); }, &text), 32);
+    EXPECT_EQ(text, "I/O error 32");
+    CloseHandle(lock);
+    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "old\r\n");
+    EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
+}
+
+TEST_F(PlatformFiles, ReplaceThatCannotMoveRemovesItsTemporaryFile) {
+    // Open for reading and writing elsewhere, but not for deletion: the new content is
+    // written beside it, then cannot take its place.
+    WriteRaw(In("f1graphics.cfg"), "old\r\n");
+    HANDLE open =
+        CreateFileA(In("f1graphics.cfg").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(open, INVALID_HANDLE_VALUE);
+    const int code = IoCode([&] { ReplaceWholeFile(In("f1graphics.cfg"), "new\r\n"); });
+    CloseHandle(open);
+    EXPECT_TRUE(code == 5 || code == 32) << code;
+    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "old\r\n");
+    EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
+}
+
+TEST_F(PlatformFiles, ReplaceFailuresLeaveNoFileBehind) {
+    ASSERT_TRUE(CreateDirectoryA(In("taken").c_str(), nullptr));
+    const struct {
+        std::string path;
+        int code;
+    } cases[] = {
+        {In("no folder\\f1graphics.cfg"), 3},
+        {In("taken"), 5}, // a directory where the file should be
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IoCode([&] { ReplaceWholeFile(c.path, "x\r\n"); }), c.code) << c.path;
+    }
+    EXPECT_EQ(Listing(), std::vector<std::string>{"taken"});
+    EXPECT_FALSE(FileExistsAt(In("taken")));
+}
+
+TEST_F(PlatformFiles, FileExistsOnlyForFiles) {
+    WriteRaw(In("f.cfg"), "");
+    ASSERT_TRUE(CreateDirectoryA(In("d").c_str(), nullptr));
+    EXPECT_TRUE(FileExistsAt(In("f.cfg")));
+    EXPECT_FALSE(FileExistsAt(In("d")));
+    EXPECT_FALSE(FileExistsAt(In("missing")));
+    EXPECT_FALSE(FileExistsAt(In("missing\\f.cfg")));
+    EXPECT_FALSE(FileExistsAt(std::string(400, 'r')));
+}
+
+TEST_F(PlatformFiles, PathsLongerThanTheLimitWork) {
+    std::string folder = dir_;
+    const std::string part(70, 'p');
+    while (folder.size() < 300) {
+        folder += "\\" + part;
+        ASSERT_TRUE(CreateDirectoryW(Wide(LongPathForm(folder)).c_str(), nullptr)) << folder;
+    }
+    const std::string path = folder + "\\f1graphics.cfg";
+    ASSERT_GT(path.size(), std::size_t{MAX_PATH});
+
+    ReplaceWholeFile(path, "1;long\r\n");
+    EXPECT_TRUE(FileExistsAt(path));
+    EXPECT_EQ(ReadWholeFile(path), "1;long\r\n");
+    ReplaceWholeFile(path, "2;long\r\n");
+    EXPECT_EQ(ReadWholeFile(path), "2;long\r\n");
+
+    // The same file through "/" and "." parts.
+    std::string slashed = folder + "\\.\\f1graphics.cfg";
+    for (char& c : slashed) {
+        c = c == '\\' ? '/' : c;
+    }
+    EXPECT_EQ(ReadWholeFile(slashed), "2;long\r\n");
+    EXPECT_EQ(IoCode([&] { ReadWholeFile(folder + "\\missing.cfg"); }), 2);
+}
+
+TEST_F(PlatformFiles, RoundTripOfARealFileGivesCrLfLines) {
+    const std::string source = std::string("Z:") + KORVANE_SHARED_DATA + "/f1graphics.cfg";
+    const std::string original = ReadWholeFile(source);
+    ASSERT_FALSE(original.empty());
+
+    ConfigDocument doc;
+    doc.Append(original);
+    ASSERT_EQ(doc.Count(), 287u);
+    ReplaceWholeFile(In("f1graphics.cfg"), doc.Write());
+
+    std::string expected;
+    for (char c : original) {
+        if (c == '\n') {
+            expected += "\r\n";
+        } else if (c != '\r') {
+            expected += c;
+        }
+    }
+    if (expected.size() < 2 || expected.compare(expected.size() - 2, 2, "\r\n") != 0) {
+        expected += "\r\n";
+    }
+    EXPECT_EQ(ReadWholeFile(In("f1graphics.cfg")), expected);
+}
+
+TEST_F(PlatformFiles, PlatformObjectUsesTheFileFunctions) {
+    Win32Platform platform;
+    platform.ReplaceFile(In("f1graphics.cfg"), "5;x\r\n");
+    EXPECT_TRUE(platform.FileExists(In("f1graphics.cfg")));
+    EXPECT_EQ(platform.ReadFile(In("f1graphics.cfg")), "5;x\r\n");
+    EXPECT_EQ(IoCode([&] { platform.ReadFile(In("none")); }), 2);
+}
+
+namespace {
+
+// A test-only key under HKEY_LOCAL_MACHINE, deleted afterwards.
+class PlatformRegistry : public ::testing::Test {
+protected:
+    static constexpr const char* kParent = "SOFTWARE\\KorvaneTest";
+
+    void SetUp() override {
+        subKey_ = std::string(kParent) + "\\Install Dir " + std::to_string(GetCurrentProcessId());
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, subKey_.c_str(), 0, nullptr, 0,
+                                  KEY_ALL_ACCESS, nullptr, &key_, nullptr),
+                  ERROR_SUCCESS);
+    }
+    void TearDown() override {
+        RegCloseKey(key_);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, subKey_.c_str());
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kParent);
+    }
+
+    void Set(const char* name, DWORD type, const std::string& data) {
+        ASSERT_EQ(RegSetValueExA(key_, name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                                 static_cast<DWORD>(data.size())),
+                  ERROR_SUCCESS);
+    }
+
+    std::string subKey_;
+    HKEY key_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(PlatformRegistry, ReadsTheDirectoryAsStored) {
+    const struct {
+        DWORD type;
+        std::string data;
+        std::string expected;
+    } cases[] = {
+        {REG_SZ, std::string("C:\\Games\\GP\0", 12), "C:\\Games\\GP"},
+        {REG_SZ, "D:\\No Terminator", "D:\\No Terminator"},
+        {REG_EXPAND_SZ, std::string("%WINDIR%\\x\0", 11), "%WINDIR%\\x"},
+        {REG_SZ, std::string("C:\\A\0junk\0", 10), "C:\\A"},
+        {REG_SZ, std::string("\0after\0", 7), ""},
+        {REG_SZ, std::string(), ""},
+        {REG_EXPAND_SZ, std::string(), ""},
+        {REG_DWORD, std::string(), ""}, // size 0: nothing to read, whatever the type
+    };
+    for (const auto& c : cases) {
+        Set("Directory", c.type, c.data);
+        EXPECT_EQ(LookupInstallDirIn(HKEY_LOCAL_MACHINE, subKey_.c_str(), "Directory"), c.expected)
+            << c.data;
+    }
+}
+
+TEST_F(PlatformRegistry, KeepsAnsiBytes) {
+    if (GetACP() != 1252) {
+        GTEST_SKIP() << "code page " << GetACP();
+    }
+    Set("Directory", REG_SZ,
+        std::string("C:\\Spiele\\Gro\xdf"
+                    "e Preise\0",
+                    23));
+    EXPECT_EQ(LookupInstallDirIn(HKEY_LOCAL_MACHINE, subKey_.c_str(), "Directory"),
+              "C:\\Spiele\\Gro\xdf"
+              "e Preise");
+}
+
+TEST_F(PlatformRegistry, MissingKeyOrValueGivesEmpty) {
+    EXPECT_EQ(LookupInstallDirIn(HKEY_LOCAL_MACHINE, (subKey_ + "\\absent").c_str(), "Directory"),
+              "");
+    EXPECT_EQ(LookupInstallDirIn(HKEY_LOCAL_MACHINE, subKey_.c_str(), "Directory"), "");
+}
+
+TEST_F(PlatformRegistry, OtherTypesFailWithTheValueName) {
+    const struct {
+        const char* name;
+        DWORD type;
+        std::string data;
+    } cases[] = {
+        {"Directory", REG_DWORD, std::string("\x01\x00\x00\x00", 4)},
+        {"Directory", REG_BINARY, "C:\\"},
+        {"Directory", REG_MULTI_SZ, std::string("C:\\\0\0", 5)},
+        {"Pfad", REG_DWORD, std::string("\x01\x00\x00\x00", 4)},
+    };
+    for (const auto& c : cases) {
+        Set(c.name, c.type, c.data);
+        try {
+            LookupInstallDirIn(HKEY_LOCAL_MACHINE, subKey_.c_str(), c.name);
+            ADD_FAILURE() << "no error for type " << c.type;
+        } catch (const RegistryError& e) {
+            EXPECT_EQ(std::string(e.what()), std::string("Invalid data type for '") + c.name + "'");
+        }
+    }
+}
+
+TEST(PlatformGameKey, LookupReadsTheGameKey) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kInstallDirKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        RegCloseKey(key);
+        GTEST_SKIP() << "the game's key exists here; left alone";
+    }
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kInstallDirKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const std::string dir("C:\\Program Files\\Game\0", 23);
+    RegSetValueExA(key, kInstallDirValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(dir.data()),
+                   static_cast<DWORD>(dir.size()));
+    RegCloseKey(key);
+
+    Win32Platform platform;
+    const std::string found = platform.LookupInstallDir();
+
+    // Remove the keys this test made, innermost first, stopping at one with other content.
+    std::string path = kInstallDirKey;
+    while (!path.empty() && path != "SOFTWARE" &&
+           RegDeleteKeyA(HKEY_LOCAL_MACHINE, path.c_str()) == ERROR_SUCCESS) {
+        path.resize(path.find_last_of('\\'));
+    }
+    EXPECT_EQ(found, "C:\\Program Files\\Game");
+}
+
+namespace {
+
+struct BoxSeen {
+    std::string title;
+    std::string text;
+    bool errorIcon = false;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM out) {
+    char cls[16] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(out) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindIcon(HWND child, LPARAM data) {
+    char cls[16] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") == 0 && (GetWindowLongPtrA(child, GWL_STYLE) & SS_ICON)) {
+        const auto icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+        *reinterpret_cast<bool*>(data) |= icon == LoadIconA(nullptr, IDI_ERROR);
+    }
+    return TRUE;
+}
+
+// Shows a box through show() while another thread reads it and presses OK.
+template <typename Show> BoxSeen Watch(Show&& show) {
+    BoxSeen seen;
+    std::atomic<bool> done{false};
+    const DWORD self = GetCurrentThreadId();
+    std::thread watcher([&] {
+        for (int i = 0; i < 500 && !done; ++i) {
+            HWND box = nullptr;
+            EnumThreadWindows(self, FindBox, reinterpret_cast<LPARAM>(&box));
+            if (box) {
+                char buffer[1024] = {};
+                GetWindowTextA(box, buffer, sizeof buffer);
+                seen.title = buffer;
+                GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
+                seen.text = buffer;
+                EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&seen.errorIcon));
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+                return;
+            }
+            Sleep(20);
+        }
+    });
+    show();
+    done = true;
+    watcher.join();
+    return seen;
+}
+
+} // namespace
+
+TEST(PlatformBoxes, ErrorBoxHasTheProgramsTitle) {
+    Win32Platform platform;
+    const BoxSeen seen = Watch([&] { platform.ShowErrorBox("File not found."); });
+    EXPECT_EQ(seen.title, "korvane_win32_tests");
+    EXPECT_EQ(seen.text, "File not found.");
+    EXPECT_TRUE(seen.errorIcon);
+}
+
+TEST(PlatformBoxes, ErrorDialogBreaksLinesAtCr) {
+    Win32Platform platform;
+    const BoxSeen seen = Watch([&] { platform.ShowErrorDialog("eins\rzwei\r\ndrei\r"); });
+    EXPECT_EQ(seen.title, "Error");
+    EXPECT_EQ(seen.text, "eins\r\nzwei\r\ndrei\r\n");
+    EXPECT_TRUE(seen.errorIcon);
+}
+
+TEST(PlatformClose, ClosesTheOwnerOrEndsTheLoop) {
+    HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(owner, nullptr);
+    Win32Platform platform;
+    platform.SetOwner(owner);
+    platform.CloseProgram();
+    MSG msg;
+    while (IsWindow(owner) && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageA(&msg);
+    }
+    EXPECT_FALSE(IsWindow(owner)); // WM_CLOSE destroyed it
+
+    platform.SetOwner(nullptr);
+    platform.CloseProgram();
+    bool quit = false;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        quit |= msg.message == WM_QUIT;
+    }
+    EXPECT_TRUE(quit);
+}
