@@ -12,7 +12,7 @@ namespace {
 constexpr std::int64_t kSearchGapMs = 500;
 
 // Lower case in the ANSI code page (Windows-1252): ASCII letters, the accented capitals
-// À..Þ but ×, and Š, Œ, Ž, Ÿ.
+// 0xC0..0xDE except the multiplication sign 0xD7, and the capitals 0x8A, 0x8C, 0x8E, 0x9F.
 unsigned char Lower(unsigned char c) {
     if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
         return static_cast<unsigned char>(c + 0x20);
