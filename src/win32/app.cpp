@@ -1,46 +1,40 @@
+// First: it brings <windows.h> without the ReplaceFile macro (see there).
+#include "win32/platform_win32.hpp"
+
+#include "core/main_form.hpp"
 #include "win32/app.hpp"
+#include "win32/main_window.hpp"
 
 #include <commctrl.h>
 
+#include <exception>
+
 namespace korvane::win32 {
 
-namespace {
-
-LRESULT CALLBACK PlaceholderProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-} // namespace
-
 int RunApplication(HINSTANCE instance, int show) noexcept {
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&icc);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = PlaceholderProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "TForm1";
-    RegisterClassA(&wc);
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT r{0, 0, 587, 277};
-    AdjustWindowRect(&r, style, FALSE);
-    HWND hwnd = CreateWindowExA(0, "TForm1", "VQR Korvane", style, 293, 202, r.right - r.left,
-                                r.bottom - r.top, nullptr, nullptr, instance, nullptr);
-    if (!hwnd) {
-        return 1;
+    try {
+        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+        InitCommonControlsEx(&icc);
+        Win32Platform platform;
+        MainForm form(platform);
+        std::unique_ptr<MainWindow> window = MainWindow::Create(instance, form, platform);
+        if (!window->Show(show)) {
+            return 0; // ended while it was being created
+        }
+        MSG msg{};
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            if (!window->PreTranslate(msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        }
+        return static_cast<int>(msg.wParam);
+    } catch (const std::exception& e) {
+        MessageBoxA(nullptr, e.what(), "Korvane", MB_ICONERROR | MB_OK);
+    } catch (...) {
+        MessageBoxA(nullptr, "Unknown error", "Korvane", MB_ICONERROR | MB_OK);
     }
-    ShowWindow(hwnd, show);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    return 1;
 }
 
 } // namespace korvane::win32

@@ -1,0 +1,211 @@
+// Drop-downs. Editable ones (aufloesung, ComboBox1-3) and fixed lists (ComboBox4-6) show the
+// model's text, selected item and highlighted part. Typing is the model's business: printable
+// keys and Backspace are taken from the window before it acts on them and handed to the
+// model (auto-complete, incremental search), which then says what the field shows. Other
+// edits (Delete, paste, cut) reach the model as the field's new text.
+#include "win32/control_view.hpp"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace korvane::win32 {
+
+namespace {
+
+// Rows the open list shows before it scrolls.
+constexpr int kDropDownRows = 8;
+
+// The character of a WM_CHAR as a byte of the ANSI code page; false when it has none.
+bool AnsiChar(HWND hwnd, WPARAM wp, char& out) {
+    if (!IsWindowUnicode(hwnd)) {
+        out = static_cast<char>(wp & 0xFF);
+        return true;
+    }
+    const wchar_t wide = static_cast<wchar_t>(wp);
+    char bytes[8];
+    BOOL usedDefault = FALSE;
+    const int n =
+        WideCharToMultiByte(CP_ACP, 0, &wide, 1, bytes, sizeof bytes, nullptr, &usedDefault);
+    if (n != 1 || usedDefault) {
+        return false;
+    }
+    out = bytes[0];
+    return true;
+}
+
+class ComboBoxView : public ControlView {
+public:
+    ComboBoxView(ViewHost& host, ComboBox& model, const ControlSpec& spec) noexcept
+        : ControlView(host, model, spec), combo_(model) {}
+
+    ~ComboBoxView() override {
+        if (keyWindow_ && IsWindow(keyWindow_)) {
+            RemoveWindowSubclass(keyWindow_, KeyProc, 0);
+        }
+    }
+
+    void Create(HWND parent) override {
+        const DWORD style = (Editable() ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) |
+                            WS_VSCROLL | WS_TABSTOP;
+        // The window's height is that of the open list; the closed height follows the
+        // field's item height below.
+        HWND hwnd = CreateChild("COMBOBOX", style, 0, parent, Spec().height + kDropDownRows * 16);
+        FillItems();
+        SendMessageA(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Spec().height - 6);
+        SendMessageA(hwnd, CB_SETMINVISIBLE, kDropDownRows, 0);
+        if (Editable()) {
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof(info);
+            if (GetComboBoxInfo(hwnd, &info) && info.hwndItem) {
+                keyWindow_ = info.hwndItem;
+            }
+        } else {
+            keyWindow_ = hwnd;
+            combo_.SetClock([] { return static_cast<std::int64_t>(GetTickCount64()); });
+        }
+        if (keyWindow_) {
+            SetWindowSubclass(keyWindow_, KeyProc, 0, reinterpret_cast<DWORD_PTR>(this));
+        }
+        ShowState();
+    }
+
+    void Mirror(Property property, std::ptrdiff_t index) override {
+        switch (property) {
+        case Property::Caption:
+            break; // a drop-down shows its text, not a caption
+        case Property::Item:
+            ReplaceItem(index);
+            ShowState();
+            break;
+        case Property::Items:
+            FillItems();
+            ShowState();
+            break;
+        case Property::Selection:
+        case Property::Text:
+            ShowState();
+            break;
+        default:
+            ControlView::Mirror(property, index);
+            break;
+        }
+    }
+
+    void OnCommand(UINT code) override {
+        if (code == CBN_SELCHANGE) {
+            const int index = static_cast<int>(SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0));
+            Host().UserInput([this, index] { combo_.UserSelect(index); });
+        } else if (code == CBN_EDITCHANGE && Editable()) {
+            // The field already shows the user's edit; keep its caret where the user left it.
+            std::string text = WindowTextOf(Hwnd());
+            editing_ = true;
+            Host().UserInput([this, &text] { combo_.UserEditText(std::move(text)); });
+            editing_ = false;
+        }
+    }
+
+private:
+    bool Editable() const noexcept { return combo_.GetKind() == ComboBox::Kind::Editable; }
+
+    void FillItems() {
+        SendMessageA(Hwnd(), CB_RESETCONTENT, 0, 0);
+        for (const std::string& item : combo_.Items()) {
+            SendMessageA(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        }
+    }
+
+    void ReplaceItem(std::ptrdiff_t index) {
+        if (index < 0 || static_cast<std::size_t>(index) >= combo_.Items().size()) {
+            return;
+        }
+        const std::string& item = combo_.Items()[static_cast<std::size_t>(index)];
+        SendMessageA(Hwnd(), CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+        SendMessageA(Hwnd(), CB_INSERTSTRING, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(item.c_str()));
+    }
+
+    // Selected item, then (editable) the text and its highlighted part, as the model has them.
+    void ShowState() {
+        HWND hwnd = Hwnd();
+        if (!hwnd) {
+            return;
+        }
+        const int index = combo_.ItemIndex();
+        if (static_cast<int>(SendMessageA(hwnd, CB_GETCURSEL, 0, 0)) != index) {
+            SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        }
+        if (!Editable()) {
+            return;
+        }
+        const bool textDiffers = WindowTextOf(hwnd) != combo_.Text();
+        if (textDiffers) {
+            SetWindowTextA(hwnd, combo_.Text().c_str());
+        }
+        if (textDiffers || !editing_) {
+            const auto start = static_cast<WORD>(combo_.SelStart());
+            const auto end = static_cast<WORD>(combo_.SelStart() + combo_.SelLength());
+            SendMessageA(hwnd, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+        }
+    }
+
+    // WM_CHAR of the edit field (editable) or of the drop-down itself (fixed list).
+    bool OnChar(HWND window, WPARAM wp) {
+        char c = 0;
+        const bool backspace = wp == VK_BACK;
+        if (!backspace) {
+            if (wp < 32 || wp == 127) {
+                return false; // control keys (Ctrl+C, Ctrl+V, ...) keep their meaning
+            }
+            if (!AnsiChar(window, wp, c)) {
+                return true; // a character outside the code page cannot be stored
+            }
+        }
+        if (Editable()) {
+            DWORD start = 0;
+            DWORD end = 0;
+            SendMessageA(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                         reinterpret_cast<LPARAM>(&end));
+            const std::size_t length = end > start ? end - start : 0;
+            if (backspace) {
+                Host().UserInput([&] { combo_.UserBackspace(start, length); });
+            } else {
+                Host().UserInput([&] { combo_.UserTypeChar(c, start, length); });
+            }
+        } else if (backspace) {
+            Host().UserInput([&] { combo_.UserBackspace(0, 0); });
+        } else {
+            Host().UserInput([&] { combo_.UserSearchChar(c); });
+        }
+        return true;
+    }
+
+    static LRESULT CALLBACK KeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                    DWORD_PTR ref) noexcept {
+        try {
+            auto* self = reinterpret_cast<ComboBoxView*>(ref);
+            if (msg == WM_NCDESTROY) {
+                RemoveWindowSubclass(hwnd, KeyProc, id);
+                self->keyWindow_ = nullptr;
+            } else if (msg == WM_CHAR && self->OnChar(hwnd, wp)) {
+                return 0;
+            }
+        } catch (...) {
+            // Nothing may unwind into the system's code; the key goes its normal way.
+        }
+        return DefSubclassProc(hwnd, msg, wp, lp);
+    }
+
+    ComboBox& combo_;
+    HWND keyWindow_ = nullptr;
+    bool editing_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<ControlView> MakeComboBoxView(ViewHost& host, ComboBox& model,
+                                              const ControlSpec& spec) {
+    return std::make_unique<ComboBoxView>(host, model, spec);
+}
+
+} // namespace korvane::win32

@@ -1,0 +1,110 @@
+// What every control's view shares: creation at the layout's place, and mirroring of
+// visibility, enabled state and caption.
+#include "win32/control_view.hpp"
+
+#include "core/main_form.hpp"
+
+#include <stdexcept>
+#include <string>
+
+namespace korvane::win32 {
+
+std::string WindowTextOf(HWND hwnd) {
+    const int length = GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, '\0');
+    const int copied = GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(copied < 0 ? 0 : copied));
+    return text;
+}
+
+void ControlView::Mirror(Property property, std::ptrdiff_t) {
+    if (!hwnd_) {
+        return;
+    }
+    switch (property) {
+    case Property::Visible:
+        ShowWindow(hwnd_, model_.Visible() ? SW_SHOWNA : SW_HIDE);
+        break;
+    case Property::Enabled:
+        EnableWindow(hwnd_, model_.Enabled() ? TRUE : FALSE);
+        break;
+    case Property::Caption:
+        SetWindowTextA(hwnd_, model_.Caption().c_str());
+        break;
+    default:
+        break;
+    }
+}
+
+HBRUSH ControlView::OnCtlColor(UINT msg, HDC dc) {
+    // Edit fields and lists keep the system's window colour unless the layout gives one.
+    if ((msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX) &&
+        spec_.background == kDefaultColour) {
+        return nullptr;
+    }
+    const std::uint32_t background = host_.BackgroundOf(spec_.id);
+    SetBkColor(dc,
+               background == kDefaultColour ? GetSysColor(COLOR_BTNFACE) : ToColorRef(background));
+    SetTextColor(dc, spec_.foreground == kDefaultColour ? GetSysColor(COLOR_WINDOWTEXT)
+                                                        : ToColorRef(spec_.foreground));
+    return host_.Brush(background);
+}
+
+HWND ControlView::CreateChild(const char* windowClass, DWORD style, DWORD exStyle, HWND parent,
+                              int height, void* param) {
+    style |= WS_CHILD;
+    if (model_.Visible()) {
+        style |= WS_VISIBLE;
+    }
+    if (!model_.Enabled()) {
+        style |= WS_DISABLED;
+    }
+    const int h = height >= 0 ? height : (spec_.height < 0 ? 0 : spec_.height);
+    const int w = spec_.width < 0 ? 0 : spec_.width;
+    hwnd_ = CreateWindowExA(
+        exStyle, windowClass, model_.Caption().c_str(), style, spec_.left, spec_.top, w, h, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec_.id)), host_.Instance(), param);
+    if (!hwnd_) {
+        throw std::runtime_error("Cannot create the control " + std::string(spec_.name));
+    }
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(SpecFont()), FALSE);
+    return hwnd_;
+}
+
+HFONT ControlView::SpecFont() const {
+    return host_.Font(spec_.font);
+}
+
+std::unique_ptr<ControlView> MakeControlView(ViewHost& host, MainForm& form,
+                                             const ControlSpec& spec) {
+    Control* control = form.Find(spec.id);
+    if (!control) {
+        throw std::logic_error("The form has no control " + std::string(spec.name));
+    }
+    switch (spec.kind) {
+    case ControlKind::Panel:
+    case ControlKind::GroupBox:
+        return MakePanelView(host, *control, spec);
+    case ControlKind::Label:
+        return MakeLabelView(host, *control, spec);
+    case ControlKind::Shape:
+        return MakeShapeView(host, *control, spec);
+    case ControlKind::CheckBox:
+        return MakeCheckBoxView(host, dynamic_cast<CheckBox&>(*control), spec);
+    case ControlKind::SpeedButton:
+        return MakeSpeedButtonView(host, dynamic_cast<SpeedButton&>(*control), spec);
+    case ControlKind::ComboEditable:
+    case ControlKind::ComboFixed:
+        return MakeComboBoxView(host, dynamic_cast<ComboBox&>(*control), spec);
+    case ControlKind::TrackBar:
+        return MakeTrackBarView(host, dynamic_cast<TrackBar&>(*control), spec);
+    case ControlKind::ListBox:
+        return MakeListBoxView(host, dynamic_cast<ListBox&>(*control), spec);
+    case ControlKind::Edit:
+    case ControlKind::Memo:
+        return MakeEditView(host, dynamic_cast<Edit&>(*control), spec);
+    }
+    throw std::logic_error("Unknown control kind");
+}
+
+} // namespace korvane::win32

@@ -1,0 +1,122 @@
+// The view side of one form control: a real child window that shows one model control.
+// A view mirrors model changes onto its window (while the host holds back notifications)
+// and turns the window's notifications, reflected to it by its parent, into "User..."
+// calls on the model.
+#pragma once
+
+// First: it brings <windows.h> without the ReplaceFile macro (see there).
+#include "win32/platform_win32.hpp"
+
+#include "core/controls.hpp"
+#include "core/form_layout.hpp"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace korvane {
+class MainForm;
+}
+
+namespace korvane::win32 {
+
+// 0xRRGGBB -> COLORREF.
+constexpr COLORREF ToColorRef(std::uint32_t rgb) noexcept {
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// A window's text as 8-bit bytes.
+std::string WindowTextOf(HWND hwnd);
+
+// What a view needs from the window that holds it.
+class ViewHost {
+public:
+    virtual ~ViewHost() = default;
+    virtual HINSTANCE Instance() const noexcept = 0;
+    // Runs real user input against the model, inside the form's error guard. Does nothing
+    // while the host is mirroring the model (the window is only echoing the program).
+    virtual void UserInput(const std::function<void()>& work) noexcept = 0;
+    virtual bool Syncing() const noexcept = 0;
+    // Shared GDI objects, owned by the host for the window's lifetime.
+    virtual HFONT Font(const FontSpec& spec) = 0;
+    // kDefaultColour: the button-face system brush.
+    virtual HBRUSH Brush(std::uint32_t rgb) = 0;
+    // The colour a control's own background shows: its own, or its parent's, up to the form.
+    virtual std::uint32_t BackgroundOf(int id) const noexcept = 0;
+    // Handles a notification or WM_CTLCOLOR* message a parent window received from a child;
+    // false if no view takes it.
+    virtual bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexcept = 0;
+};
+
+class ControlView {
+public:
+    ControlView(ViewHost& host, Control& model, const ControlSpec& spec) noexcept
+        : host_(host), model_(model), spec_(spec) {}
+    ControlView(const ControlView&) = delete;
+    ControlView& operator=(const ControlView&) = delete;
+    virtual ~ControlView() = default;
+
+    // Creates the child window under parent, showing the model's current state.
+    virtual void Create(HWND parent) = 0;
+    HWND Hwnd() const noexcept { return hwnd_; }
+    // The window is gone (destroyed with its parent).
+    void Detach() noexcept { hwnd_ = nullptr; }
+    Control& Model() const noexcept { return model_; }
+    const ControlSpec& Spec() const noexcept { return spec_; }
+
+    // Shows one model change on the window. The host holds back notifications meanwhile.
+    virtual void Mirror(Property property, std::ptrdiff_t index);
+
+    // Notifications reflected from the parent window.
+    virtual void OnCommand(UINT /*code*/) {}
+    virtual void OnScroll(UINT /*code*/) {}
+    virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
+    virtual UINT ItemHeight() const noexcept { return 0; }
+    // WM_CTLCOLOR*: by default the parent's background and the control's text colour.
+    virtual HBRUSH OnCtlColor(UINT msg, HDC dc);
+
+protected:
+    ViewHost& Host() const noexcept { return host_; }
+    // Creates the window at the layout's place with the model's visibility, enabled state
+    // and caption, and the layout's font.
+    HWND CreateChild(const char* windowClass, DWORD style, DWORD exStyle, HWND parent,
+                     int height = -1, void* param = nullptr);
+    // The font the layout gives this control.
+    HFONT SpecFont() const;
+
+private:
+    ViewHost& host_;
+    Control& model_;
+    const ControlSpec& spec_;
+    HWND hwnd_ = nullptr;
+};
+
+// One factory per control kind; the layout's kind decides which applies.
+std::unique_ptr<ControlView> MakeControlView(ViewHost& host, MainForm& form,
+                                             const ControlSpec& spec);
+
+std::unique_ptr<ControlView> MakePanelView(ViewHost& host, Control& model, const ControlSpec& spec);
+std::unique_ptr<ControlView> MakeLabelView(ViewHost& host, Control& model, const ControlSpec& spec);
+std::unique_ptr<ControlView> MakeShapeView(ViewHost& host, Control& model, const ControlSpec& spec);
+std::unique_ptr<ControlView> MakeCheckBoxView(ViewHost& host, CheckBox& model,
+                                              const ControlSpec& spec);
+std::unique_ptr<ControlView> MakeSpeedButtonView(ViewHost& host, SpeedButton& model,
+                                                 const ControlSpec& spec);
+std::unique_ptr<ControlView> MakeComboBoxView(ViewHost& host, ComboBox& model,
+                                              const ControlSpec& spec);
+std::unique_ptr<ControlView> MakeTrackBarView(ViewHost& host, TrackBar& model,
+                                              const ControlSpec& spec);
+std::unique_ptr<ControlView> MakeListBoxView(ViewHost& host, ListBox& model,
+                                             const ControlSpec& spec);
+std::unique_ptr<ControlView> MakeEditView(ViewHost& host, Edit& model, const ControlSpec& spec);
+
+// Window classes of our own (panels, group boxes, flat buttons); registered once.
+inline constexpr const char* kPanelClass = "KorvanePanel";
+inline constexpr const char* kSpeedButtonClass = "KorvaneSpeedButton";
+void RegisterPanelClass(HINSTANCE instance);
+void RegisterSpeedButtonClass(HINSTANCE instance);
+
+} // namespace korvane::win32

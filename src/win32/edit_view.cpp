@@ -1,0 +1,58 @@
+// Edit fields: edit1 (single line) and edit2 (several lines, word wrap, no scroll bars).
+// What the user types reaches the model as the field's text.
+#include "win32/control_view.hpp"
+
+#include <string>
+
+namespace korvane::win32 {
+
+namespace {
+
+class EditView : public ControlView {
+public:
+    EditView(ViewHost& host, Edit& model, const ControlSpec& spec) noexcept
+        : ControlView(host, model, spec), edit_(model) {}
+
+    void Create(HWND parent) override {
+        DWORD style = WS_TABSTOP;
+        if (Spec().kind == ControlKind::Memo) {
+            style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+        } else {
+            style |= ES_AUTOHSCROLL;
+        }
+        if (Spec().border) {
+            style |= WS_BORDER; // a flat frame, not a sunken one
+        }
+        HWND hwnd = CreateChild("EDIT", style, 0, parent);
+        SetWindowTextA(hwnd, edit_.Text().c_str());
+    }
+
+    void Mirror(Property property, std::ptrdiff_t index) override {
+        if (property == Property::Text) {
+            // The field may already show it (the user typed it): leave the caret alone then.
+            if (Hwnd() && WindowTextOf(Hwnd()) != edit_.Text()) {
+                SetWindowTextA(Hwnd(), edit_.Text().c_str());
+            }
+        } else if (property != Property::Caption) {
+            ControlView::Mirror(property, index);
+        }
+    }
+
+    void OnCommand(UINT code) override {
+        if (code == EN_CHANGE) {
+            std::string text = WindowTextOf(Hwnd());
+            Host().UserInput([this, &text] { edit_.UserEditText(std::move(text)); });
+        }
+    }
+
+private:
+    Edit& edit_;
+};
+
+} // namespace
+
+std::unique_ptr<ControlView> MakeEditView(ViewHost& host, Edit& model, const ControlSpec& spec) {
+    return std::make_unique<EditView>(host, model, spec);
+}
+
+} // namespace korvane::win32

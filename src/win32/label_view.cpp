@@ -1,0 +1,76 @@
+// Labels (STATIC: a single & marks the access key, && shows one ampersand) and the line
+// shape. Labels the layout gives no size fit themselves to their text, as the caption
+// changes.
+#include "win32/control_view.hpp"
+#include "win32/gdi_handles.hpp"
+
+#include <string>
+
+namespace korvane::win32 {
+
+namespace {
+
+class LabelView : public ControlView {
+public:
+    using ControlView::ControlView;
+
+    void Create(HWND parent) override {
+        DWORD style = SS_LEFTNOWORDWRAP;
+        if (Spec().centred) {
+            style = SS_CENTER;
+        } else if (Spec().wordWrap) {
+            style = SS_LEFT;
+        }
+        CreateChild("STATIC", style, 0, parent);
+        FitToText();
+    }
+
+    void Mirror(Property property, std::ptrdiff_t index) override {
+        ControlView::Mirror(property, index);
+        if (property == Property::Caption) {
+            FitToText();
+        }
+    }
+
+private:
+    bool AutoSize() const noexcept { return Spec().width < 0 || Spec().height < 0; }
+
+    void FitToText() {
+        if (!Hwnd() || !AutoSize()) {
+            return;
+        }
+        WindowDc dc(Hwnd());
+        SelectedObject font(dc.Get(), SpecFont());
+        // An empty label keeps the height of a line, as if it held a blank.
+        const std::string text = Model().Caption().empty() ? " " : Model().Caption();
+        RECT rc{0, 0, 0, 0};
+        DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &rc,
+                  DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+        const int width = Spec().width < 0 ? rc.right : Spec().width;
+        const int height = Spec().height < 0 ? rc.bottom : Spec().height;
+        SetWindowPos(Hwnd(), nullptr, 0, 0, width, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(Hwnd(), nullptr, TRUE);
+    }
+};
+
+// A vertical line: a black rectangle one pixel wide.
+class ShapeView : public ControlView {
+public:
+    using ControlView::ControlView;
+    void Create(HWND parent) override { CreateChild("STATIC", SS_BLACKRECT, 0, parent); }
+};
+
+} // namespace
+
+std::unique_ptr<ControlView> MakeLabelView(ViewHost& host, Control& model,
+                                           const ControlSpec& spec) {
+    return std::make_unique<LabelView>(host, model, spec);
+}
+
+std::unique_ptr<ControlView> MakeShapeView(ViewHost& host, Control& model,
+                                           const ControlSpec& spec) {
+    return std::make_unique<ShapeView>(host, model, spec);
+}
+
+} // namespace korvane::win32

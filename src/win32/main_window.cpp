@@ -1,0 +1,359 @@
+#include "win32/main_window.hpp"
+
+#include "core/form_layout.hpp"
+
+#include <stdexcept>
+
+namespace korvane::win32 {
+
+namespace {
+
+constexpr const char* kMainClass = "TForm1";
+constexpr DWORD kMainStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+void RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hIcon = LoadIconA(instance, "MAINICON");
+    if (!wc.hIcon) {
+        wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    }
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    wc.lpszClassName = kMainClass;
+    if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        throw std::runtime_error("Cannot register the main window class");
+    }
+}
+
+// Holds back the controls' notifications while the window mirrors the model.
+class SyncScope {
+public:
+    explicit SyncScope(int& depth) noexcept : depth_(depth) { ++depth_; }
+    SyncScope(const SyncScope&) = delete;
+    SyncScope& operator=(const SyncScope&) = delete;
+    ~SyncScope() { --depth_; }
+
+private:
+    int& depth_;
+};
+
+} // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, MainForm& form, Win32Platform& platform, Options options)
+    : instance_(instance), form_(form), platform_(platform), options_(options) {}
+
+std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, MainForm& form,
+                                               Win32Platform& platform, Options options) {
+    std::unique_ptr<MainWindow> window(new MainWindow(instance, form, platform, options));
+    RegisterMainClass(instance, &MainWindow::WndProc);
+    RegisterPanelClass(instance);
+    RegisterSpeedButtonClass(instance);
+
+    const FormSpec& spec = MainFormSpec();
+    RECT rc{0, 0, spec.clientWidth, spec.clientHeight};
+    AdjustWindowRectEx(&rc, kMainStyle, FALSE, 0);
+    HWND hwnd = CreateWindowExA(0, kMainClass, std::string(spec.caption).c_str(), kMainStyle,
+                                spec.left, spec.top, rc.right - rc.left, rc.bottom - rc.top,
+                                nullptr, nullptr, instance, window.get());
+    if (!hwnd) {
+        throw std::runtime_error("Cannot create the main window");
+    }
+    window->CreateControls();
+    window->Observe();
+    platform.SetOwner(hwnd);
+
+    // The creation handler: its errors go to the error box and the window still opens.
+    form.Guarded([&form] { form.FormCreate(); });
+    // It may have ended the program (no language file): the window then never shows.
+    MSG msg;
+    if (window->hwnd_ && PeekMessageA(&msg, window->hwnd_, WM_CLOSE, WM_CLOSE, PM_REMOVE)) {
+        DestroyWindow(window->hwnd_);
+    }
+    return window;
+}
+
+MainWindow::~MainWindow() {
+    if (hwnd_) {
+        DestroyWindow(hwnd_);
+    }
+    for (Control* control : form_.AllControls()) {
+        control->SetObserver(nullptr);
+    }
+}
+
+bool MainWindow::Show(int showCommand) noexcept {
+    if (!hwnd_) {
+        return false;
+    }
+    ShowWindow(hwnd_, showCommand);
+    UpdateWindow(hwnd_);
+    return true;
+}
+
+HWND MainWindow::ControlWindow(int id) const noexcept {
+    auto it = byId_.find(id);
+    return it == byId_.end() ? nullptr : it->second->Hwnd();
+}
+
+bool MainWindow::PreTranslate(MSG& msg) noexcept {
+    return hwnd_ && IsDialogMessageA(hwnd_, &msg);
+}
+
+void MainWindow::CreateControls() {
+    SyncScope sync(syncDepth_);
+    for (const ControlSpec& spec : MainFormLayout()) {
+        HWND parent = spec.parent == ids::kForm ? hwnd_ : ControlWindow(spec.parent);
+        if (!parent) {
+            throw std::logic_error("The parent of " + std::string(spec.name) +
+                                   " comes after it in the layout");
+        }
+        std::unique_ptr<ControlView> view = MakeControlView(*this, form_, spec);
+        ControlView* raw = view.get();
+        byId_[spec.id] = raw;
+        views_.push_back(std::move(view));
+        raw->Create(parent);
+        byWindow_[raw->Hwnd()] = raw;
+    }
+}
+
+void MainWindow::Observe() {
+    for (const auto& view : views_) {
+        ControlView* raw = view.get();
+        raw->Model().SetObserver([this, raw](Control&, Property property, std::ptrdiff_t index) {
+            OnModelChange(*raw, property, index);
+        });
+    }
+}
+
+void MainWindow::OnModelChange(ControlView& view, Property property,
+                               std::ptrdiff_t index) noexcept {
+    SyncScope sync(syncDepth_);
+    try {
+        view.Mirror(property, index);
+        if (property == Property::Visible || property == Property::Enabled) {
+            KeepFocusOnShownControls();
+        }
+    } catch (...) {
+        // The model's change stands; the window shows it at its next repaint.
+    }
+}
+
+// A hidden page takes no keyboard input: focus on a control that was just hidden or
+// disabled moves to the first control that can take it, or to the window itself.
+void MainWindow::KeepFocusOnShownControls() noexcept {
+    HWND focus = GetFocus();
+    if (!hwnd_ || !focus || !IsChild(hwnd_, focus)) {
+        return;
+    }
+    if (IsWindowVisible(focus) && IsWindowEnabled(focus)) {
+        return;
+    }
+    HWND next = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (next && IsWindowVisible(next) && IsWindowEnabled(next)) {
+        SetFocus(next);
+    } else {
+        SetFocus(hwnd_);
+    }
+}
+
+void MainWindow::UserInput(const std::function<void()>& work) noexcept {
+    if (Syncing()) {
+        return;
+    }
+    form_.Guarded(work);
+}
+
+HFONT MainWindow::Font(const FontSpec& spec) {
+    auto key = std::make_tuple(std::string(spec.face), spec.height, spec.bold, spec.italic,
+                               spec.underline);
+    auto it = fonts_.find(key);
+    if (it == fonts_.end()) {
+        HFONT font = CreateFontA(-spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
+                                 spec.italic, spec.underline, FALSE, DEFAULT_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_SWISS, std::get<0>(key).c_str());
+        it = fonts_.emplace(std::move(key), FontHandle(font)).first;
+    }
+    return it->second.Get();
+}
+
+HBRUSH MainWindow::Brush(std::uint32_t rgb) {
+    if (rgb == kDefaultColour) {
+        return GetSysColorBrush(COLOR_BTNFACE);
+    }
+    auto it = brushes_.find(rgb);
+    if (it == brushes_.end()) {
+        it = brushes_.emplace(rgb, BrushHandle(CreateSolidBrush(ToColorRef(rgb)))).first;
+    }
+    return it->second.Get();
+}
+
+std::uint32_t MainWindow::BackgroundOf(int id) const noexcept {
+    for (const ControlSpec* spec = FindControlSpec(id); spec;
+         spec = FindControlSpec(spec->parent)) {
+        if (spec->background != kDefaultColour) {
+            return spec->background;
+        }
+        if (spec->parent == ids::kForm) {
+            break;
+        }
+    }
+    return kDefaultColour;
+}
+
+ControlView* MainWindow::ViewOf(HWND child) const noexcept {
+    auto it = byWindow_.find(child);
+    return it == byWindow_.end() ? nullptr : it->second;
+}
+
+bool MainWindow::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexcept {
+    try {
+        switch (msg) {
+        case WM_COMMAND:
+            if (ControlView* view = ViewOf(reinterpret_cast<HWND>(lp))) {
+                view->OnCommand(HIWORD(wp));
+                result = 0;
+                return true;
+            }
+            return false;
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+            if (ControlView* view = ViewOf(reinterpret_cast<HWND>(lp))) {
+                view->OnScroll(LOWORD(wp));
+                result = 0;
+                return true;
+            }
+            return false;
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+            if (ControlView* view = ViewOf(item->hwndItem)) {
+                view->OnDrawItem(*item);
+                result = TRUE;
+                return true;
+            }
+            return false;
+        }
+        case WM_MEASUREITEM: {
+            // Sent while the list is being created, before its window is known by handle.
+            auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+            auto it = byId_.find(static_cast<int>(item->CtlID));
+            if (it != byId_.end() && it->second->ItemHeight() > 0) {
+                item->itemHeight = it->second->ItemHeight();
+                result = TRUE;
+                return true;
+            }
+            return false;
+        }
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            if (ControlView* view = ViewOf(reinterpret_cast<HWND>(lp))) {
+                if (HBRUSH brush = view->OnCtlColor(msg, reinterpret_cast<HDC>(wp))) {
+                    result = reinterpret_cast<LRESULT>(brush);
+                    return true;
+                }
+            }
+            return false;
+        default:
+            return false;
+        }
+    } catch (...) {
+        return false;
+    }
+}
+
+LRESULT CALLBACK MainWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+    try {
+        if (msg == WM_NCCREATE) {
+            const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lp);
+            auto* self = static_cast<MainWindow*>(cs->lpCreateParams);
+            self->hwnd_ = hwnd;
+            SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+        auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        if (self) {
+            return self->Handle(msg, wp, lp);
+        }
+    } catch (...) {
+        // Nothing may unwind into the system's code; the message falls back to the default.
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+    HWND hwnd = hwnd_;
+    LRESULT result = 0;
+    switch (msg) {
+    case WM_NEXTDLGCTL:
+        // The message loop's IsDialogMessage asks the window to move the focus.
+        MoveFocus(wp, lp);
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wp) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(hwnd, focus)) {
+                savedFocus_ = focus;
+            }
+        } else if (savedFocus_ && IsWindow(savedFocus_) && IsChild(hwnd, savedFocus_) &&
+                   IsWindowVisible(savedFocus_) && IsWindowEnabled(savedFocus_)) {
+            SetFocus(savedFocus_);
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        platform_.SetOwner(nullptr);
+        if (options_.quitWhenClosed) {
+            PostQuitMessage(0);
+        }
+        return 0;
+    case WM_NCDESTROY:
+        OnNcDestroy();
+        return DefWindowProcA(hwnd, msg, wp, lp);
+    default:
+        if (Reflect(msg, wp, lp, result)) {
+            return result;
+        }
+        break;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+// WM_NEXTDLGCTL: lp set means wp is the control to focus; otherwise wp says backwards.
+void MainWindow::MoveFocus(WPARAM wp, LPARAM lp) {
+    HWND target = nullptr;
+    if (LOWORD(lp)) {
+        target = reinterpret_cast<HWND>(wp);
+    } else {
+        HWND focus = GetFocus();
+        HWND from = focus && IsChild(hwnd_, focus) ? focus : nullptr;
+        target = GetNextDlgTabItem(hwnd_, from, wp != 0);
+    }
+    if (!target || !IsChild(hwnd_, target) || !IsWindowVisible(target) ||
+        !IsWindowEnabled(target)) {
+        return;
+    }
+    SetFocus(target);
+    if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        SendMessageA(target, EM_SETSEL, 0, -1);
+    }
+}
+
+void MainWindow::OnNcDestroy() noexcept {
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    for (Control* control : form_.AllControls()) {
+        control->SetObserver(nullptr);
+    }
+    for (const auto& view : views_) {
+        view->Detach();
+    }
+    byWindow_.clear();
+    hwnd_ = nullptr;
+    savedFocus_ = nullptr;
+}
+
+} // namespace korvane::win32

@@ -1,0 +1,91 @@
+// The main window: shows the form model with real child windows, one per control of the
+// layout, in the layout's order (which is the tab order). The model is the one source of
+// truth: the window mirrors every model change onto the controls while holding back their
+// notifications, and turns real user input into the model's "User..." calls, each inside
+// the form's error guard.
+#pragma once
+
+// First: it brings <windows.h> without the ReplaceFile macro (see there).
+#include "win32/platform_win32.hpp"
+
+#include "core/main_form.hpp"
+#include "win32/control_view.hpp"
+#include "win32/gdi_handles.hpp"
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+#include <vector>
+
+namespace korvane::win32 {
+
+class MainWindow final : public ViewHost {
+public:
+    struct Options {
+        // Ending the message loop when the window is gone; tests that drive the window in
+        // their own loop turn it off.
+        bool quitWhenClosed = true;
+    };
+
+    // Creates the window with every control and runs the creation handler FormCreate
+    // inside the error guard. The window stays hidden until Show. Throws when the system
+    // cannot create a window.
+    static std::unique_ptr<MainWindow> Create(HINSTANCE instance, MainForm& form,
+                                              Win32Platform& platform, Options options);
+    static std::unique_ptr<MainWindow> Create(HINSTANCE instance, MainForm& form,
+                                              Win32Platform& platform) {
+        return Create(instance, form, platform, Options{});
+    }
+    ~MainWindow() override;
+
+    // The top-level window; nullptr once it is closed.
+    HWND Hwnd() const noexcept { return hwnd_; }
+    bool IsOpen() const noexcept { return hwnd_ != nullptr; }
+    // Shows the window, unless the program was ended while it was being created; false then.
+    bool Show(int showCommand) noexcept;
+    // The child window of a control ID; nullptr if there is none.
+    HWND ControlWindow(int id) const noexcept;
+    // For the message loop: Tab, Shift+Tab, arrows and access keys within the window.
+    // True when the message was handled.
+    bool PreTranslate(MSG& msg) noexcept;
+
+    // ViewHost
+    HINSTANCE Instance() const noexcept override { return instance_; }
+    void UserInput(const std::function<void()>& work) noexcept override;
+    bool Syncing() const noexcept override { return syncDepth_ > 0; }
+    HFONT Font(const FontSpec& spec) override;
+    HBRUSH Brush(std::uint32_t rgb) override;
+    std::uint32_t BackgroundOf(int id) const noexcept override;
+    bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexcept override;
+
+private:
+    MainWindow(HINSTANCE instance, MainForm& form, Win32Platform& platform, Options options);
+    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+    void CreateControls();
+    void Observe();
+    void OnModelChange(ControlView& view, Property property, std::ptrdiff_t index) noexcept;
+    void KeepFocusOnShownControls() noexcept;
+    void MoveFocus(WPARAM wp, LPARAM lp);
+    void OnNcDestroy() noexcept;
+    ControlView* ViewOf(HWND child) const noexcept;
+
+    HINSTANCE instance_;
+    MainForm& form_;
+    Win32Platform& platform_;
+    Options options_;
+    HWND hwnd_ = nullptr;
+    HWND savedFocus_ = nullptr;
+    int syncDepth_ = 0;
+    std::vector<std::unique_ptr<ControlView>> views_;
+    std::unordered_map<HWND, ControlView*> byWindow_;
+    std::unordered_map<int, ControlView*> byId_;
+    std::map<std::tuple<std::string, int, bool, bool, bool>, FontHandle> fonts_;
+    std::map<std::uint32_t, BrushHandle> brushes_;
+};
+
+} // namespace korvane::win32
