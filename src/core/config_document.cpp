@@ -3,6 +3,7 @@
 #include "core/errors.hpp"
 #include "core/text.hpp"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -16,79 +17,88 @@ void ConfigDocument::Clear() {
     Notify(Change::Reset, 0);
 }
 
+namespace {
+
+// Where a line's value and tail lie. Value: the text before the first ';', trimmed.
+// Tail: from the first character that is not a decimal digit.
+void Describe(const char* s, std::size_t len, std::uint32_t& valueBegin, std::uint32_t& valueLength,
+              std::uint32_t& tailBegin) noexcept {
+    const void* semi = std::memchr(s, ';', len);
+    const std::size_t before =
+        semi ? static_cast<std::size_t>(static_cast<const char*>(semi) - s) : 0;
+    std::size_t vb = 0;
+    std::size_t ve = before;
+    while (vb < ve && IsBlank(s[vb])) {
+        ++vb;
+    }
+    while (ve > vb && IsBlank(s[ve - 1])) {
+        --ve;
+    }
+    // An empty value has no characters of its own: a new one goes in front of the line.
+    valueBegin = ve > vb ? static_cast<std::uint32_t>(vb) : 0;
+    valueLength = static_cast<std::uint32_t>(ve - vb);
+    std::size_t t = 0;
+    while (t < len && s[t] >= '0' && s[t] <= '9') {
+        ++t;
+    }
+    tailBegin = static_cast<std::uint32_t>(t);
+}
+
+} // namespace
+
 void ConfigDocument::Append(std::string bytes) {
-    // Compact the lines in place: drop every CR and the LFs, remember where each line is.
+    // One pass: compact each line in place (dropping every CR and the LFs) and describe it
+    // while its bytes are still in the cache.
     char* const p = bytes.data();
     const std::size_t n = bytes.size();
-    std::size_t r = 0;
-    std::size_t w = 0;
-    std::vector<Line> added;
-    added.reserve(n / 48 + 1);
-    while (r < n) {
-        if (p[r] == '\x1a') {
-            break; // Ctrl-Z where a line begins ends the file
-        }
-        const void* lf = std::memchr(p + r, '\n', n - r);
-        const std::size_t e = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - p) : n;
-        const std::size_t start = w;
-        std::size_t from = r;
-        while (from < e) {
-            const void* cr = std::memchr(p + from, '\r', e - from);
-            const std::size_t stop =
-                cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - p) : e;
-            if (w != from) {
-                std::memmove(p + w, p + from, stop - from);
-            }
-            w += stop - from;
-            from = cr ? stop + 1 : e;
-        }
-        const std::size_t length = w - start;
-        if (length > std::numeric_limits<std::uint32_t>::max()) {
-            throw Error("Line too long");
-        }
-        Line line;
-        line.begin = start;
-        line.length = static_cast<std::uint32_t>(length);
-        added.push_back(line);
-        r = lf ? e + 1 : n;
-    }
-    bytes.resize(w);
-
-    // Value: the text before the first ';', trimmed. Tail: from the first non-digit.
-    for (Line& line : added) {
-        const char* s = p + line.begin;
-        const std::size_t len = line.length;
-        const void* semi = std::memchr(s, ';', len);
-        const std::size_t before =
-            semi ? static_cast<std::size_t>(static_cast<const char*>(semi) - s) : 0;
-        std::size_t vb = 0;
-        std::size_t ve = before;
-        while (vb < ve && IsBlank(s[vb])) {
-            ++vb;
-        }
-        while (ve > vb && IsBlank(s[ve - 1])) {
-            --ve;
-        }
-        // An empty value has no characters of its own: a new one goes in front of the line.
-        line.valueBegin = ve > vb ? static_cast<std::uint32_t>(vb) : 0;
-        line.valueLength = static_cast<std::uint32_t>(ve - vb);
-        std::size_t t = 0;
-        while (t < len && s[t] >= '0' && s[t] <= '9') {
-            ++t;
-        }
-        line.tailBegin = static_cast<std::uint32_t>(t);
-    }
-
     const std::size_t base = text_.size();
-    if (text_.empty()) {
-        text_ = std::move(bytes);
-    } else {
-        text_ += bytes;
+    const std::size_t first = lines_.size();
+    const std::size_t expected = first + n / 48 + 1;
+    if (lines_.capacity() < expected) {
+        lines_.reserve(std::max(expected, 2 * lines_.capacity()));
     }
-    lines_.reserve(lines_.size() + added.size());
-    for (Line& line : added) {
-        line.begin += base;
-        lines_.push_back(line);
+    try {
+        std::size_t r = 0;
+        std::size_t w = 0;
+        while (r < n) {
+            if (p[r] == '\x1a') {
+                break; // Ctrl-Z where a line begins ends the file
+            }
+            const void* lf = std::memchr(p + r, '\n', n - r);
+            const std::size_t e =
+                lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - p) : n;
+            const std::size_t start = w;
+            std::size_t from = r;
+            while (from < e) {
+                const void* cr = std::memchr(p + from, '\r', e - from);
+                const std::size_t stop =
+                    cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - p) : e;
+                if (w != from) {
+                    std::memmove(p + w, p + from, stop - from);
+                }
+                w += stop - from;
+                from = cr ? stop + 1 : e;
+            }
+            const std::size_t length = w - start;
+            if (length > std::numeric_limits<std::uint32_t>::max()) {
+                throw Error("Line too long");
+            }
+            Line line;
+            line.begin = base + start;
+            line.length = static_cast<std::uint32_t>(length);
+            Describe(p + start, length, line.valueBegin, line.valueLength, line.tailBegin);
+            lines_.push_back(line);
+            r = lf ? e + 1 : n;
+        }
+        bytes.resize(w);
+        if (text_.empty()) {
+            text_ = std::move(bytes);
+        } else {
+            text_ += bytes;
+        }
+    } catch (...) {
+        lines_.resize(first); // nothing of a failed append stays
+        throw;
     }
     Notify(Change::Reset, 0);
 }
