@@ -110,6 +110,7 @@ void ConfigDocument::WriteTo(std::string& out) const {
     }
     out.reserve(out.size() + size);
     for (const Line& line : lines_) {
+        const std::size_t start = out.size();
         std::string_view text = Text(line);
         if (line.changed < 0) {
             out.append(text);
@@ -117,6 +118,12 @@ void ConfigDocument::WriteTo(std::string& out) const {
             out.append(text.substr(0, line.valueBegin));
             out.append(changedValues_[static_cast<std::size_t>(line.changed)]);
             out.append(text.substr(line.valueBegin + line.valueLength));
+        }
+        // A line that begins with Ctrl-Z would end the file for the next reader, losing it
+        // and every line after it. Such a line stood behind a lone CR in the file it came
+        // from; writing that CR again keeps it a line.
+        if (out.size() > start && out[start] == '\x1a') {
+            out.insert(start, 1, '\r');
         }
         out.append("\r\n");
     }

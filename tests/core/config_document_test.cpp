@@ -95,6 +95,25 @@ TEST(ConfigDocument, LineEndsCtrlZAndTheLastLine) {
     }
 }
 
+TEST(ConfigDocument, ALineBeginningWithCtrlZAfterALoneCrSurvivesSaveAndLoad) {
+    // The CR goes from the line's text, so the line now begins with Ctrl-Z; written as it
+    // is, the next read would end the file there.
+    const std::string bytes = "1;a\n\r\x1a;b\n2;c\n";
+    ConfigDocument doc = Read(bytes);
+    ASSERT_EQ(doc.Count(), 3u);
+    EXPECT_EQ(doc.TailView(1), "\x1a;b");
+    const std::string written = doc.Write();
+    EXPECT_EQ(written, "1;a\r\n\r\x1a;b\r\n2;c\r\n");
+    ConfigDocument again = Read(written);
+    ASSERT_EQ(again.Count(), 3u);
+    EXPECT_EQ(again.TailView(1), "\x1a;b");
+    EXPECT_EQ(again.Value(2), "2");
+    EXPECT_EQ(again.Write(), written);
+
+    doc.SetValue(1, "5"); // a value in front: no CR needed
+    EXPECT_EQ(doc.Write(), "1;a\r\n5\x1a;b\r\n2;c\r\n");
+}
+
 TEST(ConfigDocument, ChangedValuesReplaceOnlyTheValuesOwnCharacters) {
     struct Case {
         std::string line;
