@@ -1,6 +1,6 @@
 // Labels (STATIC: a single & marks the access key, && shows one ampersand) and the line
-// shape. Labels the layout gives no size fit themselves to their text, as the caption
-// changes.
+// shape. Labels fit themselves to their text as the caption changes, except the centred
+// and wrapping ones, which keep the layout's box.
 #include "win32/control_view.hpp"
 #include "win32/gdi_handles.hpp"
 
@@ -33,7 +33,9 @@ public:
     }
 
 private:
-    bool AutoSize() const noexcept { return Spec().width < 0 || Spec().height < 0; }
+    // Labels fit their text (the layout's size is that of the form's German caption), so a
+    // longer translated caption is not cut off. Centred and wrapping labels keep their box.
+    bool AutoSize() const noexcept { return !Spec().centred && !Spec().wordWrap; }
 
     void FitToText() {
         if (!Hwnd() || !AutoSize()) {
@@ -46,9 +48,7 @@ private:
         RECT rc{0, 0, 0, 0};
         DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &rc,
                   DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
-        const int width = Spec().width < 0 ? rc.right : Spec().width;
-        const int height = Spec().height < 0 ? rc.bottom : Spec().height;
-        SetWindowPos(Hwnd(), nullptr, 0, 0, width, height,
+        SetWindowPos(Hwnd(), nullptr, 0, 0, rc.right, rc.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         InvalidateRect(Hwnd(), nullptr, TRUE);
     }

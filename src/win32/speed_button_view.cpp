@@ -63,10 +63,7 @@ public:
             Paint(hwnd, reinterpret_cast<HDC>(wp));
             return 0;
         case WM_MOUSEMOVE: {
-            if (!tracking_) {
-                TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, hwnd, 0};
-                tracking_ = TrackMouseEvent(&tme) != FALSE;
-            }
+            TrackLeave(hwnd);
             const bool inside = Inside(hwnd, lp);
             SetState(hwnd, inside, down_ && inside);
             return 0;
@@ -87,6 +84,11 @@ public:
             down_ = false;
             if (GetCapture() == hwnd) {
                 ReleaseCapture();
+            }
+            // Capture ends the leave tracking: ask again, or the button stays raised.
+            tracking_ = false;
+            if (Inside(hwnd, lp)) {
+                TrackLeave(hwnd);
             }
             SetState(hwnd, Inside(hwnd, lp), false);
             if (click) {
@@ -116,6 +118,13 @@ private:
         GetClientRect(hwnd, &rc);
         const POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         return PtInRect(&rc, pt) != FALSE;
+    }
+
+    void TrackLeave(HWND hwnd) {
+        if (!tracking_) {
+            TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, hwnd, 0};
+            tracking_ = TrackMouseEvent(&tme) != FALSE;
+        }
     }
 
     void SetState(HWND hwnd, bool hot, bool pressed) {

@@ -9,14 +9,19 @@ namespace korvane::win32 {
 
 namespace {
 
+constexpr int kThumbLength = 16;
+
 class TrackBarView : public ControlView {
 public:
     TrackBarView(ViewHost& host, TrackBar& model, const ControlSpec& spec) noexcept
         : ControlView(host, model, spec), bar_(model) {}
 
     void Create(HWND parent) override {
-        HWND hwnd = CreateChild(TRACKBAR_CLASSA, TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | WS_TABSTOP,
-                                0, parent);
+        HWND hwnd = CreateChild(
+            TRACKBAR_CLASSA, TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | TBS_FIXEDLENGTH | WS_TABSTOP,
+            0, parent);
+        // A shorter thumb than the system's leaves room for the ticks in 25 pixels.
+        SendMessageA(hwnd, TBM_SETTHUMBLENGTH, kThumbLength, 0);
         SendMessageA(hwnd, TBM_SETRANGEMIN, FALSE, bar_.Min());
         SendMessageA(hwnd, TBM_SETRANGEMAX, FALSE, bar_.Max());
         SendMessageA(hwnd, TBM_SETTICFREQ, static_cast<WPARAM>(bar_.TickFrequency()), 0);

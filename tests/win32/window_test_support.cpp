@@ -1,0 +1,265 @@
+#include "window_test_support.hpp"
+
+#include <mutex>
+
+namespace korvane::wintest {
+
+namespace {
+
+std::mutex seenMutex;
+std::vector<SeenBox> seenBoxes;
+
+std::string ClassOf(HWND hwnd) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM lp) {
+    auto* text = reinterpret_cast<std::string*>(lp);
+    if (ClassOf(child) == "Static") {
+        const std::string t = WindowText(child);
+        if (t.size() > text->size()) {
+            *text = t;
+        }
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CloseBox(HWND hwnd, LPARAM) {
+    if (ClassOf(hwnd) != "#32770" || !IsWindowVisible(hwnd)) {
+        return TRUE;
+    }
+    SeenBox box{WindowText(hwnd), {}};
+    EnumChildWindows(hwnd, CollectStaticText, reinterpret_cast<LPARAM>(&box.text));
+    {
+        std::lock_guard<std::mutex> lock(seenMutex);
+        seenBoxes.push_back(box);
+    }
+    PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+    return TRUE;
+}
+
+void CALLBACK CatchBoxes(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), CloseBox, 0);
+}
+
+INPUT MouseInput(DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    return in;
+}
+
+INPUT KeyInput(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+} // namespace
+
+std::string MakeTempDir() {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    static int counter = 0;
+    for (;;) {
+        std::string dir = std::string(base) + "korvane-test-" +
+                          std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+        if (CreateDirectoryA(dir.c_str(), nullptr)) {
+            return dir;
+        }
+        if (GetLastError() != ERROR_ALREADY_EXISTS) {
+            ADD_FAILURE() << "cannot create " << dir;
+            return dir;
+        }
+    }
+}
+
+void RemoveTree(const std::string& dir) {
+    if (dir.empty()) {
+        return;
+    }
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            const std::string path = dir + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(find, &found));
+        FindClose(find);
+    }
+    RemoveDirectoryA(dir.c_str());
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    ASSERT_EQ(written, bytes.size());
+}
+
+std::string ReadBytes(const std::string& path) {
+    return win32::ReadWholeFile(path);
+}
+
+std::string DemoConfigPath() {
+    return std::string("Z:") + KORVANE_DATA_DIR + "/demo/game/f1graphics.cfg";
+}
+
+bool PumpUntil(win32::MainWindow* window, const std::function<bool()>& done, int timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                continue;
+            }
+            if (!window || !window->PreTranslate(msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        }
+        if (done && done()) {
+            return true;
+        }
+        if (GetTickCount64() >= end) {
+            return done ? done() : true;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void Pump(win32::MainWindow* window, int ms) {
+    PumpUntil(window, nullptr, ms);
+}
+
+void MouseClickAt(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    INPUT in[2] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
+    SendInput(2, in, sizeof(INPUT));
+}
+
+void MouseClick(HWND hwnd) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    MouseClick(hwnd, POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
+}
+
+void MouseClick(HWND hwnd, POINT client) {
+    ClientToScreen(hwnd, &client);
+    MouseClickAt(client);
+}
+
+void PressKey(WORD vk, std::initializer_list<WORD> modifiers) {
+    std::vector<INPUT> in;
+    for (WORD m : modifiers) {
+        in.push_back(KeyInput(m, false));
+    }
+    in.push_back(KeyInput(vk, false));
+    in.push_back(KeyInput(vk, true));
+    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) {
+        in.push_back(KeyInput(*it, true));
+    }
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+std::string WindowText(HWND hwnd) {
+    return win32::WindowTextOf(hwnd);
+}
+
+LOGFONTA FontOf(HWND hwnd) {
+    LOGFONTA lf{};
+    auto font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    if (font) {
+        GetObjectA(font, sizeof lf, &lf);
+    }
+    return lf;
+}
+
+BoxCatcher::BoxCatcher() : timer_(SetTimer(nullptr, 0, 20, CatchBoxes)) {
+    std::lock_guard<std::mutex> lock(seenMutex);
+    seenBoxes.clear();
+}
+
+BoxCatcher::~BoxCatcher() {
+    KillTimer(nullptr, timer_);
+}
+
+std::vector<SeenBox> BoxCatcher::Seen() const {
+    std::lock_guard<std::mutex> lock(seenMutex);
+    return seenBoxes;
+}
+
+void WindowTest::SetUp() {
+    char cwd[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, cwd);
+    originalDir = cwd;
+    workDir = MakeTempDir();
+    gameDir = MakeTempDir();
+    ASSERT_TRUE(CopyFileA(DemoConfigPath().c_str(), GamePath().c_str(), FALSE)) << DemoConfigPath();
+    // The bundled file is read-only; the copy is the player's own file.
+    SetFileAttributesA(GamePath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    platform.installDir = gameDir;
+    SetCurrentDirectoryA(workDir.c_str());
+    boxes = std::make_unique<BoxCatcher>();
+    if (openInSetUp) {
+        Open();
+    }
+}
+
+void WindowTest::Open() {
+    if (!languageFile.empty()) {
+        WriteBytes(workDir + "\\language.txt", languageFile);
+    }
+    form = std::make_unique<MainForm>(platform);
+    win32::MainWindow::Options options;
+    options.quitWhenClosed = false;
+    window = win32::MainWindow::Create(GetModuleHandleA(nullptr), *form, platform, options);
+    if (window->Show(SW_SHOWNORMAL)) {
+        SetForegroundWindow(window->Hwnd());
+        SetActiveWindow(window->Hwnd());
+        ::korvane::wintest::Pump(window.get(), 100);
+    }
+}
+
+void WindowTest::TearDown() {
+    window.reset();
+    form.reset();
+    if (!boxesExpected) {
+        for (const SeenBox& box : boxes->Seen()) {
+            ADD_FAILURE() << "unexpected message box \"" << box.caption << "\": " << box.text;
+        }
+    }
+    boxes.reset();
+    SetCurrentDirectoryA(originalDir.c_str());
+    RemoveTree(workDir);
+    RemoveTree(gameDir);
+}
+
+void WindowTest::Load() {
+    MouseClick(Ctl(ids::SpeedButton(1)));
+    ASSERT_TRUE(Pump([&] { return Visible(ids::SpeedButton(4)); })) << "Load did not finish";
+}
+
+void WindowTest::ShowPage(int buttonId, int panelId) {
+    MouseClick(Ctl(buttonId));
+    ASSERT_TRUE(Pump([&] { return Visible(panelId); })) << "page " << panelId << " not shown";
+}
+
+} // namespace korvane::wintest

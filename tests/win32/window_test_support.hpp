@@ -1,0 +1,130 @@
+// Drives the real main window in-process: a fixture with a temporary working folder (with
+// a language file) and game folder, a message pump that waits for conditions, real mouse
+// and keyboard input through SendInput, and a catcher for message boxes.
+#pragma once
+
+// First: it brings <windows.h> without the ReplaceFile macro.
+#include "win32/platform_win32.hpp"
+
+#include "core/form_layout.hpp"
+#include "core/main_form.hpp"
+#include "win32/main_window.hpp"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace korvane::wintest {
+
+// The real platform, but the game's folder comes from the test instead of the registry.
+class TestPlatform : public win32::Win32Platform {
+public:
+    std::string installDir;
+    std::string LookupInstallDir() override { return installDir; }
+};
+
+std::string MakeTempDir();
+void RemoveTree(const std::string& dir);
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+// The demo game's f1graphics.cfg from the repository.
+std::string DemoConfigPath();
+
+// Runs the thread's messages the way the program's loop does (with the window's keyboard
+// navigation) for the given time, or until the condition holds; false on timeout.
+bool PumpUntil(win32::MainWindow* window, const std::function<bool()>& done, int timeoutMs = 3000);
+void Pump(win32::MainWindow* window, int ms = 50);
+
+// Real input.
+void MouseClickAt(POINT screen);
+// Clicks the middle of a window (or the given client point).
+void MouseClick(HWND hwnd);
+void MouseClick(HWND hwnd, POINT client);
+void PressKey(WORD vk, std::initializer_list<WORD> modifiers = {});
+
+std::string WindowText(HWND hwnd);
+LOGFONTA FontOf(HWND hwnd);
+
+// A message box or dialog seen by the catcher: its caption and text.
+struct SeenBox {
+    std::string caption;
+    std::string text;
+};
+
+// While alive, every message box of this thread is read and closed with OK as soon as it
+// shows (from a timer that runs inside the box's own loop).
+class BoxCatcher {
+public:
+    BoxCatcher();
+    ~BoxCatcher();
+    BoxCatcher(const BoxCatcher&) = delete;
+    BoxCatcher& operator=(const BoxCatcher&) = delete;
+    std::vector<SeenBox> Seen() const;
+
+private:
+    UINT_PTR timer_;
+};
+
+// The window on the demo game, opened with a language file of three lines: no caption is
+// replaced (the form's German captions stay) and the version check passes.
+class WindowTest : public ::testing::Test {
+protected:
+    static constexpr const char* kQuietLanguageFile = "Deutsch\r\nTest\r\n0.4\r\n";
+
+    void SetUp() override;
+    void TearDown() override;
+    // Creates and shows the window; SetUp calls it unless openInSetUp is false.
+    void Open();
+
+    HWND Ctl(int id) const { return window->ControlWindow(id); }
+    std::string Text(int id) const { return WindowText(Ctl(id)); }
+    bool Visible(int id) const { return IsWindowVisible(Ctl(id)) != FALSE; }
+    std::string GamePath() const { return gameDir + "\\f1graphics.cfg"; }
+    bool Pump(const std::function<bool()>& done, int timeoutMs = 3000) {
+        return PumpUntil(window.get(), done, timeoutMs);
+    }
+    // Clicks "Laden" and waits until the page buttons show.
+    void Load();
+    // Clicks a strip button and waits until the page shows.
+    void ShowPage(int buttonId, int panelId);
+
+    // Every message box is caught and closed; the test fails on one it did not expect.
+    std::unique_ptr<BoxCatcher> boxes;
+    bool boxesExpected = false;
+    bool openInSetUp = true;
+    std::string languageFile = kQuietLanguageFile;
+    std::string originalDir;
+    std::string workDir;
+    std::string gameDir;
+    TestPlatform platform;
+    std::unique_ptr<MainForm> form;
+    std::unique_ptr<win32::MainWindow> window;
+};
+
+// Counts the runs of a model handler while keeping it.
+class HandlerCounter {
+public:
+    explicit HandlerCounter(std::function<void()>& handler) : handler_(handler) {
+        original_ = handler;
+        handler = [this] {
+            ++count;
+            if (original_) {
+                original_();
+            }
+        };
+    }
+    ~HandlerCounter() { handler_ = original_; }
+    HandlerCounter(const HandlerCounter&) = delete;
+    HandlerCounter& operator=(const HandlerCounter&) = delete;
+    int count = 0;
+
+private:
+    std::function<void()>& handler_;
+    std::function<void()> original_;
+};
+
+} // namespace korvane::wintest
