@@ -1,0 +1,322 @@
+// Real input on the real controls reaches the model as user calls, each handler run as the
+// model decides; the program's own changes show on the controls without running handlers;
+// the keyboard never reaches a page that is not on show.
+#include "window_test_support.hpp"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+using namespace korvane;
+using namespace korvane::wintest;
+
+namespace {
+
+class WindowInputTest : public WindowTest {
+protected:
+    // Clicks a control's window and waits until it has the focus.
+    void FocusByMouse(HWND hwnd, POINT client) {
+        MouseClick(hwnd, client);
+        ASSERT_TRUE(Pump([&] {
+            HWND f = GetFocus();
+            return f == hwnd || IsChild(hwnd, f);
+        }));
+    }
+
+    // True when the focus is on a control whose every ancestor is on show.
+    bool FocusOnShownControl() const {
+        HWND focus = GetFocus();
+        if (focus == window->Hwnd()) {
+            return true;
+        }
+        if (!focus || !IsChild(window->Hwnd(), focus)) {
+            return false;
+        }
+        for (HWND w = focus; w && w != window->Hwnd(); w = GetParent(w)) {
+            if (!(GetWindowLongA(w, GWL_STYLE) & WS_VISIBLE)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The page panel (or the strip) that holds the focus; 0 for the window itself.
+    int FocusPanel() const {
+        for (HWND w = GetFocus(); w && w != window->Hwnd(); w = GetParent(w)) {
+            if (GetParent(w) == window->Hwnd()) {
+                return GetDlgCtrlID(w);
+            }
+        }
+        return 0;
+    }
+
+    void Settle() { korvane::wintest::Pump(window.get(), 150); }
+};
+
+} // namespace
+
+TEST_F(WindowInputTest, AMouseClickOnACheckBoxRunsItsHandlerOnce) {
+    Load();
+    ShowPage(ids::SpeedButton(6), ids::Panel(5));
+    HandlerCounter runs(form->CheckBox9.onClick);
+    const bool before = form->CheckBox9.Checked();
+    MouseClick(Ctl(ids::CheckBox(9)), POINT{6, 8});
+    ASSERT_TRUE(Pump([&] { return runs.count > 0; }));
+    Settle();
+    EXPECT_EQ(runs.count, 1);
+    EXPECT_NE(form->CheckBox9.Checked(), before);
+    EXPECT_EQ(SendMessageA(Ctl(ids::CheckBox(9)), BM_GETCHECK, 0, 0) == BST_CHECKED,
+              form->CheckBox9.Checked());
+}
+
+TEST_F(WindowInputTest, SpaceTogglesTheFocusedCheckBoxThroughTheModel) {
+    Load();
+    ShowPage(ids::SpeedButton(6), ids::Panel(5));
+    FocusByMouse(Ctl(ids::CheckBox(10)), POINT{6, 8});
+    Settle();
+    HandlerCounter runs(form->CheckBox10.onClick);
+    const bool before = form->CheckBox10.Checked();
+    PressKey(VK_SPACE);
+    ASSERT_TRUE(Pump([&] { return runs.count > 0; }));
+    Settle();
+    EXPECT_EQ(runs.count, 1);
+    EXPECT_NE(form->CheckBox10.Checked(), before);
+    EXPECT_EQ(SendMessageA(Ctl(ids::CheckBox(10)), BM_GETCHECK, 0, 0) == BST_CHECKED,
+              form->CheckBox10.Checked());
+}
+
+TEST_F(WindowInputTest, AnAccessKeyClicksACheckBoxOnlyWhileItsPageIsShown) {
+    Load();
+    form->CheckBox9.SetCaption("Autos im &Regen spiegeln");
+    EXPECT_EQ(Text(ids::CheckBox(9)), "Autos im &Regen spiegeln");
+    ShowPage(ids::SpeedButton(6), ids::Panel(5));
+    HandlerCounter runs(form->CheckBox9.onClick);
+    PressKey('R', {VK_MENU});
+    ASSERT_TRUE(Pump([&] { return runs.count == 1; }));
+
+    ShowPage(ids::SpeedButton(4), ids::Panel(1));
+    PressKey('R', {VK_MENU});
+    Settle();
+    EXPECT_EQ(runs.count, 1);
+}
+
+TEST_F(WindowInputTest, ArrowKeysOnASliderRunItsHandlerForEveryNotification) {
+    Load();
+    ShowPage(ids::SpeedButton(6), ids::Panel(5));
+    HWND bar = Ctl(ids::TrackBar(1));
+    FocusByMouse(bar, POINT{180, 22}); // below the channel: focus, no move
+    Settle();
+    HandlerCounter runs(form->TrackBar1.onChange);
+    const int before = form->TrackBar1.Position();
+    ASSERT_LT(before, 32);
+    PressKey(VK_RIGHT);
+    ASSERT_TRUE(Pump([&] { return form->TrackBar1.Position() == before + 1; }));
+    Settle();
+    // The key press and the end of the move are two notifications.
+    EXPECT_GE(runs.count, 2);
+    EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), before + 1);
+    EXPECT_EQ(Text(ids::Label(15)), std::to_string(before + 1));
+
+    // At the end of the range the position stays, and the handler still runs.
+    PressKey(VK_END);
+    ASSERT_TRUE(Pump([&] { return form->TrackBar1.Position() == 32; }));
+    Settle();
+    const int atEnd = runs.count;
+    PressKey(VK_RIGHT);
+    ASSERT_TRUE(Pump([&] { return runs.count > atEnd; }));
+    EXPECT_EQ(form->TrackBar1.Position(), 32);
+}
+
+TEST_F(WindowInputTest, PickingAnItemWithTheMouseRunsTheDropDownsHandler) {
+    Load();
+    ShowPage(ids::SpeedButton(6), ids::Panel(5));
+    HWND combo = Ctl(ids::ComboBox(5));
+    HandlerCounter runs(form->ComboBox5.onChange);
+    const int target = form->ComboBox5.ItemIndex() == 1 ? 0 : 1;
+    MouseClick(combo);
+    ASSERT_TRUE(Pump([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    RECT row;
+    SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(target),
+                 reinterpret_cast<LPARAM>(&row));
+    MouseClick(info.hwndList, POINT{(row.left + row.right) / 2, (row.top + row.bottom) / 2});
+    ASSERT_TRUE(Pump([&] { return form->ComboBox5.ItemIndex() == target; }));
+    Settle();
+    EXPECT_EQ(runs.count, 1);
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), target);
+}
+
+TEST_F(WindowInputTest, TypingIntoAnEditableDropDownAutoCompletes) {
+    Load();
+    ShowPage(ids::SpeedButton(5), ids::Panel(4));
+    HWND combo = Ctl(ids::kAufloesung);
+    FocusByMouse(combo, POINT{20, 10});
+    SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    HandlerCounter runs(form->aufloesung.onChange);
+    PressKey('1');
+    ASSERT_TRUE(Pump([&] { return form->aufloesung.Text() == "1024x768"; }));
+    Settle();
+    EXPECT_EQ(runs.count, 1);
+    EXPECT_EQ(Text(ids::kAufloesung), "1024x768");
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 1u);
+    EXPECT_EQ(end, 8u);
+
+    // Backspace removes the highlighted rest.
+    PressKey(VK_BACK);
+    ASSERT_TRUE(Pump([&] { return form->aufloesung.Text() == "1"; }));
+    EXPECT_EQ(Text(ids::kAufloesung), "1");
+    EXPECT_EQ(runs.count, 2);
+}
+
+TEST_F(WindowInputTest, TypingIntoAFixedListSelectsByItsBeginning) {
+    Load();
+    ShowPage(ids::SpeedButton(6), ids::Panel(5));
+    HWND combo = Ctl(ids::ComboBox(4));
+    FocusByMouse(combo, POINT{20, 10});
+    // The click opened the list; close it again.
+    PressKey(VK_ESCAPE);
+    Settle();
+    HandlerCounter runs(form->ComboBox4.onChange);
+    form->ComboBox4.SetItemIndex(0);
+    PressKey('N', {VK_SHIFT});
+    ASSERT_TRUE(Pump([&] { return form->ComboBox4.ItemIndex() == 1; }));
+    Settle();
+    EXPECT_EQ(runs.count, 1);
+    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 1);
+}
+
+TEST_F(WindowInputTest, TypingIntoAnEditFieldReachesTheModel) {
+    Load();
+    ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    FocusByMouse(Ctl(ids::kEdit1), POINT{10, 8});
+    PressKey('7');
+    ASSERT_TRUE(Pump([&] { return form->edit1.Text() == "7"; }));
+}
+
+TEST_F(WindowInputTest, TheProgramsChangesShowWithoutRunningHandlers) {
+    Load();
+    HandlerCounter check(form->CheckBox9.onClick);
+    HandlerCounter combo(form->ComboBox4.onChange);
+    HandlerCounter editable(form->aufloesung.onChange);
+    HandlerCounter slider(form->TrackBar2.onChange);
+    HandlerCounter list(form->ListBox1.onClick);
+
+    const bool checked = !form->CheckBox9.Checked();
+    form->CheckBox9.SetChecked(checked);
+    form->ComboBox4.SetItemIndex(2);
+    form->aufloesung.SetText("1152x864");
+    form->TrackBar2.SetPosition(55);
+    form->ListBox1.Select(5);
+    form->edit1.SetText("abc");
+    form->CheckBox11.SetEnabled(false);
+    form->Label15.SetCaption("12345");
+    Settle();
+
+    // The check box and the slider run their handlers once, as the model does; the window
+    // adds nothing of its own.
+    EXPECT_EQ(check.count, 1);
+    EXPECT_EQ(slider.count, 1);
+    EXPECT_EQ(combo.count, 0);
+    EXPECT_EQ(editable.count, 0);
+    EXPECT_EQ(list.count, 0);
+
+    EXPECT_EQ(SendMessageA(Ctl(ids::CheckBox(9)), BM_GETCHECK, 0, 0) == BST_CHECKED, checked);
+    EXPECT_EQ(SendMessageA(Ctl(ids::ComboBox(4)), CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(Text(ids::kAufloesung), "1152x864");
+    EXPECT_EQ(SendMessageA(Ctl(ids::TrackBar(2)), TBM_GETPOS, 0, 0), 55);
+    EXPECT_EQ(Text(ids::Label(36)), form->Label36.Caption());
+    EXPECT_EQ(SendMessageA(Ctl(ids::ListBox(1)), LB_GETCURSEL, 0, 0), 5);
+    EXPECT_EQ(Text(ids::kEdit1), "abc");
+    EXPECT_FALSE(IsWindowEnabled(Ctl(ids::CheckBox(11))));
+    EXPECT_EQ(Text(ids::Label(15)), "12345");
+    RECT rc;
+    GetWindowRect(Ctl(ids::Label(15)), &rc);
+    EXPECT_GT(rc.right - rc.left, 20) << "the label fits its new text";
+}
+
+TEST_F(WindowInputTest, TabBeforeTheFirstLoadReachesNoHiddenSetting) {
+    HandlerCounter runs(form->CheckBox3.onClick);
+    for (int i = 0; i < 12; ++i) {
+        PressKey(VK_TAB, i % 3 == 2 ? std::initializer_list<WORD>{VK_SHIFT}
+                                    : std::initializer_list<WORD>{});
+        korvane::wintest::Pump(window.get(), 40);
+        ASSERT_TRUE(FocusOnShownControl()) << "press " << i;
+    }
+    PressKey(VK_SPACE);
+    Settle();
+    EXPECT_EQ(runs.count, 0);
+}
+
+TEST_F(WindowInputTest, TabStaysOnThePageOnShow) {
+    Load();
+    for (auto [button, panel] : {std::pair{6, 5}, std::pair{5, 4}, std::pair{9, 2}}) {
+        ShowPage(ids::SpeedButton(button), ids::Panel(panel));
+        std::vector<HWND> reached;
+        for (int i = 0; i < 16; ++i) {
+            PressKey(VK_TAB, i >= 12 ? std::initializer_list<WORD>{VK_SHIFT}
+                                     : std::initializer_list<WORD>{});
+            korvane::wintest::Pump(window.get(), 40);
+            ASSERT_TRUE(FocusOnShownControl()) << "page " << panel << " press " << i;
+            ASSERT_EQ(FocusPanel(), ids::Panel(panel)) << "page " << panel << " press " << i;
+            reached.push_back(GetFocus());
+        }
+        std::sort(reached.begin(), reached.end());
+        EXPECT_GT(std::unique(reached.begin(), reached.end()) - reached.begin(), 1);
+    }
+}
+
+TEST_F(WindowInputTest, FocusLeavesAPageThatIsHidden) {
+    Load();
+    ShowPage(ids::SpeedButton(6), ids::Panel(5));
+    FocusByMouse(Ctl(ids::CheckBox(4)), POINT{6, 8});
+    ShowPage(ids::SpeedButton(4), ids::Panel(1));
+    EXPECT_TRUE(FocusOnShownControl());
+    HandlerCounter runs(form->CheckBox4.onClick);
+    PressKey(VK_SPACE);
+    Settle();
+    EXPECT_EQ(runs.count, 0);
+}
+
+TEST_F(WindowInputTest, ClickingARowSelectsItInTheModel) {
+    Load();
+    ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    HWND descriptions = Ctl(ids::ListBox(4));
+    RECT row;
+    SendMessageA(descriptions, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&row));
+    MouseClick(descriptions, POINT{row.left + 20, (row.top + row.bottom) / 2});
+    ASSERT_TRUE(Pump([&] { return form->ListBox4.Selected() == 3; }));
+    Settle();
+    for (int id : {ids::ListBox(1), ids::ListBox(4), ids::ListBox(5)}) {
+        EXPECT_EQ(SendMessageA(Ctl(id), LB_GETCURSEL, 0, 0), 3) << id;
+    }
+    EXPECT_EQ(Text(ids::kEdit1), form->document.Value(3));
+}
+
+TEST_F(WindowInputTest, ATenThousandLineFileFillsTheListsAtOnce) {
+    std::string file;
+    for (int k = 0; k < 10000; ++k) {
+        file += std::to_string(k % 7) + "\t; line " + std::to_string(k) + "\r\n";
+    }
+    WriteBytes(GamePath(), file);
+    const ULONGLONG start = GetTickCount64();
+    Load();
+    EXPECT_LT(GetTickCount64() - start, 2000u);
+    for (int id : {ids::ListBox(1), ids::ListBox(4), ids::ListBox(5)}) {
+        EXPECT_EQ(SendMessageA(Ctl(id), LB_GETCOUNT, 0, 0), 10000) << id;
+    }
+    ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    form->ListBox5.Select(9990);
+    Settle();
+    HWND numbers = Ctl(ids::ListBox(5));
+    const auto top = SendMessageA(numbers, LB_GETTOPINDEX, 0, 0);
+    EXPECT_LE(top, 9990);
+    EXPECT_GT(top, 9970) << "the selected row is brought into view";
+}
