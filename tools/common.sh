@@ -52,6 +52,15 @@ korvane_wine_start() {
     fi
     wineserver -p >/dev/null 2>&1 || true
     wineboot -i >/dev/null 2>&1 || true # wait until the prefix is up
+    if [ -z "${KORVANE_USE_DISPLAY:-}" ]; then
+        # Xvfb has no window manager: let wine draw the caption bars itself, with the
+        # symbol font of their buttons where wine's own copy is not found.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+        local marlett=/usr/share/wine/fonts/marlett.ttf
+        if [ -f "$marlett" ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+            cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+        fi
+    fi
 }
 
 korvane_wine_stop() {
