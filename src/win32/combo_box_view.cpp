@@ -131,22 +131,30 @@ private:
         if (!hwnd) {
             return;
         }
+        DWORD keepStart = 0;
+        DWORD keepEnd = 0;
+        SendMessageA(hwnd, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&keepStart),
+                     reinterpret_cast<LPARAM>(&keepEnd));
         const int index = combo_.ItemIndex();
         if (static_cast<int>(SendMessageA(hwnd, CB_GETCURSEL, 0, 0)) != index) {
+            // In an editable drop-down this also replaces and highlights the text.
             SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         }
         if (!Editable()) {
             return;
         }
-        const bool textDiffers = WindowTextOf(hwnd) != combo_.Text();
-        if (textDiffers) {
+        if (WindowTextOf(hwnd) != combo_.Text()) {
             SetWindowTextA(hwnd, combo_.Text().c_str());
         }
-        if (textDiffers || !editing_) {
-            const auto start = static_cast<WORD>(combo_.SelStart());
-            const auto end = static_cast<WORD>(combo_.SelStart() + combo_.SelLength());
-            SendMessageA(hwnd, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+        if (editing_) {
+            // The user's own edit (Delete, paste): the caret stays where the user left it.
+            SendMessageA(hwnd, CB_SETEDITSEL, 0,
+                         MAKELPARAM(static_cast<WORD>(keepStart), static_cast<WORD>(keepEnd)));
+            return;
         }
+        const auto start = static_cast<WORD>(combo_.SelStart());
+        const auto end = static_cast<WORD>(combo_.SelStart() + combo_.SelLength());
+        SendMessageA(hwnd, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
     }
 
     // WM_CHAR of the edit field (editable) or of the drop-down itself (fixed list).

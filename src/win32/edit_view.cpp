@@ -2,6 +2,8 @@
 // What the user types reaches the model as the field's text.
 #include "win32/control_view.hpp"
 
+#include <commctrl.h>
+
 #include <string>
 
 namespace korvane::win32 {
@@ -12,6 +14,12 @@ class EditView : public ControlView {
 public:
     EditView(ViewHost& host, Edit& model, const ControlSpec& spec) noexcept
         : ControlView(host, model, spec), edit_(model) {}
+
+    ~EditView() override {
+        if (Hwnd() && IsWindow(Hwnd())) {
+            RemoveWindowSubclass(Hwnd(), TabProc, 0);
+        }
+    }
 
     void Create(HWND parent) override {
         DWORD style = WS_TABSTOP;
@@ -25,6 +33,9 @@ public:
         }
         HWND hwnd = CreateChild("EDIT", style, 0, parent);
         SetWindowTextA(hwnd, edit_.Text().c_str());
+        if (Spec().kind == ControlKind::Memo) {
+            SetWindowSubclass(hwnd, TabProc, 0, 0);
+        }
     }
 
     void Mirror(Property property, std::ptrdiff_t index) override {
@@ -46,6 +57,23 @@ public:
     }
 
 private:
+    // A field of several lines wants every key, Tab included; here Tab moves on to the
+    // next control, as everywhere else in the window (Enter still breaks the line).
+    static LRESULT CALLBACK TabProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                    DWORD_PTR) noexcept {
+        if (msg == WM_NCDESTROY) {
+            RemoveWindowSubclass(hwnd, TabProc, id);
+        } else if (msg == WM_GETDLGCODE) {
+            LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
+            const auto* key = reinterpret_cast<const MSG*>(lp);
+            if (key && key->message == WM_KEYDOWN && key->wParam == VK_TAB) {
+                code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+            }
+            return code;
+        }
+        return DefSubclassProc(hwnd, msg, wp, lp);
+    }
+
     Edit& edit_;
 };
 

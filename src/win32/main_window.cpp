@@ -9,6 +9,7 @@ namespace korvane::win32 {
 namespace {
 
 constexpr const char* kMainClass = "TForm1";
+constexpr WORD kIconId = 1;
 constexpr DWORD kMainStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
@@ -18,7 +19,11 @@ void RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hIcon = LoadIconA(instance, "MAINICON");
+    // The program's icon is resource 1; a host without it (the tests) gets the system's.
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconId));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kIconId), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
     if (!wc.hIcon) {
         wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
     }
@@ -164,7 +169,14 @@ void MainWindow::UserInput(const std::function<void()>& work) noexcept {
     if (Syncing()) {
         return;
     }
+    HWND focus = GetFocus();
     form_.Guarded(work);
+    // A page hidden and shown again in one go (its own button clicked again) loses the
+    // focus to the window on the way: give it back.
+    if (hwnd_ && focus && focus != hwnd_ && IsChild(hwnd_, focus) && GetFocus() == hwnd_ &&
+        IsWindowVisible(focus) && IsWindowEnabled(focus)) {
+        SetFocus(focus);
+    }
 }
 
 HFONT MainWindow::Font(const FontSpec& spec) {

@@ -52,6 +52,16 @@ protected:
         return 0;
     }
 
+    // The ID of the control with the focus (a drop-down for its edit field).
+    int FocusedControl() const {
+        HWND focus = GetFocus();
+        const int id = GetDlgCtrlID(focus);
+        HWND parent = GetParent(focus);
+        char cls[32] = {};
+        GetClassNameA(parent, cls, sizeof cls);
+        return _stricmp(cls, "ComboBox") == 0 ? GetDlgCtrlID(parent) : id;
+    }
+
     void Settle() { korvane::wintest::Pump(window.get(), 150); }
 };
 
@@ -176,6 +186,38 @@ TEST_F(WindowInputTest, TypingIntoAnEditableDropDownAutoCompletes) {
     EXPECT_EQ(runs.count, 2);
 }
 
+TEST_F(WindowInputTest, DeletingInAnEditableDropDownPassesTheNewTextAndKeepsTheCaret) {
+    Load();
+    ShowPage(ids::SpeedButton(5), ids::Panel(4));
+    HWND combo = Ctl(ids::kAufloesung);
+    form->aufloesung.SetText("800x6000");
+    FocusByMouse(combo, POINT{20, 10});
+    HandlerCounter runs(form->aufloesung.onChange);
+    auto caret = [&] {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageA(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return std::pair<DWORD, DWORD>(start, end);
+    };
+
+    // The text left names an item: the item is selected, and the caret stays put.
+    SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(7, 8));
+    PressKey(VK_DELETE);
+    ASSERT_TRUE(Pump([&] { return form->aufloesung.Text() == "800x600"; }));
+    EXPECT_EQ(runs.count, 1);
+    EXPECT_EQ(form->aufloesung.ItemIndex(), 0);
+    EXPECT_EQ(Text(ids::kAufloesung), "800x600");
+    EXPECT_EQ(caret(), (std::pair<DWORD, DWORD>(7, 7)));
+
+    SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(3, 4)); // the "x"
+    PressKey(VK_DELETE);
+    ASSERT_TRUE(Pump([&] { return form->aufloesung.Text() == "800600"; }));
+    EXPECT_EQ(runs.count, 2);
+    EXPECT_EQ(form->aufloesung.ItemIndex(), -1);
+    EXPECT_EQ(caret(), (std::pair<DWORD, DWORD>(3, 3)));
+}
+
 TEST_F(WindowInputTest, TypingIntoAFixedListSelectsByItsBeginning) {
     Load();
     ShowPage(ids::SpeedButton(6), ids::Panel(5));
@@ -255,21 +297,55 @@ TEST_F(WindowInputTest, TabBeforeTheFirstLoadReachesNoHiddenSetting) {
     EXPECT_EQ(runs.count, 0);
 }
 
+// Tab walks the page on show in the form's tab order (disabled controls skipped) and comes
+// round to the first again; Shift+Tab walks it backwards.
 TEST_F(WindowInputTest, TabStaysOnThePageOnShow) {
+    namespace I = ids;
     Load();
-    for (auto [button, panel] : {std::pair{6, 5}, std::pair{5, 4}, std::pair{9, 2}}) {
-        ShowPage(ids::SpeedButton(button), ids::Panel(panel));
-        std::vector<HWND> reached;
-        for (int i = 0; i < 16; ++i) {
-            PressKey(VK_TAB, i >= 12 ? std::initializer_list<WORD>{VK_SHIFT}
-                                     : std::initializer_list<WORD>{});
-            korvane::wintest::Pump(window.get(), 40);
-            ASSERT_TRUE(FocusOnShownControl()) << "page " << panel << " press " << i;
-            ASSERT_EQ(FocusPanel(), ids::Panel(panel)) << "page " << panel << " press " << i;
-            reached.push_back(GetFocus());
+    const struct {
+        int button, panel;
+        std::vector<int> order;
+    } pages[] = {
+        {4,
+         1,
+         {I::CheckBox(3), I::CheckBox(1), I::CheckBox(2), I::CheckBox(8), I::ComboBox(3),
+          I::CheckBox(12)}},
+        {5,
+         4,
+         {I::ComboBox(1), I::kAufloesung, I::ComboBox(2), I::CheckBox(17), I::CheckBox(16),
+          I::CheckBox(15)}},
+        {6,
+         5,
+         {I::CheckBox(4), I::CheckBox(5), I::CheckBox(6), I::CheckBox(7), I::CheckBox(9),
+          I::CheckBox(10), I::CheckBox(11), I::ComboBox(4), I::ComboBox(5), I::ComboBox(6),
+          I::TrackBar(1), I::CheckBox(13), I::CheckBox(14), I::TrackBar(2)}},
+        {9, 2, {I::ListBox(1), I::ListBox(4), I::ListBox(5), I::kEdit1, I::kEdit2}},
+    };
+    for (const auto& page : pages) {
+        SCOPED_TRACE(page.panel);
+        ShowPage(I::SpeedButton(page.button), I::Panel(page.panel));
+        std::vector<int> expected;
+        for (int id : page.order) {
+            if (IsWindowEnabled(Ctl(id))) {
+                expected.push_back(id);
+            }
         }
-        std::sort(reached.begin(), reached.end());
-        EXPECT_GT(std::unique(reached.begin(), reached.end()) - reached.begin(), 1);
+        SetFocus(window->Hwnd());
+        std::vector<int> reached;
+        for (std::size_t i = 0; i <= expected.size(); ++i) {
+            PressKey(VK_TAB);
+            korvane::wintest::Pump(window.get(), 40);
+            ASSERT_TRUE(FocusOnShownControl());
+            ASSERT_EQ(FocusPanel(), I::Panel(page.panel));
+            reached.push_back(FocusedControl());
+        }
+        std::vector<int> round = expected;
+        round.push_back(expected.front());
+        EXPECT_EQ(reached, round);
+
+        PressKey(VK_TAB, {VK_SHIFT});
+        korvane::wintest::Pump(window.get(), 40);
+        EXPECT_EQ(FocusedControl(), expected.back());
     }
 }
 
@@ -319,4 +395,21 @@ TEST_F(WindowInputTest, ATenThousandLineFileFillsTheListsAtOnce) {
     const auto top = SendMessageA(numbers, LB_GETTOPINDEX, 0, 0);
     EXPECT_LE(top, 9990);
     EXPECT_GT(top, 9970) << "the selected row is brought into view";
+}
+
+TEST_F(WindowInputTest, FlatButtonsTakeNoFocusAndTabLeavesTheDescriptionField) {
+    Load();
+    ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    HWND description = Ctl(ids::kEdit2);
+    FocusByMouse(description, POINT{10, 10});
+    MouseClick(Ctl(ids::SpeedButton(9)));
+    Settle();
+    EXPECT_EQ(GetFocus(), description);
+    // Enter makes a new line in the field; Tab moves on.
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(Pump([&] { return form->edit2.Text().find("\r\n") != std::string::npos; }));
+    PressKey(VK_TAB);
+    Settle();
+    EXPECT_NE(GetFocus(), description);
+    EXPECT_EQ(FocusPanel(), ids::Panel(2));
 }
