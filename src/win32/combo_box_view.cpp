@@ -92,6 +92,10 @@ public:
         }
     }
 
+    // The field and the list keep the system's colours, also when the drop-down asks as a
+    // static control would.
+    HBRUSH OnCtlColor(UINT, HDC) override { return nullptr; }
+
     void OnCommand(UINT code) override {
         if (code == CBN_SELCHANGE) {
             const int index = static_cast<int>(SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0));

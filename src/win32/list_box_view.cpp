@@ -28,6 +28,7 @@ public:
     }
 
     UINT ItemHeight() const noexcept override { return kRowHeight; }
+    HBRUSH OnCtlColor(UINT, HDC) override { return nullptr; } // the system's colours
 
     void Mirror(Property property, std::ptrdiff_t index) override {
         switch (property) {
