@@ -33,7 +33,7 @@ public:
 
     // Creates the window with every control and runs the creation handler FormCreate
     // inside the error guard. The window stays hidden until Show. Throws when the system
-    // cannot create a window.
+    // cannot create a window. The form and the platform must outlive the window.
     static std::unique_ptr<MainWindow> Create(HINSTANCE instance, MainForm& form,
                                               Win32Platform& platform, Options options);
     static std::unique_ptr<MainWindow> Create(HINSTANCE instance, MainForm& form,

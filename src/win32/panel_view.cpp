@@ -18,7 +18,8 @@ public:
     using ControlView::ControlView;
 
     void Create(HWND parent) override {
-        CreateChild(kPanelClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, parent, -1, this);
+        CreateChild(kPanelClass, WS_CLIPSIBLINGS | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent, -1,
+                    this);
     }
 
     void Mirror(Property property, std::ptrdiff_t index) override {
