@@ -16,6 +16,7 @@ rm -rf "$demo/game" "$demo/run"
 mkdir -p "$demo/run"
 # A fresh copy each run: Save changes the copy, never the bundled file.
 cp -r "$KORVANE_ROOT/data/demo/game" "$demo/game"
+chmod -R u+w "$demo/game"
 cp "$KORVANE_ROOT/build/windows/src/win32/Korvane.exe" "$demo/run/"
 if [ -f "$KORVANE_ROOT/data/language.txt" ]; then
     cp "$KORVANE_ROOT/data/language.txt" "$demo/run/"

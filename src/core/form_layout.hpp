@@ -106,7 +106,7 @@ constexpr int kPageLeft = 129;
 constexpr int kPageWidth = 587 - kPageLeft;
 
 // Texts that the program shows and that are ours to choose.
-inline constexpr std::string_view kAuthorName = "The Korvane contributors";
+inline constexpr std::string_view kAuthorName = "Korvane team";
 inline constexpr std::string_view kContactMail = "korvane@example.org";
 inline constexpr std::string_view kContactMessenger = "000 000 000";
 inline constexpr std::string_view kWebAddress = "http://www.example.org/korvane/";
