@@ -107,4 +107,16 @@ std::unique_ptr<ControlView> MakeControlView(ViewHost& host, MainForm& form,
     throw std::logic_error("Unknown control kind");
 }
 
+void RegisterViewClass(HINSTANCE instance, const char* className, WNDPROC proc) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.lpszClassName = className;
+    if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        throw std::runtime_error(std::string("Cannot register the window class ") + className);
+    }
+}
+
 } // namespace korvane::win32

@@ -113,6 +113,36 @@ std::unique_ptr<ControlView> MakeListBoxView(ViewHost& host, ListBox& model,
                                              const ControlSpec& spec);
 std::unique_ptr<ControlView> MakeEditView(ViewHost& host, Edit& model, const ControlSpec& spec);
 
+// The window procedure of a view class of our own: binds the view passed as the creation
+// parameter at WM_NCCREATE, forwards every message to View::Handle, unbinds at
+// WM_NCDESTROY, and lets nothing unwind into the system's code.
+template <class View>
+LRESULT CALLBACK ViewWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+    try {
+        if (msg == WM_NCCREATE) {
+            const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lp);
+            SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+        }
+        auto* view = reinterpret_cast<View*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        if (msg == WM_NCDESTROY) {
+            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+            if (view) {
+                view->Detach();
+            }
+            return DefWindowProcA(hwnd, msg, wp, lp);
+        }
+        if (view) {
+            return view->Handle(hwnd, msg, wp, lp);
+        }
+    } catch (...) {
+        // The message falls back to the default.
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+// Registers a window class of our own with an arrow cursor; registering it again is fine.
+void RegisterViewClass(HINSTANCE instance, const char* className, WNDPROC proc);
+
 // Window classes of our own (panels, group boxes, flat buttons); registered once.
 inline constexpr const char* kPanelClass = "KorvanePanel";
 inline constexpr const char* kSpeedButtonClass = "KorvaneSpeedButton";

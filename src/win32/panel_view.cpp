@@ -107,41 +107,10 @@ private:
     }
 };
 
-LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-    try {
-        if (msg == WM_NCCREATE) {
-            const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lp);
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        }
-        auto* view = reinterpret_cast<PanelView*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-        if (msg == WM_NCDESTROY) {
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-            if (view) {
-                view->Detach();
-            }
-            return DefWindowProcA(hwnd, msg, wp, lp);
-        }
-        if (view) {
-            return view->Handle(hwnd, msg, wp, lp);
-        }
-    } catch (...) {
-        // Nothing may unwind into the system's code; the message falls back to the default.
-    }
-    return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
 } // namespace
 
 void RegisterPanelClass(HINSTANCE instance) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = PanelProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszClassName = kPanelClass;
-    if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        throw std::runtime_error("Cannot register the panel window class");
-    }
+    RegisterViewClass(instance, kPanelClass, ViewWindowProc<PanelView>);
 }
 
 std::unique_ptr<ControlView> MakePanelView(ViewHost& host, Control& model,

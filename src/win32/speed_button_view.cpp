@@ -186,41 +186,10 @@ private:
     bool tracking_ = false;
 };
 
-LRESULT CALLBACK SpeedButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-    try {
-        if (msg == WM_NCCREATE) {
-            const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lp);
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        }
-        auto* view = reinterpret_cast<SpeedButtonView*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-        if (msg == WM_NCDESTROY) {
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-            if (view) {
-                view->Detach();
-            }
-            return DefWindowProcA(hwnd, msg, wp, lp);
-        }
-        if (view) {
-            return view->Handle(hwnd, msg, wp, lp);
-        }
-    } catch (...) {
-        // Nothing may unwind into the system's code; the message falls back to the default.
-    }
-    return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
 } // namespace
 
 void RegisterSpeedButtonClass(HINSTANCE instance) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = SpeedButtonProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszClassName = kSpeedButtonClass;
-    if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        throw std::runtime_error("Cannot register the flat button window class");
-    }
+    RegisterViewClass(instance, kSpeedButtonClass, ViewWindowProc<SpeedButtonView>);
 }
 
 std::unique_ptr<ControlView> MakeSpeedButtonView(ViewHost& host, SpeedButton& model,
