@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 #include <vector>
 
@@ -376,19 +377,37 @@ TEST_F(WindowInputTest, ClickingARowSelectsItInTheModel) {
     EXPECT_EQ(Text(ids::kEdit1), form->document.Value(3));
 }
 
+// Timed from the click on "Laden" until the three lists on show hold the file's ten
+// thousand rows and have painted them; the figure is printed.
 TEST_F(WindowInputTest, ATenThousandLineFileFillsTheListsAtOnce) {
+    Load();
+    ShowPage(ids::SpeedButton(9), ids::Panel(2));
     std::string file;
     for (int k = 0; k < 10000; ++k) {
         file += std::to_string(k % 7) + "\t; line " + std::to_string(k) + "\r\n";
     }
     WriteBytes(GamePath(), file);
-    const ULONGLONG start = GetTickCount64();
-    Load();
-    EXPECT_LT(GetTickCount64() - start, 2000u);
-    for (int id : {ids::ListBox(1), ids::ListBox(4), ids::ListBox(5)}) {
-        EXPECT_EQ(SendMessageA(Ctl(id), LB_GETCOUNT, 0, 0), 10000) << id;
-    }
-    ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    const int lists[] = {ids::ListBox(1), ids::ListBox(4), ids::ListBox(5)};
+    auto shown = [&] {
+        return std::all_of(std::begin(lists), std::end(lists), [&](int id) {
+            return SendMessageA(Ctl(id), LB_GETCOUNT, 0, 0) == 10000 &&
+                   !GetUpdateRect(Ctl(id), nullptr, FALSE);
+        });
+    };
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER start;
+    LARGE_INTEGER end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    MouseClick(Ctl(ids::SpeedButton(1)));
+    ASSERT_TRUE(Pump(shown, 10000));
+    QueryPerformanceCounter(&end);
+    const double ms = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                      static_cast<double>(frequency.QuadPart);
+    std::printf("Load of 10000 lines, click to lists painted: %.1f ms\n", ms);
+    RecordProperty("load_10000_lines_ms", static_cast<int>(ms));
+    EXPECT_LT(ms, 5000.0);
+
     form->ListBox5.Select(9990);
     Settle();
     HWND numbers = Ctl(ids::ListBox(5));
