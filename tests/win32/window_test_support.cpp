@@ -1,5 +1,6 @@
 #include "window_test_support.hpp"
 
+#include <cstring>
 #include <mutex>
 
 namespace korvane::wintest {
@@ -204,6 +205,153 @@ BoxCatcher::~BoxCatcher() {
 std::vector<SeenBox> BoxCatcher::Seen() const {
     std::lock_guard<std::mutex> lock(seenMutex);
     return seenBoxes;
+}
+
+std::string ProgramPath() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string dir = self;
+    dir.erase(dir.find_last_of("\\/"));
+    return dir + "\\..\\..\\src\\win32\\Korvane.exe";
+}
+
+namespace {
+
+struct TopLevelSearch {
+    DWORD process;
+    const std::string& className;
+    const std::string& caption;
+    bool visibleOnly;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM lp) {
+    auto* search = reinterpret_cast<TopLevelSearch*>(lp);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process == search->process && (!search->visibleOnly || IsWindowVisible(hwnd)) &&
+        _stricmp(ClassOf(hwnd).c_str(), search->className.c_str()) == 0 &&
+        (search->caption.empty() || WindowText(hwnd) == search->caption)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct DescendantSearch {
+    int id;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindById(HWND hwnd, LPARAM lp) {
+    auto* search = reinterpret_cast<DescendantSearch*>(lp);
+    if (GetDlgCtrlID(hwnd) == search->id) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+ProgramRun::ProgramRun(const std::string& workDir) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string command = "\"" + ProgramPath() + "\"";
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workDir.c_str(), &startup, &process_)) {
+        ADD_FAILURE() << "cannot start " << ProgramPath() << " (error " << GetLastError() << ")";
+        process_ = {};
+    }
+}
+
+ProgramRun::~ProgramRun() {
+    if (process_.hProcess) {
+        if (Running()) {
+            TerminateProcess(process_.hProcess, 99);
+            WaitForSingleObject(process_.hProcess, 5000);
+        }
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+}
+
+HWND ProgramRun::Find(const std::string& className, const std::string& caption,
+                      bool visibleOnly) const {
+    TopLevelSearch search{process_.dwProcessId, className, caption, visibleOnly};
+    if (process_.hProcess) {
+        EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+    }
+    return search.found;
+}
+
+bool ProgramRun::WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    while (!done()) {
+        if (GetTickCount64() >= end) {
+            return done();
+        }
+        Sleep(20);
+    }
+    return true;
+}
+
+HWND ProgramRun::WaitFor(const std::string& className, const std::string& caption,
+                         int timeoutMs) const {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = Find(className, caption)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+bool ProgramRun::Running() const {
+    return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+long ProgramRun::WaitForExit(int timeoutMs) const {
+    if (!process_.hProcess ||
+        WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0) {
+        return -1;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return static_cast<long>(code);
+}
+
+HWND FindDescendant(HWND top, int id) {
+    DescendantSearch search{id};
+    EnumChildWindows(top, FindById, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string MessageBoxText(HWND box) {
+    // The text of a message box is the static with ID 0xFFFF; otherwise its longest static.
+    HWND text = GetDlgItem(box, 0xFFFF);
+    if (text && ClassOf(text) == "Static") {
+        return WindowText(text);
+    }
+    std::string longest;
+    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&longest));
+    return longest;
+}
+
+std::vector<std::string> ComboItems(HWND combo) {
+    // Wide messages: wine hands an ANSI caller of another process the wide text.
+    std::vector<std::string> items;
+    const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring item(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
+        const LRESULT copied = SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                                            reinterpret_cast<LPARAM>(item.data()));
+        item.resize(static_cast<std::size_t>(copied < 0 ? 0 : copied));
+        const int size = WideCharToMultiByte(CP_ACP, 0, item.data(), static_cast<int>(item.size()),
+                                             nullptr, 0, nullptr, nullptr);
+        std::string text(static_cast<std::size_t>(size), '\0');
+        WideCharToMultiByte(CP_ACP, 0, item.data(), static_cast<int>(item.size()), text.data(),
+                            size, nullptr, nullptr);
+        items.push_back(text);
+    }
+    return items;
 }
 
 void WindowTest::SetUp() {

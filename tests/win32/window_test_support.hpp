@@ -105,6 +105,42 @@ protected:
     std::unique_ptr<win32::MainWindow> window;
 };
 
+// Korvane.exe of the same build: <build>/src/win32, beside <build>/tests/win32.
+std::string ProgramPath();
+
+// Korvane.exe run as a process of its own in a working folder; ended at destruction if it
+// is still running. The waits poll the other process's windows, with a timeout.
+class ProgramRun {
+public:
+    explicit ProgramRun(const std::string& workDir);
+    ~ProgramRun();
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    bool Started() const { return process_.hProcess != nullptr; }
+    // A top-level window of the program of that class (and, unless empty, that caption).
+    HWND Find(const std::string& className, const std::string& caption = {},
+              bool visibleOnly = true) const;
+    // Polls until the condition holds; false on timeout.
+    static bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 10000);
+    // A visible top-level window of that class and caption, waited for; nullptr on timeout.
+    HWND WaitFor(const std::string& className, const std::string& caption,
+                 int timeoutMs = 10000) const;
+    bool Running() const;
+    // The exit code, or -1 if the program is still running after the timeout.
+    long WaitForExit(int timeoutMs = 10000) const;
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+// Any descendant of a window with that control ID; nullptr if there is none.
+HWND FindDescendant(HWND top, int id);
+// The text of a message box (its static text), also of another process.
+std::string MessageBoxText(HWND box);
+// The item texts of a drop-down, also of another process.
+std::vector<std::string> ComboItems(HWND combo);
+
 // Counts the runs of a model handler while keeping it.
 class HandlerCounter {
 public:
