@@ -1,0 +1,602 @@
+// The setting bindings end to end: real clicks, keys, typing and drags on the real controls
+// write each control's encoding into the document and, through "Speichern", into the game's
+// file; a Load of the real game file shows its values on the controls and saves back every
+// line as read, apart from the lines the load itself rewrites.
+#include "window_test_support.hpp"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace korvane;
+using namespace korvane::wintest;
+
+namespace {
+
+using Values = std::map<int, std::string>;
+
+// A file of n lines "value\t; line k" with CR LF ends; every value not given is "0".
+std::string File(int n, const Values& values) {
+    std::string s;
+    for (int k = 0; k < n; ++k) {
+        auto it = values.find(k);
+        s += (it == values.end() ? std::string("0") : it->second) + "\t; line " +
+             std::to_string(k) + "\r\n";
+    }
+    return s;
+}
+
+// What Save writes for a file that was read as `read` (every line of the value-and-tail
+// shape): each line ended by CR LF, and the given lines with their new value in front of
+// the same tail.
+std::string Rewritten(const std::string& read, const Values& changes) {
+    std::string out;
+    std::size_t start = 0;
+    for (int k = 0; start < read.size(); ++k) {
+        const std::size_t end = read.find('\n', start);
+        std::string line = read.substr(start, end == std::string::npos ? end : end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (auto it = changes.find(k); it != changes.end()) {
+            line = it->second + line.substr(line.find_first_not_of("0123456789"));
+        }
+        out += line + "\r\n";
+        start = end == std::string::npos ? read.size() : end + 1;
+    }
+    return out;
+}
+
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find('\n', start);
+        lines.push_back(bytes.substr(start, end == std::string::npos ? end : end + 1 - start));
+        start = end == std::string::npos ? bytes.size() : end + 1;
+    }
+    return lines;
+}
+
+// Byte-for-byte equality, reported by the lines that differ rather than as two whole files.
+::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected) {
+    if (actual == expected) {
+        return ::testing::AssertionSuccess();
+    }
+    const std::vector<std::string> a = Lines(actual);
+    const std::vector<std::string> e = Lines(expected);
+    auto result = ::testing::AssertionFailure();
+    result << actual.size() << " bytes in " << a.size() << " lines, expected " << expected.size()
+           << " bytes in " << e.size() << " lines";
+    int shown = 0;
+    for (std::size_t k = 0; k < std::max(a.size(), e.size()) && shown < 5; ++k) {
+        const std::string got = k < a.size() ? a[k] : "(none)";
+        const std::string want = k < e.size() ? e[k] : "(none)";
+        if (got != want) {
+            result << "\n  line " << k << ": " << ::testing::PrintToString(got) << ", expected "
+                   << ::testing::PrintToString(want);
+            ++shown;
+        }
+    }
+    return result;
+}
+
+// The real game file that came with the task's shared data.
+std::string SharedConfigPath() {
+    return std::string("Z:") + KORVANE_SHARED_DATA + "/f1graphics.cfg";
+}
+
+// Types text on the keyboard, one key (with Shift where the layout needs it) per character.
+void TypeText(const std::string& text) {
+    for (char c : text) {
+        const SHORT key = VkKeyScanA(c);
+        ASSERT_NE(key, -1) << "no key types '" << c << "'";
+        const auto vk = static_cast<WORD>(LOBYTE(key));
+        if (HIBYTE(key) & 1) {
+            PressKey(vk, {VK_SHIFT});
+        } else {
+            PressKey(vk);
+        }
+    }
+}
+
+// The mouse's own moves and button changes, for drags.
+void MouseMoveTo(POINT screen) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    // Rounded up, so that the system's mapping back (rounding down) lands on the pixel.
+    in.mi.dx = static_cast<LONG>((screen.x * 65536LL + width - 1) / width);
+    in.mi.dy = static_cast<LONG>((screen.y * 65536LL + height - 1) / height);
+    SendInput(1, &in, sizeof(INPUT));
+}
+
+void MouseButton(bool down) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof(INPUT));
+}
+
+POINT ScreenPoint(HWND hwnd, POINT client) {
+    ClientToScreen(hwnd, &client);
+    return client;
+}
+
+// Records the scroll notifications (WM_HSCROLL codes) one slider sends to its parent.
+class ScrollLog {
+public:
+    ScrollLog(HWND parent, HWND slider) : parent_(parent), slider_(slider) {
+        SetWindowSubclass(parent_, Proc, 0, reinterpret_cast<DWORD_PTR>(this));
+    }
+    ~ScrollLog() { RemoveWindowSubclass(parent_, Proc, 0); }
+    ScrollLog(const ScrollLog&) = delete;
+    ScrollLog& operator=(const ScrollLog&) = delete;
+
+    std::vector<int> codes;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                 DWORD_PTR ref) {
+        auto* self = reinterpret_cast<ScrollLog*>(ref);
+        if (msg == WM_HSCROLL && reinterpret_cast<HWND>(lp) == self->slider_) {
+            self->codes.push_back(LOWORD(wp));
+        }
+        return DefSubclassProc(hwnd, msg, wp, lp);
+    }
+
+    HWND parent_;
+    HWND slider_;
+};
+
+struct Page {
+    int button;
+    int panel;
+};
+constexpr Page kGeneral{ids::SpeedButton(4), ids::Panel(1)};
+constexpr Page kQuality{ids::SpeedButton(5), ids::Panel(4)};
+constexpr Page kObjects{ids::SpeedButton(6), ids::Panel(5)};
+
+class BindingsE2ETest : public WindowTest {
+protected:
+    void LoadFile(const std::string& bytes) {
+        WriteBytes(GamePath(), bytes);
+        Load();
+    }
+    void Show(Page page) {
+        if (!Visible(page.panel)) {
+            ShowPage(page.button, page.panel);
+        }
+    }
+    // Clicks "Speichern" and waits until its handler has written the file.
+    void Save() {
+        HandlerCounter saves(form->SpeedButton2.onClick);
+        MouseClick(Ctl(ids::SpeedButton(2)));
+        ASSERT_TRUE(Pump([&] { return saves.count == 1; })) << "Save did not run";
+    }
+
+    std::string V(int line) const { return form->document.Value(line); }
+    bool ShownChecked(int box) const {
+        return SendMessageA(Ctl(ids::CheckBox(box)), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    bool ShownEnabled(int id) const { return IsWindowEnabled(Ctl(id)) != FALSE; }
+    // A click on the box itself, left of its caption.
+    void ClickBox(int box) { MouseClick(Ctl(ids::CheckBox(box)), POINT{6, 8}); }
+    LRESULT ShownItem(int comboId) const { return SendMessageA(Ctl(comboId), CB_GETCURSEL, 0, 0); }
+    bool Dropped(int comboId) const {
+        return SendMessageA(Ctl(comboId), CB_GETDROPPEDSTATE, 0, 0) != 0;
+    }
+
+    // Opens a drop-down with the mouse (on its button) and clicks one row of its list.
+    void PickWithMouse(int comboId, int item) {
+        HWND combo = Ctl(comboId);
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+        MouseClick(combo, POINT{(info.rcButton.left + info.rcButton.right) / 2,
+                                (info.rcButton.top + info.rcButton.bottom) / 2});
+        ASSERT_TRUE(Pump([&] { return Dropped(comboId); })) << "the list did not open";
+        RECT row;
+        SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item),
+                     reinterpret_cast<LPARAM>(&row));
+        MouseClick(info.hwndList, POINT{(row.left + row.right) / 2, (row.top + row.bottom) / 2});
+        ASSERT_TRUE(Pump([&] { return !Dropped(comboId); })) << "the list did not close";
+    }
+
+    // Gives a control the keyboard focus with a click at a point of its own.
+    void FocusByMouse(HWND hwnd, POINT client) {
+        MouseClick(hwnd, client);
+        ASSERT_TRUE(Pump([&] {
+            HWND f = GetFocus();
+            return f == hwnd || IsChild(hwnd, f);
+        }));
+    }
+};
+
+} // namespace
+
+// Every check box, clicked once with the mouse, writes its own encoding: flag, inverted
+// flag (CheckBox15), filter flag on two lines (CheckBox12), two lines (CheckBox13).
+TEST_F(BindingsE2ETest, ClickingEachCheckBoxWritesItsEncodingIntoTheSavedFile) {
+    // A file the load writes back unchanged: every box the transfer checks finds its own
+    // encoding stored already. CheckBox5 and CheckBox7 are enabled (lines 43 and 60).
+    const Values stored = {{3, "1"},  {4, "1"},  {25, "0"}, {34, "1"}, {43, "1"},
+                           {60, "1"}, {67, "1"}, {93, "2"}, {94, "2"}, {121, "1"}};
+    const std::string file = File(170, stored);
+    LoadFile(file);
+
+    const struct {
+        Page page;
+        int box;
+        bool checkedAfterLoad;
+        Values writes; // what the click leaves in the document
+    } rows[] = {
+        {kGeneral, 3, false, {{0, "1"}}},
+        {kGeneral, 1, true, {{3, "0"}}},
+        {kGeneral, 2, false, {{5, "1"}}},
+        {kGeneral, 8, true, {{4, "0"}}},
+        {kGeneral, 12, true, {{93, "0"}, {94, "0"}}},
+        {kQuality, 17, false, {{37, "1"}}},
+        {kQuality, 15, true, {{25, "1"}}},
+        {kQuality, 16, true, {{34, "0"}}},
+        // CheckBox5 before CheckBox4 (which disables it), CheckBox7 before CheckBox6.
+        {kObjects, 5, false, {{50, "1"}}},
+        {kObjects, 4, true, {{43, "0"}}},
+        {kObjects, 7, true, {{67, "0"}}},
+        {kObjects, 6, true, {{60, "0"}}},
+        {kObjects, 14, false, {{59, "1"}}},
+        {kObjects, 9, false, {{109, "1"}}},
+        {kObjects, 10, true, {{121, "0"}}},
+        {kObjects, 11, false, {{107, "1"}}},
+        {kObjects, 13, false, {{102, "1"}, {165, "1"}}},
+    };
+    Values expected;
+    for (const auto& row : rows) {
+        SCOPED_TRACE("CheckBox" + std::to_string(row.box));
+        Show(row.page);
+        ASSERT_EQ(ShownChecked(row.box), row.checkedAfterLoad);
+        ClickBox(row.box);
+        ASSERT_TRUE(Pump([&] { return ShownChecked(row.box) != row.checkedAfterLoad; }));
+        for (const auto& [line, value] : row.writes) {
+            EXPECT_EQ(V(line), value) << "line " << line;
+            expected[line] = value;
+        }
+    }
+    Save();
+    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, expected)));
+}
+
+// CheckBox4 enables and disables CheckBox5, CheckBox6 does CheckBox7; the real controls
+// follow, a click on a disabled box does nothing, and a disabled box keeps its check mark.
+TEST_F(BindingsE2ETest, MasterBoxesEnableTheirDependantsOnScreen) {
+    LoadFile(File(170, {{43, "0"}, {50, "1"}, {60, "1"}, {67, "1"}}));
+    Show(kObjects);
+    // Line 43 "0": CheckBox4 cleared, CheckBox5 checked by line 50 and then disabled.
+    EXPECT_FALSE(ShownChecked(4));
+    EXPECT_TRUE(ShownChecked(5));
+    EXPECT_FALSE(ShownEnabled(ids::CheckBox(5)));
+    EXPECT_TRUE(ShownEnabled(ids::CheckBox(7)));
+
+    HandlerCounter box5(form->CheckBox5.onClick);
+    ClickBox(5);
+    // The click on CheckBox4 comes after the one on CheckBox5: once it has arrived, the
+    // first one has been dealt with.
+    ClickBox(4);
+    ASSERT_TRUE(Pump([&] { return ShownChecked(4); }));
+    EXPECT_EQ(box5.count, 0);
+    EXPECT_TRUE(ShownChecked(5));
+    EXPECT_EQ(V(50), "1");
+    EXPECT_EQ(V(43), "1");
+    EXPECT_TRUE(ShownEnabled(ids::CheckBox(5)));
+
+    ClickBox(4);
+    ASSERT_TRUE(Pump([&] { return !ShownChecked(4); }));
+    EXPECT_EQ(V(43), "0");
+    EXPECT_FALSE(ShownEnabled(ids::CheckBox(5)));
+    EXPECT_TRUE(ShownChecked(5)) << "a disabled box keeps its check mark";
+
+    ClickBox(4);
+    ASSERT_TRUE(Pump([&] { return ShownChecked(4); }));
+    ClickBox(5);
+    ASSERT_TRUE(Pump([&] { return !ShownChecked(5); }));
+    EXPECT_EQ(box5.count, 1);
+    EXPECT_EQ(V(50), "0");
+
+    // Clearing CheckBox6 disables and clears CheckBox7, whose handler writes line 67.
+    HandlerCounter box7(form->CheckBox7.onClick);
+    ClickBox(6);
+    ASSERT_TRUE(Pump([&] { return !ShownChecked(6); }));
+    EXPECT_FALSE(ShownEnabled(ids::CheckBox(7)));
+    EXPECT_FALSE(ShownChecked(7));
+    EXPECT_EQ(V(60), "0");
+    EXPECT_EQ(V(67), "0");
+    EXPECT_EQ(box7.count, 1);
+    ClickBox(7);
+    ClickBox(6);
+    ASSERT_TRUE(Pump([&] { return ShownChecked(6); }));
+    EXPECT_TRUE(ShownEnabled(ids::CheckBox(7)));
+    EXPECT_FALSE(ShownChecked(7));
+    EXPECT_EQ(box7.count, 1);
+    EXPECT_EQ(V(60), "1");
+}
+
+// Items picked with the mouse write the item's code (ComboBox1) or its index (ComboBox4).
+TEST_F(BindingsE2ETest, PickingItemsWithTheMouseWritesTheirCodes) {
+    const std::string file = File(170, {});
+    LoadFile(file);
+    const struct {
+        Page page;
+        int combo;
+        int line;
+        int item;
+        const char* value;
+        const char* text;
+    } rows[] = {
+        {kQuality, ids::ComboBox(1), 23, 3, "8", "12.5%"},
+        {kQuality, ids::ComboBox(1), 23, 1, "2", "50%"},
+        {kQuality, ids::ComboBox(1), 23, 2, "4", "25%"},
+        {kObjects, ids::ComboBox(4), 51, 2, "2",
+         "Immer(au\xdf"
+         "er TV-Sicht)"},
+        {kObjects, ids::ComboBox(4), 51, 1, "1", "Nur Arcade"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.combo) + " item " + std::to_string(row.item));
+        Show(row.page);
+        PickWithMouse(row.combo, row.item);
+        ASSERT_TRUE(Pump([&] { return V(row.line) == row.value; }));
+        EXPECT_EQ(ShownItem(row.combo), row.item);
+        EXPECT_EQ(Text(row.combo), row.text);
+    }
+    Save();
+    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, {{23, "4"}, {51, "1"}})));
+}
+
+// The keyboard: the open list with arrow keys and Enter, and arrow keys on a closed list.
+TEST_F(BindingsE2ETest, ChoosingItemsWithTheKeyboardWritesTheirCodes) {
+    const std::string file = File(170, {});
+    LoadFile(file);
+
+    Show(kQuality);
+    HWND quality = Ctl(ids::ComboBox(1));
+    ASSERT_EQ(ShownItem(ids::ComboBox(1)), 0); // "100%", line 23 "0"
+    FocusByMouse(quality, POINT{20, 10});
+    PressKey(VK_F4);
+    ASSERT_TRUE(Pump([&] { return Dropped(ids::ComboBox(1)); }));
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    ASSERT_TRUE(Pump([&] { return form->ComboBox1.ItemIndex() == 2; }));
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(Pump([&] { return !Dropped(ids::ComboBox(1)); }));
+    EXPECT_EQ(V(23), "4");
+    EXPECT_EQ(Text(ids::ComboBox(1)), "25%");
+    EXPECT_TRUE(window->IsOpen());
+    // Closed: Up goes back one item.
+    PressKey(VK_UP);
+    ASSERT_TRUE(Pump([&] { return V(23) == "2"; }));
+    EXPECT_EQ(Text(ids::ComboBox(1)), "50%");
+    EXPECT_EQ(ShownItem(ids::ComboBox(1)), 1);
+
+    Show(kObjects);
+    HWND map = Ctl(ids::ComboBox(4));
+    FocusByMouse(map, POINT{20, 10});
+    // The click opened the fixed list; close it again.
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(Pump([&] { return !Dropped(ids::ComboBox(4)); }));
+    ASSERT_EQ(form->ComboBox4.ItemIndex(), 0);
+    PressKey(VK_DOWN);
+    ASSERT_TRUE(Pump([&] { return V(51) == "1"; }));
+    PressKey(VK_DOWN);
+    ASSERT_TRUE(Pump([&] { return V(51) == "2"; }));
+    EXPECT_EQ(ShownItem(ids::ComboBox(4)), 2);
+    // Open, one up, Enter.
+    PressKey(VK_DOWN, {VK_MENU});
+    ASSERT_TRUE(Pump([&] { return Dropped(ids::ComboBox(4)); }));
+    PressKey(VK_UP);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(Pump([&] { return !Dropped(ids::ComboBox(4)); }));
+    ASSERT_TRUE(Pump([&] { return V(51) == "1"; }));
+    EXPECT_EQ(ShownItem(ids::ComboBox(4)), 1);
+
+    Save();
+    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, {{23, "2"}, {51, "1"}})));
+}
+
+// Typing "10" completes to "1024x768" and writes width and height at once.
+TEST_F(BindingsE2ETest, TypingIntoTheResolutionWritesWidthAndHeight) {
+    const std::string file = File(170, {{1, "800"}, {2, "600"}});
+    LoadFile(file);
+    Show(kQuality);
+    ASSERT_EQ(Text(ids::kAufloesung), "800x600");
+    HWND combo = Ctl(ids::kAufloesung);
+    FocusByMouse(combo, POINT{20, 10});
+    SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    HandlerCounter runs(form->aufloesung.onChange);
+    TypeText("10");
+    ASSERT_TRUE(Pump([&] { return form->aufloesung.SelStart() == 2; }));
+    EXPECT_EQ(Text(ids::kAufloesung), "1024x768");
+    // The second key finds the item already selected: the handler ran once.
+    EXPECT_EQ(runs.count, 1);
+    EXPECT_EQ(V(1), "1024");
+    EXPECT_EQ(V(2), "768");
+    Save();
+    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, {{1, "1024"}, {2, "768"}})));
+}
+
+// Dragging the thumb of TrackBar1: the handler runs once per scroll notification, Label15
+// follows every step, and line 46 ends with the position where the thumb was let go.
+TEST_F(BindingsE2ETest, DraggingTheMirrorSliderRunsTheHandlerPerNotification) {
+    const std::string file = File(170, {{46, "16"}});
+    LoadFile(file);
+    Show(kObjects);
+    HWND bar = Ctl(ids::TrackBar(1));
+    ASSERT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 16);
+    ASSERT_EQ(Text(ids::Label(15)), "16");
+
+    RECT thumb;
+    SendMessageA(bar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    const POINT grip =
+        ScreenPoint(bar, POINT{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2});
+    ScrollLog log(Ctl(ids::Panel(5)), bar);
+    HandlerCounter runs(form->TrackBar1.onChange);
+    MouseMoveTo(grip);
+    MouseButton(true);
+    ASSERT_TRUE(Pump([&] { return GetCapture() == bar; })) << "the thumb was not caught";
+    LRESULT last = 16;
+    for (int step = 1; step <= 4; ++step) {
+        SCOPED_TRACE(step);
+        const std::size_t before = log.codes.size();
+        MouseMoveTo(POINT{grip.x + 12 * step, grip.y});
+        ASSERT_TRUE(Pump([&] { return log.codes.size() > before; }));
+        const LRESULT position = SendMessageA(bar, TBM_GETPOS, 0, 0);
+        EXPECT_GT(position, last);
+        last = position;
+        EXPECT_EQ(form->TrackBar1.Position(), position);
+        EXPECT_EQ(Text(ids::Label(15)), std::to_string(position));
+        EXPECT_EQ(V(46), std::to_string(position));
+    }
+    MouseButton(false);
+    ASSERT_TRUE(Pump([&] { return !log.codes.empty() && log.codes.back() == TB_ENDTRACK; }));
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(static_cast<std::size_t>(runs.count), log.codes.size());
+    EXPECT_GE(log.codes.size(), 6u) << "four moves, the release and the end of the drag";
+    EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), last);
+    EXPECT_EQ(Text(ids::Label(15)), std::to_string(last));
+
+    Save();
+    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, {{46, std::to_string(last)}})));
+}
+
+// Arrow, Page and End keys on TrackBar2: Label36 shows the position with "%".
+TEST_F(BindingsE2ETest, KeysOnThePercentSliderShowThePositionWithAPercentSign) {
+    const std::string file = File(170, {{49, "50"}});
+    LoadFile(file);
+    Show(kObjects);
+    HWND bar = Ctl(ids::TrackBar(2));
+    EXPECT_EQ(Text(ids::Label(36)), "50%");
+    FocusByMouse(bar, POINT{180, 22}); // below the channel
+    const struct {
+        WORD key;
+        int position;
+    } steps[] = {{VK_END, 100}, {VK_LEFT, 99}, {VK_PRIOR, 79}, {VK_RIGHT, 80}, {VK_HOME, 0}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.position);
+        PressKey(step.key);
+        ASSERT_TRUE(Pump([&] { return form->TrackBar2.Position() == step.position; }));
+        EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), step.position);
+        EXPECT_EQ(Text(ids::Label(36)), std::to_string(step.position) + "%");
+        EXPECT_EQ(V(49), std::to_string(step.position));
+    }
+    Save();
+    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, {{49, "0"}})));
+}
+
+// Keys typed into ComboBox4 less than 500 ms apart search as one text; after a longer
+// pause a key starts a new search.
+TEST_F(BindingsE2ETest, IncrementalSearchInTheTrackMapListFollowsTheTyping) {
+    LoadFile(File(170, {}));
+    Show(kObjects);
+    HWND combo = Ctl(ids::ComboBox(4));
+    FocusByMouse(combo, POINT{20, 10});
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(Pump([&] { return !Dropped(ids::ComboBox(4)); }));
+    ASSERT_EQ(form->ComboBox4.ItemIndex(), 0); // "Aus"
+
+    // At once: "Nur A" is the beginning of "Nur Arcade".
+    HandlerCounter runs(form->ComboBox4.onChange);
+    TypeText("Nur A");
+    ASSERT_TRUE(Pump([&] { return form->ComboBox4.SearchText() == "Nur A"; }));
+    EXPECT_EQ(form->ComboBox4.ItemIndex(), 1);
+    EXPECT_EQ(ShownItem(ids::ComboBox(4)), 1);
+    EXPECT_EQ(V(51), "1");
+    EXPECT_EQ(runs.count, 1) << "only the first key changed the selection";
+
+    // A pause before the "A": it starts a search of its own and finds "Aus".
+    TypeText("Nur ");
+    ASSERT_TRUE(Pump([&] { return form->ComboBox4.SearchText() == "Nur "; }));
+    const ULONGLONG typed = GetTickCount64();
+    Pump([&] { return GetTickCount64() - typed > 600; }, 2000);
+    TypeText("A");
+    ASSERT_TRUE(Pump([&] { return form->ComboBox4.ItemIndex() == 0; }));
+    EXPECT_EQ(form->ComboBox4.SearchText(), "A");
+    EXPECT_EQ(ShownItem(ids::ComboBox(4)), 0);
+    EXPECT_EQ(V(51), "0");
+}
+
+// The real game file: Load shows its values, and Save without a change writes every line
+// back with CR LF. This file belongs to another version of the game, so the transfer reads
+// and writes lines of another meaning; on a freshly opened window only line 43 changes:
+//  - line 43 is "33" (not "0"): CheckBox4 is checked and its handler writes "1";
+//  - every other box the transfer checks (lines 3, 60, 121, 107, 25, 34, 37) finds "1"
+//    (line 25: "0") stored, which its handler writes again; the boxes it leaves cleared
+//    run nothing;
+//  - TrackBar1 goes from 1 to 2 and TrackBar2 from 0 to 1, writing "2" and "1" again;
+//  - the drop-downs never write.
+TEST_F(BindingsE2ETest, TheRealGameFileIsSavedBackAsReadApartFromTheLoadsRewrites) {
+    ASSERT_TRUE(CopyFileA(SharedConfigPath().c_str(), GamePath().c_str(), FALSE))
+        << SharedConfigPath();
+    SetFileAttributesA(GamePath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    const std::string read = ReadBytes(GamePath());
+    ASSERT_EQ(form->document.Count(), 0u);
+    Load();
+    ASSERT_EQ(form->document.Count(), 287u);
+
+    const struct {
+        int box;
+        bool checked, enabled;
+    } boxes[] = {
+        {3, false, true}, {1, true, true},   {2, false, true},  {8, false, true},  {5, false, true},
+        {4, true, true},  {6, true, true},   {7, false, true},  {9, false, true},  {10, true, true},
+        {11, true, true}, {12, false, true}, {13, false, true}, {14, false, true}, {15, true, true},
+        {16, true, true}, {17, true, true},
+    };
+    for (const auto& b : boxes) {
+        EXPECT_EQ(ShownChecked(b.box), b.checked) << "CheckBox" << b.box;
+        EXPECT_EQ(ShownEnabled(ids::CheckBox(b.box)), b.enabled) << "CheckBox" << b.box;
+    }
+    const struct {
+        int id;
+        const char* text;
+    } texts[] = {
+        {ids::kAufloesung, "800x600"},               // line 1 "800"
+        {ids::ComboBox(1), "100%"},                  // line 23 "0"
+        {ids::ComboBox(2), "92"},                    // line 101, not one of its items
+        {ids::ComboBox(3), "Prozessor"},             // line 53 "9", not "3"
+        {ids::ComboBox(4), "Nur Arcade"},            // line 51 "1"
+        {ids::ComboBox(5), ""},                      // line 117 "200", outside the list
+        {ids::ComboBox(6), "Nur \"echte\" Kameras"}, // line 123 "1"
+        {ids::Label(15), "2"},                       // line 46
+        {ids::Label(36), "1%"},                      // line 49
+    };
+    for (const auto& t : texts) {
+        EXPECT_EQ(Text(t.id), t.text) << t.id;
+    }
+    EXPECT_EQ(ShownItem(ids::ComboBox(5)), CB_ERR);
+    EXPECT_EQ(ShownItem(ids::ComboBox(2)), CB_ERR);
+    EXPECT_EQ(SendMessageA(Ctl(ids::TrackBar(1)), TBM_GETPOS, 0, 0), 2);
+    EXPECT_EQ(SendMessageA(Ctl(ids::TrackBar(2)), TBM_GETPOS, 0, 0), 1);
+
+    Save();
+    const std::string saved = ReadBytes(GamePath());
+    EXPECT_TRUE(SameBytes(saved, Rewritten(read, {{43, "1"}})));
+    EXPECT_EQ(saved.size(), read.size() + 287 - 1) << "a CR before every LF, line 43 one shorter";
+}
+
+// The typical road: line 5 "1" shows "Vollbildmodus" checked; a click clears it, and Save
+// writes "0" into line 5 with every other line as read.
+TEST_F(BindingsE2ETest, ClearingFullScreenAfterALoadSavesLineFiveAsZero) {
+    const std::string file = File(170, {{5, "1"}});
+    LoadFile(file);
+    Show(kGeneral);
+    EXPECT_TRUE(ShownChecked(2));
+    ClickBox(2);
+    ASSERT_TRUE(Pump([&] { return !ShownChecked(2); }));
+    EXPECT_EQ(V(5), "0");
+    Save();
+    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, {{5, "0"}})));
+}
