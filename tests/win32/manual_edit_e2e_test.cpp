@@ -196,8 +196,9 @@ protected:
 // leaves the value and description fields alone.
 TEST_F(ManualEditE2ETest, ARowClickedInAnyListIsChosenAndShownInAllThree) {
     OpenPage();
-    int previous = 2;
-    ClickRow(ids::ListBox(1), previous);
+    int chosen = 2;
+    int inFields = chosen; // the line edit1 and edit2 show
+    ClickRow(ids::ListBox(1), chosen);
     for (int id : kLists) {
         SCOPED_TRACE(id);
         for (int other : kLists) {
@@ -205,6 +206,13 @@ TEST_F(ManualEditE2ETest, ARowClickedInAnyListIsChosenAndShownInAllThree) {
         }
         for (int i = 0; i < 6; ++i) {
             ScrollPageDown(id);
+        }
+        // Scrolling one list moves neither the others nor any selection.
+        for (int other : kLists) {
+            if (other != id) {
+                EXPECT_EQ(Top(other), 0) << other;
+            }
+            EXPECT_EQ(Selection(other), chosen) << other;
         }
         const int row = Top(id) + 4;
         ASSERT_GT(row, PageRows(id)) << "the row must lie outside the other lists' view";
@@ -215,12 +223,14 @@ TEST_F(ManualEditE2ETest, ARowClickedInAnyListIsChosenAndShownInAllThree) {
             EXPECT_EQ(ListModel(list).Selected(), row) << list;
             EXPECT_TRUE(RowInView(list, row)) << list << " shows rows from " << Top(list);
         }
-        const int shown = id == ids::ListBox(5) ? previous : row;
-        EXPECT_EQ(Text(ids::kEdit1), form->document.Value(shown));
-        EXPECT_EQ(Text(ids::kEdit2), std::string(form->document.DescriptionView(shown)));
-        previous = shown;
+        if (id != ids::ListBox(5)) {
+            inFields = row;
+        }
+        EXPECT_EQ(Text(ids::kEdit1), form->document.Value(inFields));
+        EXPECT_EQ(Text(ids::kEdit2), std::string(form->document.DescriptionView(inFields)));
+        chosen = row;
 
-        // Back to the top for the next list, through a row near the top.
+        // Every list back at its top for the next one; the selection stays.
         for (int list : kLists) {
             SendMessageA(List(list), LB_SETTOPINDEX, 0, 0);
         }
