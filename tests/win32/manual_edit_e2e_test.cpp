@@ -402,3 +402,64 @@ TEST_F(ManualEditE2ETest, ASettingsWriteShowsInTheValueListAtOnce) {
         EXPECT_EQ(Selection(list), line) << list;
     }
 }
+
+namespace {
+
+// The window with the shipped English language file: its captions carry access keys.
+class KeyboardManualEditTest : public ManualEditE2ETest {
+protected:
+    void SetUp() override {
+        languageFile = ReadBytes(std::string("Z:") + KORVANE_DATA_DIR + "/language.txt");
+        ManualEditE2ETest::SetUp();
+    }
+
+    // Presses a key with Alt and waits until the condition holds.
+    void AltKey(char key, const std::function<bool()>& done, const char* what) {
+        PressKey(static_cast<WORD>(key), {VK_MENU});
+        ASSERT_TRUE(Pump(done)) << what;
+    }
+
+    void TabTo(int id) {
+        for (int i = 0; i < 8 && GetFocus() != List(id) && GetFocus() != Ctl(id); ++i) {
+            PressKey(VK_TAB);
+            korvane::wintest::Pump(window.get(), 40);
+        }
+        ASSERT_EQ(GetFocus(), Ctl(id)) << "Tab did not reach " << id;
+    }
+};
+
+} // namespace
+
+// Load, the page, a line, a value, Apply and Save, all from the keyboard.
+TEST_F(KeyboardManualEditTest, TheWholeEditWorksWithoutTheMouse) {
+    ASSERT_EQ(Text(ids::SpeedButton(10)), "A&pply");
+    AltKey(
+        'L', [&] { return Visible(ids::SpeedButton(9)); }, "Alt+L loads");
+    AltKey(
+        'M', [&] { return Visible(ids::Panel(2)); }, "Alt+M shows the manual edit page");
+    const std::string loaded = ReadBytes(GamePath());
+
+    TabTo(ids::ListBox(1));
+    for (int i = 0; i < 4; ++i) {
+        PressKey(VK_DOWN);
+    }
+    ASSERT_TRUE(Pump([&] { return form->ListBox1.Selected() >= 3; }));
+    Settle();
+    const int line = form->ListBox1.Selected();
+    for (int list : kLists) {
+        EXPECT_EQ(Selection(list), line) << list;
+    }
+    EXPECT_EQ(form->edit1.Text(), form->document.Value(line));
+
+    TabTo(ids::kEdit1);
+    // Tab selects the field's text, so typing replaces it.
+    TypeText("42");
+    ASSERT_TRUE(Pump([&] { return form->edit1.Text() == "42"; })) << form->edit1.Text();
+    AltKey(
+        'P', [&] { return form->document.Value(line) == "42"; }, "Alt+P applies");
+    AltKey(
+        'S', [&] { return ReadBytes(GamePath()) != loaded; }, "Alt+S saves");
+    const std::vector<std::string> saved = Lines(ReadBytes(GamePath()));
+    ASSERT_GT(saved.size(), static_cast<std::size_t>(line));
+    EXPECT_EQ(saved[static_cast<std::size_t>(line)].substr(0, 3), "42\t");
+}
