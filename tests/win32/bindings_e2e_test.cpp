@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace korvane;
@@ -192,6 +193,15 @@ protected:
         return SendMessageA(Ctl(comboId), CB_GETDROPPEDSTATE, 0, 0) != 0;
     }
 
+    // The highlighted part of an editable drop-down's field: start and end.
+    std::pair<DWORD, DWORD> EditSelection(int comboId) const {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageA(Ctl(comboId), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return {start, end};
+    }
+
     // Opens a drop-down with the mouse (on its button) and clicks one row of its list.
     void PickWithMouse(int comboId, int item) {
         HWND combo = Ctl(comboId);
@@ -201,9 +211,18 @@ protected:
         MouseClick(combo, POINT{(info.rcButton.left + info.rcButton.right) / 2,
                                 (info.rcButton.top + info.rcButton.bottom) / 2});
         ASSERT_TRUE(Pump([&] { return Dropped(comboId); })) << "the list did not open";
+        // The open list shows the selected item; rows above it may be scrolled away, and
+        // the user would scroll them back first.
+        RECT client;
+        GetClientRect(info.hwndList, &client);
         RECT row;
         SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item),
                      reinterpret_cast<LPARAM>(&row));
+        if (row.top < client.top || row.bottom > client.bottom) {
+            SendMessageA(info.hwndList, LB_SETTOPINDEX, static_cast<WPARAM>(item), 0);
+            SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item),
+                         reinterpret_cast<LPARAM>(&row));
+        }
         MouseClick(info.hwndList, POINT{(row.left + row.right) / 2, (row.top + row.bottom) / 2});
         ASSERT_TRUE(Pump([&] { return !Dropped(comboId); })) << "the list did not close";
     }
@@ -325,36 +344,57 @@ TEST_F(BindingsE2ETest, MasterBoxesEnableTheirDependantsOnScreen) {
     EXPECT_EQ(V(60), "1");
 }
 
-// Items picked with the mouse write the item's code (ComboBox1) or its index (ComboBox4).
-TEST_F(BindingsE2ETest, PickingItemsWithTheMouseWritesTheirCodes) {
+// Items picked with the mouse write each drop-down's encoding: width and height, a code
+// per item, the raw text (the empty first item of ComboBox2 included), or the item index.
+TEST_F(BindingsE2ETest, PickingItemsWithTheMouseWritesTheirEncodings) {
     const std::string file = File(170, {});
     LoadFile(file);
     const struct {
         Page page;
         int combo;
-        int line;
         int item;
-        const char* value;
+        Values writes;
         const char* text;
     } rows[] = {
-        {kQuality, ids::ComboBox(1), 23, 3, "8", "12.5%"},
-        {kQuality, ids::ComboBox(1), 23, 1, "2", "50%"},
-        {kQuality, ids::ComboBox(1), 23, 2, "4", "25%"},
-        {kObjects, ids::ComboBox(4), 51, 2, "2",
+        {kQuality, ids::kAufloesung, 2, {{1, "1152"}, {2, "864"}}, "1152x864"},
+        {kQuality, ids::ComboBox(1), 3, {{23, "8"}}, "12.5%"},
+        {kQuality, ids::ComboBox(1), 1, {{23, "2"}}, "50%"},
+        {kQuality, ids::ComboBox(1), 2, {{23, "4"}}, "25%"},
+        {kQuality, ids::ComboBox(2), 3, {{101, "300"}}, "300"},
+        {kQuality, ids::ComboBox(2), 0, {{101, ""}}, ""},
+        {kGeneral, ids::ComboBox(3), 1, {{53, "3"}}, "Grafikkarte"},
+        {kGeneral, ids::ComboBox(3), 0, {{53, "2"}}, "Prozessor"},
+        {kObjects,
+         ids::ComboBox(4),
+         2,
+         {{51, "2"}},
          "Immer(au\xdf"
          "er TV-Sicht)"},
-        {kObjects, ids::ComboBox(4), 51, 1, "1", "Nur Arcade"},
+        {kObjects, ids::ComboBox(4), 1, {{51, "1"}}, "Nur Arcade"},
+        {kObjects, ids::ComboBox(5), 1, {{117, "1"}}, "Immer"},
+        {kObjects, ids::ComboBox(6), 3, {{123, "3"}}, "Alle"},
     };
+    Values expected;
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.combo) + " item " + std::to_string(row.item));
         Show(row.page);
         PickWithMouse(row.combo, row.item);
-        ASSERT_TRUE(Pump([&] { return V(row.line) == row.value; }));
+        ASSERT_TRUE(Pump([&] {
+            for (const auto& [line, value] : row.writes) {
+                if (V(line) != value) {
+                    return false;
+                }
+            }
+            return true;
+        })) << "the pick wrote nothing";
         EXPECT_EQ(ShownItem(row.combo), row.item);
         EXPECT_EQ(Text(row.combo), row.text);
+        for (const auto& [line, value] : row.writes) {
+            expected[line] = value;
+        }
     }
     Save();
-    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, {{23, "4"}, {51, "1"}})));
+    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, expected)));
 }
 
 // The keyboard: the open list with arrow keys and Enter, and arrow keys on a closed list.
@@ -407,25 +447,55 @@ TEST_F(BindingsE2ETest, ChoosingItemsWithTheKeyboardWritesTheirCodes) {
     EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, {{23, "2"}, {51, "1"}})));
 }
 
-// Typing "10" completes to "1024x768" and writes width and height at once.
-TEST_F(BindingsE2ETest, TypingIntoTheResolutionWritesWidthAndHeight) {
-    const std::string file = File(170, {{1, "800"}, {2, "600"}});
+// Typing into the editable drop-downs: a key that begins an item completes it (the rest
+// highlighted) and writes the item's encoding; "10" completes to "1024x768" and writes width
+// and height at once; a key that begins no item is typed as it is, and ComboBox2 writes
+// that text.
+TEST_F(BindingsE2ETest, TypingIntoTheEditableDropDownsWritesWhatTheyShow) {
+    const std::string file = File(170, {{1, "800"}, {2, "600"}, {101, "500"}});
     LoadFile(file);
-    Show(kQuality);
-    ASSERT_EQ(Text(ids::kAufloesung), "800x600");
-    HWND combo = Ctl(ids::kAufloesung);
-    FocusByMouse(combo, POINT{20, 10});
-    SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
-    HandlerCounter runs(form->aufloesung.onChange);
-    TypeText("10");
-    ASSERT_TRUE(Pump([&] { return form->aufloesung.SelStart() == 2; }));
-    EXPECT_EQ(Text(ids::kAufloesung), "1024x768");
-    // The second key finds the item already selected: the handler ran once.
-    EXPECT_EQ(runs.count, 1);
-    EXPECT_EQ(V(1), "1024");
-    EXPECT_EQ(V(2), "768");
+    const struct {
+        Page page;
+        int combo;
+        const char* typed;
+        const char* text;
+        DWORD selStart, selEnd; // the highlighted part (or the caret) afterwards
+        int runs;
+        Values writes;
+    } rows[] = {
+        // The "0" finds the item already selected: the handler runs for the "1" only.
+        {kQuality, ids::kAufloesung, "10", "1024x768", 2, 8, 1, {{1, "1024"}, {2, "768"}}},
+        {kQuality, ids::ComboBox(1), "5", "50%", 1, 3, 1, {{23, "2"}}},
+        // "2" completes to "200"; "25" begins no item and is typed over the highlighted rest.
+        {kQuality, ids::ComboBox(2), "25", "25", 2, 2, 2, {{101, "25"}}},
+        {kGeneral, ids::ComboBox(3), "G", "Grafikkarte", 1, 11, 1, {{53, "3"}}},
+    };
+    Values expected;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        Show(row.page);
+        HWND combo = Ctl(row.combo);
+        FocusByMouse(combo, POINT{20, 10});
+        // All of the field's text, selected with the keyboard.
+        const auto length = static_cast<DWORD>(Text(row.combo).size());
+        PressKey(VK_HOME);
+        PressKey(VK_END, {VK_SHIFT});
+        ASSERT_TRUE(
+            Pump([&] { return EditSelection(row.combo) == std::pair<DWORD, DWORD>(0, length); }));
+        HandlerCounter runs(dynamic_cast<ComboBox&>(*form->Find(row.combo)).onChange);
+        TypeText(row.typed);
+        ASSERT_TRUE(Pump([&] {
+            return Text(row.combo) == row.text &&
+                   EditSelection(row.combo) == std::pair<DWORD, DWORD>(row.selStart, row.selEnd);
+        })) << Text(row.combo);
+        EXPECT_EQ(runs.count, row.runs);
+        for (const auto& [line, value] : row.writes) {
+            EXPECT_EQ(V(line), value) << "line " << line;
+            expected[line] = value;
+        }
+    }
     Save();
-    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, {{1, "1024"}, {2, "768"}})));
+    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, expected)));
 }
 
 // Dragging the thumb of TrackBar1: the handler runs once per scroll notification, Label15
