@@ -181,6 +181,14 @@ protected:
         ASSERT_TRUE(Pump([&] { return saves.count == 1; })) << "Save did not run";
     }
 
+    // Clicks "Laden" on a window that has loaded before, and waits until Load has run.
+    void LoadAgain(const std::string& bytes) {
+        WriteBytes(GamePath(), bytes);
+        HandlerCounter loads(form->SpeedButton1.onClick);
+        MouseClick(Ctl(ids::SpeedButton(1)));
+        ASSERT_TRUE(Pump([&] { return loads.count == 1; })) << "Load did not run";
+    }
+
     std::string V(int line) const { return form->document.Value(line); }
     bool ShownChecked(int box) const {
         return SendMessageA(Ctl(ids::CheckBox(box)), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -669,4 +677,63 @@ TEST_F(BindingsE2ETest, ClearingFullScreenAfterALoadSavesLineFiveAsZero) {
     EXPECT_EQ(V(5), "0");
     Save();
     EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, {{5, "0"}})));
+}
+
+// A second Load starts from what the first and the user left: line 60 "0" after a file
+// with lines 60 and 67 "1" clears CheckBox6, which clears CheckBox7, whose handler writes
+// "0" into line 67 before the transfer reads it; line 46 "40" moves the slider to its end
+// and writes 32. The user's unsaved click is gone, and Save writes the rewritten lines.
+TEST_F(BindingsE2ETest, ASecondLoadShowsTheNewFileAndSavesItsRewrites) {
+    LoadFile(File(170, {{5, "1"}, {43, "1"}, {46, "7"}, {60, "1"}, {67, "1"}}));
+    Show(kGeneral);
+    ClickBox(2);
+    ASSERT_TRUE(Pump([&] { return !ShownChecked(2); }));
+    Show(kObjects);
+    ASSERT_TRUE(ShownChecked(6));
+    ASSERT_TRUE(ShownChecked(7));
+    ASSERT_EQ(Text(ids::Label(15)), "7");
+
+    const std::string second = File(170, {{5, "1"}, {46, "40"}, {60, "0"}, {67, "1"}});
+    LoadAgain(second);
+    EXPECT_TRUE(Visible(ids::Panel(5))) << "Load keeps the page on show";
+    EXPECT_TRUE(ShownChecked(2));
+    EXPECT_FALSE(ShownChecked(4));
+    EXPECT_FALSE(ShownEnabled(ids::CheckBox(5)));
+    EXPECT_FALSE(ShownChecked(6));
+    EXPECT_FALSE(ShownChecked(7));
+    EXPECT_FALSE(ShownEnabled(ids::CheckBox(7)));
+    EXPECT_EQ(SendMessageA(Ctl(ids::TrackBar(1)), TBM_GETPOS, 0, 0), 32);
+    EXPECT_EQ(Text(ids::Label(15)), "32");
+    Save();
+    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(second, {{46, "32"}, {67, "0"}})));
+}
+
+// A file too short for the transfer: the error box names the first line it lacks, the
+// controls set before stay on screen, a click that writes past the end shows "Unable to
+// insert a line." and keeps its new check mark, and Save writes the file's own lines.
+TEST_F(BindingsE2ETest, AShortFileStopsTheTransferAndTheWindowGoesOn) {
+    boxesExpected = true;
+    const std::string file = File(60, {{1, "1024"}, {5, "1"}});
+    LoadFile(file);
+    ASSERT_TRUE(Pump([&] { return boxes->Seen().size() == 1; }));
+    EXPECT_EQ(boxes->Seen()[0].text, "List index out of bounds (101)");
+    // Steps 1 to 5 ran; step 6 (ComboBox2, line 101) did not.
+    EXPECT_EQ(Text(ids::kAufloesung), "1024x768");
+    EXPECT_TRUE(ShownChecked(2));
+    EXPECT_EQ(Text(ids::ComboBox(1)), "100%");
+    EXPECT_EQ(Text(ids::ComboBox(2)), "");
+
+    Show(kObjects);
+    ClickBox(9); // line 109
+    ASSERT_TRUE(Pump([&] { return boxes->Seen().size() == 2; }));
+    EXPECT_EQ(boxes->Seen()[1].text, "Unable to insert a line.");
+    EXPECT_TRUE(ShownChecked(9));
+    EXPECT_EQ(form->document.Count(), 60u);
+
+    Show(kGeneral);
+    ClickBox(1); // line 3
+    ASSERT_TRUE(Pump([&] { return V(3) == "1"; }));
+    Save();
+    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, {{3, "1"}})));
+    EXPECT_EQ(boxes->Seen().size(), 2u);
 }
