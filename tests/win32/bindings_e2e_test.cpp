@@ -104,26 +104,6 @@ void TypeText(const std::string& text) {
     }
 }
 
-// The mouse's own moves and button changes, for drags.
-void MouseMoveTo(POINT screen) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    // Rounded up, so that the system's mapping back (rounding down) lands on the pixel.
-    in.mi.dx = static_cast<LONG>((screen.x * 65536LL + width - 1) / width);
-    in.mi.dy = static_cast<LONG>((screen.y * 65536LL + height - 1) / height);
-    SendInput(1, &in, sizeof(INPUT));
-}
-
-void MouseButton(bool down) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &in, sizeof(INPUT));
-}
-
 POINT ScreenPoint(HWND hwnd, POINT client) {
     ClientToScreen(hwnd, &client);
     return client;

@@ -180,6 +180,21 @@ void PressKey(WORD vk, std::initializer_list<WORD> modifiers) {
     SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
+void MouseMoveTo(POINT screen) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+    // Rounded up, so that the system's mapping back (rounding down) lands on the pixel.
+    in.mi.dx = static_cast<LONG>((screen.x * 65536LL + width - 1) / width);
+    in.mi.dy = static_cast<LONG>((screen.y * 65536LL + height - 1) / height);
+    SendInput(1, &in, sizeof(INPUT));
+}
+
+void MouseButton(bool down) {
+    INPUT in = MouseInput(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+    SendInput(1, &in, sizeof(INPUT));
+}
+
 std::string WindowText(HWND hwnd) {
     return win32::WindowTextOf(hwnd);
 }

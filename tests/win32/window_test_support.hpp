@@ -45,6 +45,10 @@ void MouseClickAt(POINT screen);
 void MouseClick(HWND hwnd);
 void MouseClick(HWND hwnd, POINT client);
 void PressKey(WORD vk, std::initializer_list<WORD> modifiers = {});
+// The pieces of a drag: the mouse moved to a screen point (a real move, as the user's
+// hand makes it), and the left button pressed or let go where the mouse is.
+void MouseMoveTo(POINT screen);
+void MouseButton(bool down);
 
 std::string WindowText(HWND hwnd);
 LOGFONTA FontOf(HWND hwnd);
