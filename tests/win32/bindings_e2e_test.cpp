@@ -51,6 +51,7 @@ std::string Rewritten(const std::string& read, const Values& changes) {
     return out;
 }
 
+// A file's lines, each with its line end.
 std::vector<std::string> Lines(const std::string& bytes) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -85,7 +86,7 @@ std::vector<std::string> Lines(const std::string& bytes) {
     return result;
 }
 
-// The real game file that came with the task's shared data.
+// A real f1graphics.cfg from a game installation, kept beside the repository.
 std::string SharedConfigPath() {
     return std::string("Z:") + KORVANE_SHARED_DATA + "/f1graphics.cfg";
 }
