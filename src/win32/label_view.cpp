@@ -48,7 +48,10 @@ private:
         RECT rc{0, 0, 0, 0};
         DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &rc,
                   DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
-        SetWindowPos(Hwnd(), nullptr, 0, 0, rc.right, rc.bottom,
+        // A glyph may ink a pixel past its advance (wine's fonts do at this size); without
+        // the margin a label would lose the colon at the end of "Steering wheel:".
+        constexpr int kInkMargin = 2;
+        SetWindowPos(Hwnd(), nullptr, 0, 0, rc.right + kInkMargin, rc.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         InvalidateRect(Hwnd(), nullptr, TRUE);
     }

@@ -343,4 +343,74 @@ INSTANTIATE_TEST_SUITE_P(LanguageStart, ShortLanguageFileTest,
                          ::testing::Values("", "Deutsch\r\nTest\r\n", "Deutsch\r\nTest"),
                          ShortFileName);
 
+// The text as the controls draw it, measured by its ink rather than by its advance widths:
+// the rightmost column it colours, plus one.
+int InkWidth(HFONT font, const std::string& text) {
+    constexpr int kWidth = 600, kHeight = 40;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, kWidth, kHeight);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    RECT all{0, 0, kWidth, kHeight};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &all,
+              DT_LEFT | DT_SINGLELINE | DT_NOCLIP | DT_EXPANDTABS);
+    int ink = 0;
+    for (int x = kWidth - 1; x >= 0 && ink == 0; --x) {
+        for (int y = 0; y < kHeight; ++y) {
+            if (GetPixel(dc, x, y) != RGB(255, 255, 255)) {
+                ink = x + 1;
+                break;
+            }
+        }
+    }
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return ink;
+}
+
+// The window in this process with a shipped language file: every caption fits its control.
+class ShippedCaptionFitTest : public WindowTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    ShippedCaptionFitTest() { languageFile = DataFile(GetParam()); }
+};
+
+TEST_P(ShippedCaptionFitTest, EveryCaptionFitsItsControl) {
+    // Room a check box keeps for its box left of the text, and a flat button for its frame.
+    constexpr int kCheckMarkRoom = 18;
+    constexpr int kButtonFrameRoom = 4;
+    int checked = 0;
+    for (const ControlSpec& spec : MainFormLayout()) {
+        const bool fittedLabel = spec.kind == ControlKind::Label && !spec.centred && !spec.wordWrap;
+        int room = 0;
+        if (fittedLabel) {
+            room = 0;
+        } else if (spec.kind == ControlKind::CheckBox) {
+            room = kCheckMarkRoom;
+        } else if (spec.kind == ControlKind::SpeedButton) {
+            room = kButtonFrameRoom;
+        } else {
+            continue;
+        }
+        HWND control = Ctl(spec.id);
+        RECT client;
+        GetClientRect(control, &client);
+        const auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+        const std::string text = WindowText(control);
+        EXPECT_GE(client.right - room, InkWidth(font, text))
+            << spec.name << " cuts off \"" << text << "\"";
+        ++checked;
+    }
+    EXPECT_GT(checked, 50);
+}
+
+INSTANTIATE_TEST_SUITE_P(LanguageStart, ShippedCaptionFitTest,
+                         ::testing::Values("language.txt", "languages/deutsch.txt"));
+
 } // namespace
