@@ -68,7 +68,9 @@ void ComboBox::UserTypeChar(char c, std::size_t selStart, std::size_t selLength)
         const std::string& item = items_[static_cast<std::size_t>(match)];
         const bool changed = match != itemIndex_;
         const std::size_t rest = item.size() - typed.size();
-        Show(typed + item.substr(typed.size()), match, typed.size(), rest);
+        // The field shows the item itself, in its own letter case: what the user picked is
+        // what the handlers compare, so a lower-case "g" still chooses "Grafikkarte".
+        Show(item, match, typed.size(), rest);
         if (changed && onChange) {
             onChange();
         }

@@ -660,3 +660,16 @@ TEST_F(BindingsTest, LoadClearSaveWritesLineFiveAndEveryOtherLineAsRead) {
 }
 
 } // namespace
+
+// Auto-complete in lower case still picks the item: the field shows the item's own text,
+// which is what the handler compares.
+TEST(BindingsTyping, ALowerCaseLetterChoosesTheItemItBegins) {
+    FakePlatform p;
+    MainForm f{p};
+    p.files[p.GamePath()] = korvane::testing::LinesFile(170);
+    f.Guarded([&] { f.SpeedButton1Click(); });
+    f.ComboBox3.UserTypeChar('g', 0, f.ComboBox3.Text().size());
+    EXPECT_EQ(f.ComboBox3.Text(), "Grafikkarte");
+    EXPECT_EQ(f.document.Value(53), "3");
+    EXPECT_TRUE(p.errorBoxes.empty());
+}
