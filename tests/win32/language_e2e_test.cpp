@@ -98,10 +98,13 @@ protected:
             },
             kTimeoutMs))
             << "the box did not come to the front";
-        MouseClickAt(centre);
-        ASSERT_TRUE(ProgramRun::WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); },
-                                          kTimeoutMs))
-            << "the box did not close";
+        MouseClickCarryingPosition(centre);
+        const bool closed = ProgramRun::WaitUntil(
+            [&] { return !IsWindow(box) || !IsWindowVisible(box); }, kTimeoutMs);
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        ASSERT_TRUE(closed) << "the box did not close; clicked at " << centre.x << "," << centre.y
+                            << ", the cursor is at " << cursor.x << "," << cursor.y;
     }
     // Waits for the main window; fails on any message box on the way.
     HWND WaitForTheWindowWithoutBoxes() {

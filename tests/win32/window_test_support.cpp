@@ -190,6 +190,19 @@ void MouseMoveTo(POINT screen) {
     SendInput(1, &in, sizeof(INPUT));
 }
 
+void MouseClickCarryingPosition(POINT screen) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in[2] = {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN),
+                   MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP)};
+    for (INPUT& event : in) {
+        // Rounded up, as in MouseMoveTo.
+        event.mi.dx = static_cast<LONG>((screen.x * 65536LL + width - 1) / width);
+        event.mi.dy = static_cast<LONG>((screen.y * 65536LL + height - 1) / height);
+    }
+    SendInput(2, in, sizeof(INPUT));
+}
+
 void MouseButton(bool down) {
     INPUT in = MouseInput(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
     SendInput(1, &in, sizeof(INPUT));

@@ -49,6 +49,10 @@ void PressKey(WORD vk, std::initializer_list<WORD> modifiers = {});
 // hand makes it), and the left button pressed or let go where the mouse is.
 void MouseMoveTo(POINT screen);
 void MouseButton(bool down);
+// A click whose press and release carry the position themselves, so a late mouse move
+// that another process reports from the X server (a window mapped under the pointer)
+// cannot shift it.
+void MouseClickCarryingPosition(POINT screen);
 
 std::string WindowText(HWND hwnd);
 LOGFONTA FontOf(HWND hwnd);
