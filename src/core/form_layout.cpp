@@ -10,17 +10,17 @@ using K = ControlKind;
 using namespace ids;
 
 // Texts are Windows-1252 bytes, as the program shows them.
-const FontSpec kBold{"Arial", 11, true, false, false};
-const FontSpec kItalic{"Arial", 11, false, true, false};
-const FontSpec kBig{"Arial", 27, false, false, false};
-const FontSpec kItalicUnderlined{"Arial", 11, false, true, true};
-const FontSpec kWebLink{"MS Sans Serif", 11, false, false, true};
+const FontDef kBold{"Arial", 11, true, false, false};
+const FontDef kItalic{"Arial", 11, false, true, false};
+const FontDef kBig{"Arial", 27, false, false, false};
+const FontDef kItalicUnderlined{"Arial", 11, false, true, true};
+const FontDef kWebLink{"MS Sans Serif", 11, false, false, true};
 
-const std::vector<ControlSpec>& Layout() {
-    static const std::vector<ControlSpec> layout = [] {
+const std::vector<ControlDef>& Layout() {
+    static const std::vector<ControlDef> layout = [] {
         const int pg = kPageWidth;
-        std::vector<ControlSpec> l;
-        auto add = [&](ControlSpec s) { l.push_back(std::move(s)); };
+        std::vector<ControlDef> l;
+        auto add = [&](ControlDef s) { l.push_back(std::move(s)); };
 
         // Window level, in tab order. Pages other than Info start hidden so that the keyboard
         // never reaches a page that is not on show.
@@ -328,22 +328,21 @@ const std::vector<ControlSpec>& Layout() {
         add({K::Label, "Label23", Label(23), g2, 14, 32, -1, -1, "Autor:"});
         add({K::Label, "Label28", Label(28), g2, 96, 32, -1, -1, "##"});
         {
-            ControlSpec s{K::Label, "Label8", Label(8),     p6, 48,  89,
-                          353,      32,       "VORVERSION", {}, kBig};
+            ControlDef s{K::Label, "Label8", Label(8), p6, 48, 89, 353, 32, "VORVERSION", {}, kBig};
             s.centred = true;
             add(s);
         }
         {
-            ControlSpec s{K::Label,
-                          "Label9",
-                          Label(9),
-                          p6,
-                          112,
-                          120,
-                          249,
-                          41,
-                          "Sollten Sie einen Fehler finden oder Vorschl\xe4ge haben, melden Sie "
-                          "sich bitte hier:"};
+            ControlDef s{K::Label,
+                         "Label9",
+                         Label(9),
+                         p6,
+                         112,
+                         120,
+                         249,
+                         41,
+                         "Sollten Sie einen Fehler finden oder Vorschl\xe4ge haben, melden Sie "
+                         "sich bitte hier:"};
             s.wordWrap = true;
             add(s);
         }
@@ -352,23 +351,23 @@ const std::vector<ControlSpec>& Layout() {
         add({K::Label, "Label13", Label(13), p6, 112, 180, -1, -1, "ICQ:"});
         add({K::Label, "Label11", Label(11), p6, 216, 180, -1, -1, kContactMessenger});
         {
-            ControlSpec s{K::Label,
-                          "Label30",
-                          Label(30),
-                          p6,
-                          112,
-                          216,
-                          233,
-                          17,
-                          "Updates, Sprachpakete, Hilfe, usw. gibt es auf:",
-                          {},
-                          kItalicUnderlined};
+            ControlDef s{K::Label,
+                         "Label30",
+                         Label(30),
+                         p6,
+                         112,
+                         216,
+                         233,
+                         17,
+                         "Updates, Sprachpakete, Hilfe, usw. gibt es auf:",
+                         {},
+                         kItalicUnderlined};
             s.wordWrap = true;
             add(s);
         }
         {
-            ControlSpec s{K::Label, "Label7", Label(7),       p6,   112, 232, 233, 13, kWebAddress,
-                          {},       kWebLink, kDefaultColour, kNavy};
+            ControlDef s{K::Label, "Label7", Label(7),       p6,   112, 232, 233, 13, kWebAddress,
+                         {},       kWebLink, kDefaultColour, kNavy};
             s.centred = true;
             add(s);
             s.name = "Label31";
@@ -384,7 +383,7 @@ const std::vector<ControlSpec>& Layout() {
         const int p8 = Panel(8);
         add({K::Panel, "Panel7", p7, p2, 0, 0, pg, 185, ""});
         {
-            ControlSpec lb{K::ListBox, "ListBox1", ListBox(1), p7, 49, 0, 65, 185, ""};
+            ControlDef lb{K::ListBox, "ListBox1", ListBox(1), p7, 49, 0, 65, 185, ""};
             lb.border = true;
             add(lb);
             lb.name = "ListBox4";
@@ -400,10 +399,10 @@ const std::vector<ControlSpec>& Layout() {
         }
         add({K::Panel, "Panel8", p8, p2, 0, 185, pg, 92, "", {}, {}, kMoneyGreen});
         {
-            ControlSpec e{K::Edit, "edit1", kEdit1, p8, 104, 64, 97, 22, ""};
+            ControlDef e{K::Edit, "edit1", kEdit1, p8, 104, 64, 97, 22, ""};
             e.border = true;
             add(e);
-            ControlSpec m{K::Memo, "edit2", kEdit2, p8, 80, 8, 369, 49, "", {}, {}, kMoneyGreen};
+            ControlDef m{K::Memo, "edit2", kEdit2, p8, 80, 8, 369, 49, "", {}, {}, kMoneyGreen};
             m.border = true;
             add(m);
         }
@@ -417,18 +416,18 @@ const std::vector<ControlSpec>& Layout() {
 
 } // namespace
 
-const FormSpec& MainFormSpec() {
-    static const FormSpec spec{"VQR Korvane", 293, 202, 587, 277};
-    return spec;
+const FormDef& MainFormDef() {
+    static const FormDef def{"VQR Korvane", 293, 202, 587, 277};
+    return def;
 }
 
-std::span<const ControlSpec> MainFormLayout() {
+std::span<const ControlDef> MainFormLayout() {
     return Layout();
 }
 
-const ControlSpec* FindControlSpec(int id) {
+const ControlDef* FindControlDef(int id) {
     const auto& l = Layout();
-    auto it = std::find_if(l.begin(), l.end(), [id](const ControlSpec& s) { return s.id == id; });
+    auto it = std::find_if(l.begin(), l.end(), [id](const ControlDef& s) { return s.id == id; });
     return it == l.end() ? nullptr : &*it;
 }
 

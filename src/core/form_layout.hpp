@@ -66,7 +66,7 @@ constexpr std::uint32_t kSkyBlue = 0xA6CAF0;
 constexpr std::uint32_t kMoneyGreen = 0xC0DCC0;
 constexpr std::uint32_t kNavy = 0x000080;
 
-struct FontSpec {
+struct FontDef {
     std::string_view face = "Arial";
     int height = 11; // character height in pixels at 96 dpi
     bool bold = false;
@@ -74,7 +74,7 @@ struct FontSpec {
     bool underline = false;
 };
 
-struct ControlSpec {
+struct ControlDef {
     ControlKind kind;
     std::string_view name;
     int id;
@@ -82,7 +82,7 @@ struct ControlSpec {
     int left, top, width, height; // width or height -1: sized to the text
     std::string_view caption;     // form caption (text for edits)
     std::vector<std::string_view> items = {};
-    FontSpec font = {};
+    FontDef font = {};
     std::uint32_t background = kDefaultColour;
     std::uint32_t foreground = kDefaultColour;
     bool visible = true;   // at start
@@ -91,15 +91,15 @@ struct ControlSpec {
     bool border = false;   // list boxes and edits: a flat frame
 };
 
-struct FormSpec {
+struct FormDef {
     std::string_view caption;
     int left, top, clientWidth, clientHeight;
 };
 
-const FormSpec& MainFormSpec();
-std::span<const ControlSpec> MainFormLayout();
+const FormDef& MainFormDef();
+std::span<const ControlDef> MainFormLayout();
 // The row of a control, or nullptr.
-const ControlSpec* FindControlSpec(int id);
+const ControlDef* FindControlDef(int id);
 
 // The page panel of the area right of the navigation strip.
 constexpr int kPageLeft = 129;

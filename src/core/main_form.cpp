@@ -15,8 +15,8 @@ std::vector<std::string> ToStrings(const std::vector<std::string_view>& items) {
 }
 
 std::vector<std::string> ItemsOf(int id) {
-    const ControlSpec* spec = FindControlSpec(id);
-    return spec ? ToStrings(spec->items) : std::vector<std::string>{};
+    const ControlDef* def = FindControlDef(id);
+    return def ? ToStrings(def->items) : std::vector<std::string>{};
 }
 
 } // namespace
@@ -97,11 +97,11 @@ MainForm::MainForm(Platform& p)
         &GroupBox1,    &GroupBox2,    &edit1,        &edit2,        &Shape1,
     };
     // Layout order, so views and tests can walk the controls as the window creates them.
-    for (const ControlSpec& spec : MainFormLayout()) {
+    for (const ControlDef& def : MainFormLayout()) {
         for (Control* c : controls) {
-            if (c->Id() == spec.id) {
-                c->SetCaption(std::string(spec.caption));
-                c->SetVisible(spec.visible);
+            if (c->Id() == def.id) {
+                c->SetCaption(std::string(def.caption));
+                c->SetVisible(def.visible);
                 all_.push_back(c);
             }
         }

@@ -8,8 +8,8 @@ namespace {
 
 class CheckBoxView : public ControlView {
 public:
-    CheckBoxView(ViewHost& host, CheckBox& model, const ControlSpec& spec) noexcept
-        : ControlView(host, model, spec), box_(model) {}
+    CheckBoxView(ViewHost& host, CheckBox& model, const ControlDef& def) noexcept
+        : ControlView(host, model, def), box_(model) {}
 
     void Create(HWND parent) override {
         CreateChild("BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, parent);
@@ -43,8 +43,8 @@ private:
 } // namespace
 
 std::unique_ptr<ControlView> MakeCheckBoxView(ViewHost& host, CheckBox& model,
-                                              const ControlSpec& spec) {
-    return std::make_unique<CheckBoxView>(host, model, spec);
+                                              const ControlDef& def) {
+    return std::make_unique<CheckBoxView>(host, model, def);
 }
 
 } // namespace korvane::win32

@@ -36,8 +36,8 @@ bool AnsiChar(HWND hwnd, WPARAM wp, char& out) {
 
 class ComboBoxView : public ControlView {
 public:
-    ComboBoxView(ViewHost& host, ComboBox& model, const ControlSpec& spec) noexcept
-        : ControlView(host, model, spec), combo_(model) {}
+    ComboBoxView(ViewHost& host, ComboBox& model, const ControlDef& def) noexcept
+        : ControlView(host, model, def), combo_(model) {}
 
     ~ComboBoxView() override {
         if (keyWindow_ && IsWindow(keyWindow_)) {
@@ -50,9 +50,9 @@ public:
                             WS_VSCROLL | WS_TABSTOP;
         // The window's height is that of the open list; the closed height follows the
         // field's item height below.
-        HWND hwnd = CreateChild("COMBOBOX", style, 0, parent, Spec().height + kDropDownRows * 16);
+        HWND hwnd = CreateChild("COMBOBOX", style, 0, parent, Def().height + kDropDownRows * 16);
         FillItems();
-        SendMessageA(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Spec().height - 6);
+        SendMessageA(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Def().height - 6);
         SendMessageA(hwnd, CB_SETMINVISIBLE, kDropDownRows, 0);
         if (Editable()) {
             COMBOBOXINFO info{};
@@ -216,8 +216,8 @@ private:
 } // namespace
 
 std::unique_ptr<ControlView> MakeComboBoxView(ViewHost& host, ComboBox& model,
-                                              const ControlSpec& spec) {
-    return std::make_unique<ComboBoxView>(host, model, spec);
+                                              const ControlDef& def) {
+    return std::make_unique<ComboBoxView>(host, model, def);
 }
 
 } // namespace korvane::win32

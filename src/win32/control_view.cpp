@@ -39,14 +39,14 @@ void ControlView::Mirror(Property property, std::ptrdiff_t) {
 HBRUSH ControlView::OnCtlColor(UINT msg, HDC dc) {
     // Edit fields and lists keep the system's window colour unless the layout gives one.
     if ((msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX) &&
-        spec_.background == kDefaultColour) {
+        def_.background == kDefaultColour) {
         return nullptr;
     }
-    const std::uint32_t background = host_.BackgroundOf(spec_.id);
+    const std::uint32_t background = host_.BackgroundOf(def_.id);
     SetBkColor(dc,
                background == kDefaultColour ? GetSysColor(COLOR_BTNFACE) : ToColorRef(background));
-    SetTextColor(dc, spec_.foreground == kDefaultColour ? GetSysColor(COLOR_WINDOWTEXT)
-                                                        : ToColorRef(spec_.foreground));
+    SetTextColor(dc, def_.foreground == kDefaultColour ? GetSysColor(COLOR_WINDOWTEXT)
+                                                       : ToColorRef(def_.foreground));
     return host_.Brush(background);
 }
 
@@ -59,50 +59,50 @@ HWND ControlView::CreateChild(const char* windowClass, DWORD style, DWORD exStyl
     if (!model_.Enabled()) {
         style |= WS_DISABLED;
     }
-    const int h = height >= 0 ? height : (spec_.height < 0 ? 0 : spec_.height);
-    const int w = spec_.width < 0 ? 0 : spec_.width;
+    const int h = height >= 0 ? height : (def_.height < 0 ? 0 : def_.height);
+    const int w = def_.width < 0 ? 0 : def_.width;
     hwnd_ = CreateWindowExA(
-        exStyle, windowClass, model_.Caption().c_str(), style, spec_.left, spec_.top, w, h, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec_.id)), host_.Instance(), param);
+        exStyle, windowClass, model_.Caption().c_str(), style, def_.left, def_.top, w, h, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(def_.id)), host_.Instance(), param);
     if (!hwnd_) {
-        throw std::runtime_error("Cannot create the control " + std::string(spec_.name));
+        throw std::runtime_error("Cannot create the control " + std::string(def_.name));
     }
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(SpecFont()), FALSE);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DefFont()), FALSE);
     return hwnd_;
 }
 
-HFONT ControlView::SpecFont() const {
-    return host_.Font(spec_.font);
+HFONT ControlView::DefFont() const {
+    return host_.Font(def_.font);
 }
 
 std::unique_ptr<ControlView> MakeControlView(ViewHost& host, MainForm& form,
-                                             const ControlSpec& spec) {
-    Control* control = form.Find(spec.id);
+                                             const ControlDef& def) {
+    Control* control = form.Find(def.id);
     if (!control) {
-        throw std::logic_error("The form has no control " + std::string(spec.name));
+        throw std::logic_error("The form has no control " + std::string(def.name));
     }
-    switch (spec.kind) {
+    switch (def.kind) {
     case ControlKind::Panel:
     case ControlKind::GroupBox:
-        return MakePanelView(host, *control, spec);
+        return MakePanelView(host, *control, def);
     case ControlKind::Label:
-        return MakeLabelView(host, *control, spec);
+        return MakeLabelView(host, *control, def);
     case ControlKind::Shape:
-        return MakeShapeView(host, *control, spec);
+        return MakeShapeView(host, *control, def);
     case ControlKind::CheckBox:
-        return MakeCheckBoxView(host, dynamic_cast<CheckBox&>(*control), spec);
+        return MakeCheckBoxView(host, dynamic_cast<CheckBox&>(*control), def);
     case ControlKind::SpeedButton:
-        return MakeSpeedButtonView(host, dynamic_cast<SpeedButton&>(*control), spec);
+        return MakeSpeedButtonView(host, dynamic_cast<SpeedButton&>(*control), def);
     case ControlKind::ComboEditable:
     case ControlKind::ComboFixed:
-        return MakeComboBoxView(host, dynamic_cast<ComboBox&>(*control), spec);
+        return MakeComboBoxView(host, dynamic_cast<ComboBox&>(*control), def);
     case ControlKind::TrackBar:
-        return MakeTrackBarView(host, dynamic_cast<TrackBar&>(*control), spec);
+        return MakeTrackBarView(host, dynamic_cast<TrackBar&>(*control), def);
     case ControlKind::ListBox:
-        return MakeListBoxView(host, dynamic_cast<ListBox&>(*control), spec);
+        return MakeListBoxView(host, dynamic_cast<ListBox&>(*control), def);
     case ControlKind::Edit:
     case ControlKind::Memo:
-        return MakeEditView(host, dynamic_cast<Edit&>(*control), spec);
+        return MakeEditView(host, dynamic_cast<Edit&>(*control), def);
     }
     throw std::logic_error("Unknown control kind");
 }

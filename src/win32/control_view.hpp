@@ -41,7 +41,7 @@ public:
     virtual void UserInput(const std::function<void()>& work) noexcept = 0;
     virtual bool Syncing() const noexcept = 0;
     // Shared GDI objects, owned by the host for the window's lifetime.
-    virtual HFONT Font(const FontSpec& spec) = 0;
+    virtual HFONT Font(const FontDef& def) = 0;
     // kDefaultColour: the button-face system brush.
     virtual HBRUSH Brush(std::uint32_t rgb) = 0;
     // The colour a control's own background shows: its own, or its parent's, up to the form.
@@ -53,8 +53,8 @@ public:
 
 class ControlView {
 public:
-    ControlView(ViewHost& host, Control& model, const ControlSpec& spec) noexcept
-        : host_(host), model_(model), spec_(spec) {}
+    ControlView(ViewHost& host, Control& model, const ControlDef& def) noexcept
+        : host_(host), model_(model), def_(def) {}
     ControlView(const ControlView&) = delete;
     ControlView& operator=(const ControlView&) = delete;
     virtual ~ControlView() = default;
@@ -65,7 +65,7 @@ public:
     // The window is gone (destroyed with its parent).
     void Detach() noexcept { hwnd_ = nullptr; }
     Control& Model() const noexcept { return model_; }
-    const ControlSpec& Spec() const noexcept { return spec_; }
+    const ControlDef& Def() const noexcept { return def_; }
 
     // Shows one model change on the window. The host holds back notifications meanwhile.
     virtual void Mirror(Property property, std::ptrdiff_t index);
@@ -85,33 +85,31 @@ protected:
     HWND CreateChild(const char* windowClass, DWORD style, DWORD exStyle, HWND parent,
                      int height = -1, void* param = nullptr);
     // The font the layout gives this control.
-    HFONT SpecFont() const;
+    HFONT DefFont() const;
 
 private:
     ViewHost& host_;
     Control& model_;
-    const ControlSpec& spec_;
+    const ControlDef& def_;
     HWND hwnd_ = nullptr;
 };
 
 // One factory per control kind; the layout's kind decides which applies.
-std::unique_ptr<ControlView> MakeControlView(ViewHost& host, MainForm& form,
-                                             const ControlSpec& spec);
+std::unique_ptr<ControlView> MakeControlView(ViewHost& host, MainForm& form, const ControlDef& def);
 
-std::unique_ptr<ControlView> MakePanelView(ViewHost& host, Control& model, const ControlSpec& spec);
-std::unique_ptr<ControlView> MakeLabelView(ViewHost& host, Control& model, const ControlSpec& spec);
-std::unique_ptr<ControlView> MakeShapeView(ViewHost& host, Control& model, const ControlSpec& spec);
+std::unique_ptr<ControlView> MakePanelView(ViewHost& host, Control& model, const ControlDef& def);
+std::unique_ptr<ControlView> MakeLabelView(ViewHost& host, Control& model, const ControlDef& def);
+std::unique_ptr<ControlView> MakeShapeView(ViewHost& host, Control& model, const ControlDef& def);
 std::unique_ptr<ControlView> MakeCheckBoxView(ViewHost& host, CheckBox& model,
-                                              const ControlSpec& spec);
+                                              const ControlDef& def);
 std::unique_ptr<ControlView> MakeSpeedButtonView(ViewHost& host, SpeedButton& model,
-                                                 const ControlSpec& spec);
+                                                 const ControlDef& def);
 std::unique_ptr<ControlView> MakeComboBoxView(ViewHost& host, ComboBox& model,
-                                              const ControlSpec& spec);
+                                              const ControlDef& def);
 std::unique_ptr<ControlView> MakeTrackBarView(ViewHost& host, TrackBar& model,
-                                              const ControlSpec& spec);
-std::unique_ptr<ControlView> MakeListBoxView(ViewHost& host, ListBox& model,
-                                             const ControlSpec& spec);
-std::unique_ptr<ControlView> MakeEditView(ViewHost& host, Edit& model, const ControlSpec& spec);
+                                              const ControlDef& def);
+std::unique_ptr<ControlView> MakeListBoxView(ViewHost& host, ListBox& model, const ControlDef& def);
+std::unique_ptr<ControlView> MakeEditView(ViewHost& host, Edit& model, const ControlDef& def);
 
 // The window procedure of a view class of our own: binds the view passed as the creation
 // parameter at WM_NCCREATE, forwards every message to View::Handle, unbinds at

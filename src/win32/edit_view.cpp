@@ -12,8 +12,8 @@ namespace {
 
 class EditView : public ControlView {
 public:
-    EditView(ViewHost& host, Edit& model, const ControlSpec& spec) noexcept
-        : ControlView(host, model, spec), edit_(model) {}
+    EditView(ViewHost& host, Edit& model, const ControlDef& def) noexcept
+        : ControlView(host, model, def), edit_(model) {}
 
     ~EditView() override {
         if (Hwnd() && IsWindow(Hwnd())) {
@@ -23,17 +23,17 @@ public:
 
     void Create(HWND parent) override {
         DWORD style = WS_TABSTOP;
-        if (Spec().kind == ControlKind::Memo) {
+        if (Def().kind == ControlKind::Memo) {
             style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
         } else {
             style |= ES_AUTOHSCROLL;
         }
-        if (Spec().border) {
+        if (Def().border) {
             style |= WS_BORDER; // a flat frame, not a sunken one
         }
         HWND hwnd = CreateChild("EDIT", style, 0, parent);
         SetWindowTextA(hwnd, edit_.Text().c_str());
-        if (Spec().kind == ControlKind::Memo) {
+        if (Def().kind == ControlKind::Memo) {
             SetWindowSubclass(hwnd, TabProc, 0, 0);
         }
     }
@@ -79,8 +79,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<ControlView> MakeEditView(ViewHost& host, Edit& model, const ControlSpec& spec) {
-    return std::make_unique<EditView>(host, model, spec);
+std::unique_ptr<ControlView> MakeEditView(ViewHost& host, Edit& model, const ControlDef& def) {
+    return std::make_unique<EditView>(host, model, def);
 }
 
 } // namespace korvane::win32

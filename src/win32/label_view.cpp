@@ -16,9 +16,9 @@ public:
 
     void Create(HWND parent) override {
         DWORD style = SS_LEFTNOWORDWRAP;
-        if (Spec().centred) {
+        if (Def().centred) {
             style = SS_CENTER;
-        } else if (Spec().wordWrap) {
+        } else if (Def().wordWrap) {
             style = SS_LEFT;
         }
         CreateChild("STATIC", style, 0, parent);
@@ -35,14 +35,14 @@ public:
 private:
     // Labels fit their text (the layout's size is that of the form's German caption), so a
     // longer translated caption is not cut off. Centred and wrapping labels keep their box.
-    bool AutoSize() const noexcept { return !Spec().centred && !Spec().wordWrap; }
+    bool AutoSize() const noexcept { return !Def().centred && !Def().wordWrap; }
 
     void FitToText() {
         if (!Hwnd() || !AutoSize()) {
             return;
         }
         WindowDc dc(Hwnd());
-        SelectedObject font(dc.Get(), SpecFont());
+        SelectedObject font(dc.Get(), DefFont());
         // An empty label keeps the height of a line, as if it held a blank.
         const std::string text = Model().Caption().empty() ? " " : Model().Caption();
         RECT rc{0, 0, 0, 0};
@@ -66,14 +66,12 @@ public:
 
 } // namespace
 
-std::unique_ptr<ControlView> MakeLabelView(ViewHost& host, Control& model,
-                                           const ControlSpec& spec) {
-    return std::make_unique<LabelView>(host, model, spec);
+std::unique_ptr<ControlView> MakeLabelView(ViewHost& host, Control& model, const ControlDef& def) {
+    return std::make_unique<LabelView>(host, model, def);
 }
 
-std::unique_ptr<ControlView> MakeShapeView(ViewHost& host, Control& model,
-                                           const ControlSpec& spec) {
-    return std::make_unique<ShapeView>(host, model, spec);
+std::unique_ptr<ControlView> MakeShapeView(ViewHost& host, Control& model, const ControlDef& def) {
+    return std::make_unique<ShapeView>(host, model, def);
 }
 
 } // namespace korvane::win32

@@ -13,13 +13,13 @@ constexpr UINT kRowHeight = 14;
 
 class ListBoxView : public ControlView {
 public:
-    ListBoxView(ViewHost& host, ListBox& model, const ControlSpec& spec) noexcept
-        : ControlView(host, model, spec), list_(model) {}
+    ListBoxView(ViewHost& host, ListBox& model, const ControlDef& def) noexcept
+        : ControlView(host, model, def), list_(model) {}
 
     void Create(HWND parent) override {
         DWORD style = LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                       WS_VSCROLL | WS_TABSTOP;
-        if (Spec().border) {
+        if (Def().border) {
             style |= WS_BORDER;
         }
         HWND hwnd = CreateChild("LISTBOX", style, 0, parent);
@@ -111,8 +111,8 @@ private:
 } // namespace
 
 std::unique_ptr<ControlView> MakeListBoxView(ViewHost& host, ListBox& model,
-                                             const ControlSpec& spec) {
-    return std::make_unique<ListBoxView>(host, model, spec);
+                                             const ControlDef& def) {
+    return std::make_unique<ListBoxView>(host, model, def);
 }
 
 } // namespace korvane::win32

@@ -58,12 +58,12 @@ std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, MainForm& for
     RegisterPanelClass(instance);
     RegisterSpeedButtonClass(instance);
 
-    const FormSpec& spec = MainFormSpec();
-    RECT rc{0, 0, spec.clientWidth, spec.clientHeight};
+    const FormDef& def = MainFormDef();
+    RECT rc{0, 0, def.clientWidth, def.clientHeight};
     AdjustWindowRectEx(&rc, kMainStyle, FALSE, 0);
-    HWND hwnd = CreateWindowExA(0, kMainClass, std::string(spec.caption).c_str(), kMainStyle,
-                                spec.left, spec.top, rc.right - rc.left, rc.bottom - rc.top,
-                                nullptr, nullptr, instance, window.get());
+    HWND hwnd = CreateWindowExA(0, kMainClass, std::string(def.caption).c_str(), kMainStyle,
+                                def.left, def.top, rc.right - rc.left, rc.bottom - rc.top, nullptr,
+                                nullptr, instance, window.get());
     if (!hwnd) {
         throw std::runtime_error("Cannot create the main window");
     }
@@ -110,15 +110,15 @@ bool MainWindow::PreTranslate(MSG& msg) noexcept {
 
 void MainWindow::CreateControls() {
     SyncScope sync(syncDepth_);
-    for (const ControlSpec& spec : MainFormLayout()) {
-        HWND parent = spec.parent == ids::kForm ? hwnd_ : ControlWindow(spec.parent);
+    for (const ControlDef& def : MainFormLayout()) {
+        HWND parent = def.parent == ids::kForm ? hwnd_ : ControlWindow(def.parent);
         if (!parent) {
-            throw std::logic_error("The parent of " + std::string(spec.name) +
+            throw std::logic_error("The parent of " + std::string(def.name) +
                                    " comes after it in the layout");
         }
-        std::unique_ptr<ControlView> view = MakeControlView(*this, form_, spec);
+        std::unique_ptr<ControlView> view = MakeControlView(*this, form_, def);
         ControlView* raw = view.get();
-        byId_[spec.id] = raw;
+        byId_[def.id] = raw;
         views_.push_back(std::move(view));
         raw->Create(parent);
         byWindow_[raw->Hwnd()] = raw;
@@ -179,15 +179,15 @@ void MainWindow::UserInput(const std::function<void()>& work) noexcept {
     }
 }
 
-HFONT MainWindow::Font(const FontSpec& spec) {
-    auto key = std::make_tuple(std::string(spec.face), spec.height, spec.bold, spec.italic,
-                               spec.underline);
+HFONT MainWindow::Font(const FontDef& def) {
+    auto key =
+        std::make_tuple(std::string(def.face), def.height, def.bold, def.italic, def.underline);
     auto it = fonts_.find(key);
     if (it == fonts_.end()) {
-        HFONT font = CreateFontA(-spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
-                                 spec.italic, spec.underline, FALSE, DEFAULT_CHARSET,
-                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_SWISS, std::get<0>(key).c_str());
+        HFONT font = CreateFontA(-def.height, 0, 0, 0, def.bold ? FW_BOLD : FW_NORMAL, def.italic,
+                                 def.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                                 std::get<0>(key).c_str());
         it = fonts_.emplace(std::move(key), FontHandle(font)).first;
     }
     return it->second.Get();
@@ -205,12 +205,11 @@ HBRUSH MainWindow::Brush(std::uint32_t rgb) {
 }
 
 std::uint32_t MainWindow::BackgroundOf(int id) const noexcept {
-    for (const ControlSpec* spec = FindControlSpec(id); spec;
-         spec = FindControlSpec(spec->parent)) {
-        if (spec->background != kDefaultColour) {
-            return spec->background;
+    for (const ControlDef* def = FindControlDef(id); def; def = FindControlDef(def->parent)) {
+        if (def->background != kDefaultColour) {
+            return def->background;
         }
-        if (spec->parent == ids::kForm) {
+        if (def->parent == ids::kForm) {
             break;
         }
     }

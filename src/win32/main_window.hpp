@@ -57,7 +57,7 @@ public:
     HINSTANCE Instance() const noexcept override { return instance_; }
     void UserInput(const std::function<void()>& work) noexcept override;
     bool Syncing() const noexcept override { return syncDepth_ > 0; }
-    HFONT Font(const FontSpec& spec) override;
+    HFONT Font(const FontDef& def) override;
     HBRUSH Brush(std::uint32_t rgb) override;
     std::uint32_t BackgroundOf(int id) const noexcept override;
     bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexcept override;

@@ -72,19 +72,19 @@ public:
     }
 
 private:
-    bool IsGroupBox() const noexcept { return Spec().kind == ControlKind::GroupBox; }
+    bool IsGroupBox() const noexcept { return Def().kind == ControlKind::GroupBox; }
 
     void Fill(HWND hwnd, HDC dc) {
         RECT rc;
         GetClientRect(hwnd, &rc);
-        FillRect(dc, &rc, Host().Brush(Host().BackgroundOf(Spec().id)));
+        FillRect(dc, &rc, Host().Brush(Host().BackgroundOf(Def().id)));
     }
 
     // The etched frame starts half a text line down; the caption sits on it at the left.
     void PaintFrame(HWND hwnd, HDC dc) {
         RECT rc;
         GetClientRect(hwnd, &rc);
-        SelectedObject font(dc, SpecFont());
+        SelectedObject font(dc, DefFont());
         TEXTMETRICA tm{};
         GetTextMetricsA(dc, &tm);
         RECT frame = rc;
@@ -98,7 +98,7 @@ private:
         DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                   DT_CALCRECT | DT_SINGLELINE);
         text.right = std::min<LONG>(text.right, rc.right - 8);
-        const std::uint32_t background = Host().BackgroundOf(Spec().id);
+        const std::uint32_t background = Host().BackgroundOf(Def().id);
         SetBkColor(dc, background == kDefaultColour ? GetSysColor(COLOR_BTNFACE)
                                                     : ToColorRef(background));
         SetBkMode(dc, OPAQUE);
@@ -113,9 +113,8 @@ void RegisterPanelClass(HINSTANCE instance) {
     RegisterViewClass(instance, kPanelClass, ViewWindowProc<PanelView>);
 }
 
-std::unique_ptr<ControlView> MakePanelView(ViewHost& host, Control& model,
-                                           const ControlSpec& spec) {
-    return std::make_unique<PanelView>(host, model, spec);
+std::unique_ptr<ControlView> MakePanelView(ViewHost& host, Control& model, const ControlDef& def) {
+    return std::make_unique<PanelView>(host, model, def);
 }
 
 } // namespace korvane::win32

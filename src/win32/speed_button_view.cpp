@@ -14,8 +14,8 @@ namespace {
 
 class SpeedButtonView : public ControlView {
 public:
-    SpeedButtonView(ViewHost& host, SpeedButton& model, const ControlSpec& spec) noexcept
-        : ControlView(host, model, spec), button_(model) {}
+    SpeedButtonView(ViewHost& host, SpeedButton& model, const ControlDef& def) noexcept
+        : ControlView(host, model, def), button_(model) {}
 
     void Create(HWND parent) override { CreateChild(kSpeedButtonClass, 0, 0, parent, -1, this); }
 
@@ -35,7 +35,7 @@ public:
 
     // The layout's font with the model's style.
     HFONT StyleFont() const {
-        FontSpec font = Spec().font;
+        FontDef font = Def().font;
         const FontStyle style = button_.Style();
         font.bold = style == FontStyle::Bold || style == FontStyle::BoldItalic;
         font.italic = style == FontStyle::Italic || style == FontStyle::BoldItalic;
@@ -140,14 +140,14 @@ private:
             return;
         }
         SendMessageA(GetParent(hwnd), WM_COMMAND,
-                     MAKEWPARAM(static_cast<WORD>(Spec().id), BN_CLICKED),
+                     MAKEWPARAM(static_cast<WORD>(Def().id), BN_CLICKED),
                      reinterpret_cast<LPARAM>(hwnd));
     }
 
     void Paint(HWND hwnd, HDC dc) {
         RECT rc;
         GetClientRect(hwnd, &rc);
-        FillRect(dc, &rc, Host().Brush(Host().BackgroundOf(Spec().id)));
+        FillRect(dc, &rc, Host().Brush(Host().BackgroundOf(Def().id)));
         const bool enabled = IsWindowEnabled(hwnd) != FALSE;
         if (enabled && pressed_) {
             DrawEdge(dc, &rc, BDR_SUNKENOUTER, BF_RECT);
@@ -193,8 +193,8 @@ void RegisterSpeedButtonClass(HINSTANCE instance) {
 }
 
 std::unique_ptr<ControlView> MakeSpeedButtonView(ViewHost& host, SpeedButton& model,
-                                                 const ControlSpec& spec) {
-    return std::make_unique<SpeedButtonView>(host, model, spec);
+                                                 const ControlDef& def) {
+    return std::make_unique<SpeedButtonView>(host, model, def);
 }
 
 } // namespace korvane::win32

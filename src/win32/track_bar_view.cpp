@@ -13,8 +13,8 @@ constexpr int kThumbLength = 16;
 
 class TrackBarView : public ControlView {
 public:
-    TrackBarView(ViewHost& host, TrackBar& model, const ControlSpec& spec) noexcept
-        : ControlView(host, model, spec), bar_(model) {}
+    TrackBarView(ViewHost& host, TrackBar& model, const ControlDef& def) noexcept
+        : ControlView(host, model, def), bar_(model) {}
 
     void Create(HWND parent) override {
         HWND hwnd = CreateChild(
@@ -54,8 +54,8 @@ private:
 } // namespace
 
 std::unique_ptr<ControlView> MakeTrackBarView(ViewHost& host, TrackBar& model,
-                                              const ControlSpec& spec) {
-    return std::make_unique<TrackBarView>(host, model, spec);
+                                              const ControlDef& def) {
+    return std::make_unique<TrackBarView>(host, model, def);
 }
 
 } // namespace korvane::win32

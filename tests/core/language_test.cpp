@@ -268,10 +268,10 @@ TEST_F(LanguageTest, ATransferEndsAtTheFirstMissingEntry) {
             const std::string shown =
                 s.item < 0 ? c->Caption()
                            : dynamic_cast<ComboBox*>(c)->Items()[static_cast<std::size_t>(s.item)];
-            const ControlSpec* spec = FindControlSpec(c->Id());
+            const ControlDef* def = FindControlDef(c->Id());
             const std::string original =
-                s.item < 0 ? std::string(spec->caption)
-                           : std::string(spec->items[static_cast<std::size_t>(s.item)]);
+                s.item < 0 ? std::string(def->caption)
+                           : std::string(def->items[static_cast<std::size_t>(s.item)]);
             EXPECT_EQ(shown, ended ? original
                                    : (s.entry <= 1 ? (s.entry ? "Translator" : "Name")
                                                    : "T" + std::to_string(s.entry)))
@@ -391,10 +391,10 @@ namespace {
 // The page a control sits on: the top-level panel it belongs to (the navigation strip
 // counts as its own page).
 int PageOf(int id) {
-    const ControlSpec* spec = FindControlSpec(id);
-    while (spec != nullptr && spec->parent != ids::kForm) {
-        id = spec->parent;
-        spec = FindControlSpec(id);
+    const ControlDef* def = FindControlDef(id);
+    while (def != nullptr && def->parent != ids::kForm) {
+        id = def->parent;
+        def = FindControlDef(id);
     }
     return id;
 }

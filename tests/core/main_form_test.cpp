@@ -176,13 +176,13 @@ TEST(FormLayout, EveryModelControlHasALayoutRowAndIdsAreUnique) {
     FakePlatform platform;
     MainForm form{platform};
     std::set<int> seen;
-    for (const ControlSpec& spec : MainFormLayout()) {
-        EXPECT_TRUE(seen.insert(spec.id).second) << spec.name;
-        Control* c = form.Find(spec.id);
-        ASSERT_NE(c, nullptr) << spec.name;
-        EXPECT_EQ(c->Name(), spec.name);
-        if (spec.parent != ids::kForm) {
-            EXPECT_NE(FindControlSpec(spec.parent), nullptr) << spec.name;
+    for (const ControlDef& def : MainFormLayout()) {
+        EXPECT_TRUE(seen.insert(def.id).second) << def.name;
+        Control* c = form.Find(def.id);
+        ASSERT_NE(c, nullptr) << def.name;
+        EXPECT_EQ(c->Name(), def.name);
+        if (def.parent != ids::kForm) {
+            EXPECT_NE(FindControlDef(def.parent), nullptr) << def.name;
         }
     }
     EXPECT_EQ(form.AllControls().size(), MainFormLayout().size());

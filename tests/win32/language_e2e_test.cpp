@@ -389,25 +389,25 @@ TEST_P(ShippedCaptionFitTest, EveryCaptionFitsItsControl) {
     constexpr int kCheckMarkRoom = 18;
     constexpr int kButtonFrameRoom = 4;
     int checked = 0;
-    for (const ControlSpec& spec : MainFormLayout()) {
-        const bool fittedLabel = spec.kind == ControlKind::Label && !spec.centred && !spec.wordWrap;
+    for (const ControlDef& def : MainFormLayout()) {
+        const bool fittedLabel = def.kind == ControlKind::Label && !def.centred && !def.wordWrap;
         int room = 0;
         if (fittedLabel) {
             room = 0;
-        } else if (spec.kind == ControlKind::CheckBox) {
+        } else if (def.kind == ControlKind::CheckBox) {
             room = kCheckMarkRoom;
-        } else if (spec.kind == ControlKind::SpeedButton) {
+        } else if (def.kind == ControlKind::SpeedButton) {
             room = kButtonFrameRoom;
         } else {
             continue;
         }
-        HWND control = Ctl(spec.id);
+        HWND control = Ctl(def.id);
         RECT client;
         GetClientRect(control, &client);
         const auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
         const std::string text = WindowText(control);
         EXPECT_GE(client.right - room, InkWidth(font, text))
-            << spec.name << " cuts off \"" << text << "\"";
+            << def.name << " cuts off \"" << text << "\"";
         ++checked;
     }
     EXPECT_GT(checked, 50);

@@ -76,26 +76,26 @@ TEST_F(MainWindowTest, HasTheFormsSizePlaceCaptionAndFixedBorder) {
 
 // Every row of the layout is a real child window with its ID, class and place.
 TEST_F(MainWindowTest, EveryLayoutRowIsAChildWindowAtItsPlace) {
-    for (const ControlSpec& spec : MainFormLayout()) {
-        SCOPED_TRACE(std::string(spec.name));
-        HWND hwnd = Ctl(spec.id);
+    for (const ControlDef& def : MainFormLayout()) {
+        SCOPED_TRACE(std::string(def.name));
+        HWND hwnd = Ctl(def.id);
         ASSERT_NE(hwnd, nullptr);
-        EXPECT_EQ(GetDlgCtrlID(hwnd), spec.id);
-        EXPECT_TRUE(IsClassOf(spec.kind, ClassName(hwnd))) << ClassName(hwnd);
+        EXPECT_EQ(GetDlgCtrlID(hwnd), def.id);
+        EXPECT_TRUE(IsClassOf(def.kind, ClassName(hwnd))) << ClassName(hwnd);
         HWND parent = GetParent(hwnd);
-        EXPECT_EQ(parent, spec.parent == ids::kForm ? window->Hwnd() : Ctl(spec.parent));
+        EXPECT_EQ(parent, def.parent == ids::kForm ? window->Hwnd() : Ctl(def.parent));
         RECT rc;
         GetWindowRect(hwnd, &rc);
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
-        EXPECT_EQ(rc.left, spec.left);
-        EXPECT_EQ(rc.top, spec.top);
-        const bool sizedByText = spec.kind == ControlKind::Label && !spec.centred && !spec.wordWrap;
+        EXPECT_EQ(rc.left, def.left);
+        EXPECT_EQ(rc.top, def.top);
+        const bool sizedByText = def.kind == ControlKind::Label && !def.centred && !def.wordWrap;
         if (!sizedByText) {
-            EXPECT_EQ(rc.right - rc.left, spec.width);
+            EXPECT_EQ(rc.right - rc.left, def.width);
         }
         // A drop-down's window is as high as its closed field.
         if (!sizedByText) {
-            EXPECT_EQ(rc.bottom - rc.top, spec.height);
+            EXPECT_EQ(rc.bottom - rc.top, def.height);
         }
     }
 }
