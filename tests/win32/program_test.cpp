@@ -2,38 +2,15 @@
 // and ends when the window is closed, or ends without ever showing it.
 #include "window_test_support.hpp"
 
+#include <memory>
 #include <string>
 
 using namespace korvane::wintest;
 
 namespace {
 
-// Korvane.exe of the same build: <build>/src/win32, beside <build>/tests/win32.
-std::string ProgramPath() {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string dir = self;
-    dir.erase(dir.find_last_of("\\/"));
-    return dir + "\\..\\..\\src\\win32\\Korvane.exe";
-}
-
-struct WindowSearch {
-    DWORD process;
-    std::string caption;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindProcessWindow(HWND hwnd, LPARAM lp) {
-    auto* search = reinterpret_cast<WindowSearch*>(lp);
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    if (process == search->process && IsWindowVisible(hwnd) &&
-        WindowText(hwnd) == search->caption) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
+constexpr const char* kMainClass = "TForm1";
+constexpr const char* kDialogClass = "#32770";
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -44,48 +21,16 @@ protected:
         workDir = MakeTempDir();
     }
     void TearDown() override {
-        if (process.hProcess) {
-            TerminateProcess(process.hProcess, 99);
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
+        program.reset();
         RemoveTree(workDir);
     }
-
     void Start() {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        std::string command = "\"" + ProgramPath() + "\"";
-        ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   workDir.c_str(), &startup, &process));
-    }
-
-    // A visible top-level window of the program with that caption, waited for.
-    HWND WaitForWindow(const std::string& caption, int timeoutMs = 10000) {
-        const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-        while (GetTickCount64() < end) {
-            WindowSearch search{process.dwProcessId, caption};
-            EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-            if (search.found) {
-                return search.found;
-            }
-            Sleep(50);
-        }
-        return nullptr;
-    }
-
-    // The exit code, or -1 if the program is still running after the timeout.
-    long WaitForExit(int timeoutMs = 10000) {
-        if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0) {
-            return -1;
-        }
-        DWORD code = 0;
-        GetExitCodeProcess(process.hProcess, &code);
-        return static_cast<long>(code);
+        program = std::make_unique<ProgramRun>(workDir);
+        ASSERT_TRUE(program->Started());
     }
 
     std::string workDir;
-    PROCESS_INFORMATION process{};
+    std::unique_ptr<ProgramRun> program;
 };
 
 } // namespace
@@ -93,22 +38,18 @@ protected:
 TEST_F(ProgramTest, OpensItsWindowAndEndsWhenItIsClosed) {
     WriteBytes(workDir + "\\language.txt", "Deutsch\r\nTest\r\n0.4\r\n");
     Start();
-    HWND main = WaitForWindow("VQR Korvane");
+    HWND main = program->WaitFor(kMainClass, "VQR Korvane");
     ASSERT_NE(main, nullptr);
     PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForExit(), 0);
+    EXPECT_EQ(program->WaitForExit(), 0);
 }
 
 TEST_F(ProgramTest, WithoutALanguageFileItShowsTheErrorAndEndsWithoutItsWindow) {
     Start();
-    HWND dialog = WaitForWindow("Error");
+    HWND dialog = program->WaitFor(kDialogClass, "Error");
     ASSERT_NE(dialog, nullptr);
-    WindowSearch main{process.dwProcessId, "VQR Korvane"};
-    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&main));
-    EXPECT_EQ(main.found, nullptr);
+    EXPECT_EQ(program->Find(kMainClass, "VQR Korvane"), nullptr);
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(WaitForExit(), 0);
-    main.found = nullptr;
-    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&main));
-    EXPECT_EQ(main.found, nullptr);
+    EXPECT_EQ(program->WaitForExit(), 0);
+    EXPECT_EQ(program->Find(kMainClass, "VQR Korvane"), nullptr);
 }
