@@ -3,6 +3,8 @@
 #include "core/main_form.hpp"
 #include "fake_platform.hpp"
 
+#include "../lines_file.hpp"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -17,13 +19,7 @@ using Values = std::map<int, std::string>;
 
 // A file of n lines "value\t; line k" with CR LF ends; every value not given is "0".
 std::string File(int n, const Values& values) {
-    std::string s;
-    for (int k = 0; k < n; ++k) {
-        auto it = values.find(k);
-        s += (it == values.end() ? std::string("0") : it->second) + "\t; line " +
-             std::to_string(k) + "\r\n";
-    }
-    return s;
+    return korvane::testing::LinesFile(n, values);
 }
 
 struct BindingsTest : ::testing::Test {

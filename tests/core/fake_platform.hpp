@@ -5,6 +5,8 @@
 #include "core/errors.hpp"
 #include "core/platform.hpp"
 
+#include "../lines_file.hpp"
+
 #include <map>
 #include <optional>
 #include <string>
@@ -56,14 +58,5 @@ public:
     // The game file's path for the current install directory.
     std::string GamePath() const { return installDir + "\\f1graphics.cfg"; }
 };
-
-// A file of n lines "0\t; line k", CR LF ends.
-inline std::string LinesFile(int n) {
-    std::string s;
-    for (int k = 0; k < n; ++k) {
-        s += "0\t; line " + std::to_string(k) + "\r\n";
-    }
-    return s;
-}
 
 } // namespace korvane::testing

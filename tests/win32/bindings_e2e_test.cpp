@@ -4,6 +4,8 @@
 // line as read, apart from the lines the load itself rewrites.
 #include "window_test_support.hpp"
 
+#include "../lines_file.hpp"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -21,13 +23,7 @@ using Values = std::map<int, std::string>;
 
 // A file of n lines "value\t; line k" with CR LF ends; every value not given is "0".
 std::string File(int n, const Values& values) {
-    std::string s;
-    for (int k = 0; k < n; ++k) {
-        auto it = values.find(k);
-        s += (it == values.end() ? std::string("0") : it->second) + "\t; line " +
-             std::to_string(k) + "\r\n";
-    }
-    return s;
+    return korvane::testing::LinesFile(n, values);
 }
 
 // What Save writes for a file that was read as `read` (every line of the value-and-tail

@@ -46,25 +46,10 @@ struct ShownItems {
     std::vector<std::string> items;
 };
 
-class LanguageStartTest : public ::testing::Test {
+class LanguageStartTest : public ProgramFixture {
 protected:
-    void SetUp() override {
-        if (GetFileAttributesA(ProgramPath().c_str()) == INVALID_FILE_ATTRIBUTES) {
-            GTEST_SKIP() << "Korvane.exe not built: " << ProgramPath();
-        }
-        workDir = MakeTempDir();
-    }
-    void TearDown() override {
-        program.reset();
-        RemoveTree(workDir);
-    }
-
     void WriteLanguageFile(const std::string& bytes) {
         WriteBytes(workDir + "\\language.txt", bytes);
-    }
-    void Start() {
-        program = std::make_unique<ProgramRun>(workDir);
-        ASSERT_TRUE(program->Started());
     }
     HWND MainWindow(bool visibleOnly = true) const {
         return program->Find(kMainClass, kMainCaption, visibleOnly);
@@ -140,8 +125,6 @@ protected:
         EXPECT_EQ(program->WaitForExit(kTimeoutMs), 0);
     }
 
-    std::string workDir;
-    std::unique_ptr<ProgramRun> program;
     bool windowShown = false;
 };
 

@@ -12,26 +12,7 @@ namespace {
 constexpr const char* kMainClass = "TForm1";
 constexpr const char* kDialogClass = "#32770";
 
-class ProgramTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (GetFileAttributesA(ProgramPath().c_str()) == INVALID_FILE_ATTRIBUTES) {
-            GTEST_SKIP() << "Korvane.exe not built: " << ProgramPath();
-        }
-        workDir = MakeTempDir();
-    }
-    void TearDown() override {
-        program.reset();
-        RemoveTree(workDir);
-    }
-    void Start() {
-        program = std::make_unique<ProgramRun>(workDir);
-        ASSERT_TRUE(program->Started());
-    }
-
-    std::string workDir;
-    std::unique_ptr<ProgramRun> program;
-};
+using ProgramTest = ProgramFixture;
 
 } // namespace
 

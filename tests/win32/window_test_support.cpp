@@ -282,6 +282,25 @@ BOOL CALLBACK FindById(HWND hwnd, LPARAM lp) {
 
 } // namespace
 
+void ProgramFixture::SetUp() {
+    if (GetFileAttributesA(ProgramPath().c_str()) == INVALID_FILE_ATTRIBUTES) {
+        GTEST_SKIP() << "Korvane.exe not built: " << ProgramPath();
+    }
+    workDir = MakeTempDir();
+}
+
+void ProgramFixture::TearDown() {
+    program.reset();
+    if (!workDir.empty()) {
+        RemoveTree(workDir);
+    }
+}
+
+void ProgramFixture::Start() {
+    program = std::make_unique<ProgramRun>(workDir);
+    ASSERT_TRUE(program->Started());
+}
+
 ProgramRun::ProgramRun(const std::string& workDir) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

@@ -142,6 +142,19 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
+// Runs Korvane.exe as a process in a fresh temporary working folder; skips when the exe was
+// not built.
+class ProgramFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Starts the program in workDir.
+    void Start();
+
+    std::string workDir;
+    std::unique_ptr<ProgramRun> program;
+};
+
 // Any descendant of a window with that control ID; nullptr if there is none.
 HWND FindDescendant(HWND top, int id);
 // The text of a message box (its static text), also of another process.
