@@ -220,7 +220,7 @@ TEST(ConfigDocument, TellsListenersWhatChanged) {
 }
 
 TEST(ConfigDocument, RealGameFileRoundTripsWithCrLf) {
-    const std::string bytes = ReadFixture(KORVANE_SHARED_DATA "/f1graphics.cfg");
+    const std::string bytes = ReadFixture(KORVANE_DATA_DIR "/demo/game/f1graphics.cfg");
     ASSERT_FALSE(bytes.empty());
     ConfigDocument doc = Read(bytes);
     EXPECT_EQ(doc.Count(), 287u);

@@ -82,11 +82,6 @@ std::vector<std::string> Lines(const std::string& bytes) {
     return result;
 }
 
-// A real f1graphics.cfg from a game installation, kept beside the repository.
-std::string SharedConfigPath() {
-    return std::string("Z:") + KORVANE_SHARED_DATA + "/f1graphics.cfg";
-}
-
 // Types text on the keyboard, one key (with Shift where the layout needs it) per character.
 void TypeText(const std::string& text) {
     for (char c : text) {
@@ -593,8 +588,7 @@ TEST_F(BindingsE2ETest, IncrementalSearchInTheTrackMapListFollowsTheTyping) {
 //  - TrackBar1 goes from 1 to 2 and TrackBar2 from 0 to 1, writing "2" and "1" again;
 //  - the drop-downs never write.
 TEST_F(BindingsE2ETest, TheRealGameFileIsSavedBackAsReadApartFromTheLoadsRewrites) {
-    ASSERT_TRUE(CopyFileA(SharedConfigPath().c_str(), GamePath().c_str(), FALSE))
-        << SharedConfigPath();
+    ASSERT_TRUE(CopyFileA(DemoConfigPath().c_str(), GamePath().c_str(), FALSE)) << DemoConfigPath();
     SetFileAttributesA(GamePath().c_str(), FILE_ATTRIBUTE_NORMAL);
     const std::string read = ReadBytes(GamePath());
     ASSERT_EQ(form->document.Count(), 0u);

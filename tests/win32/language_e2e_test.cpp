@@ -388,6 +388,13 @@ TEST_P(ShippedCaptionFitTest, EveryCaptionFitsItsControl) {
         RECT client;
         GetClientRect(control, &client);
         const auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+        // Widths depend on the face the text is drawn with: Arial, or under wine Liberation
+        // Sans with Arial's metrics. Any other stand-in (DejaVu Sans, wider) says so here.
+        const std::string face = RealisedFace(font);
+        ASSERT_TRUE(face == "Arial" || face == "Liberation Sans")
+            << def.name << " is drawn with \"" << face
+            << "\", not Arial or Liberation Sans: the install step (tools/common.sh) brings "
+               "fonts-liberation for it";
         const std::string text = WindowText(control);
         EXPECT_GE(client.right - room, InkWidth(font, text))
             << def.name << " cuts off \"" << text << "\"";

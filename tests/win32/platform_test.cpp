@@ -310,7 +310,7 @@ TEST_F(PlatformFiles, PathsLongerThanTheLimitWork) {
 }
 
 TEST_F(PlatformFiles, RoundTripOfARealFileGivesCrLfLines) {
-    const std::string source = std::string("Z:") + KORVANE_SHARED_DATA + "/f1graphics.cfg";
+    const std::string source = std::string("Z:") + KORVANE_DATA_DIR + "/demo/game/f1graphics.cfg";
     const std::string original = ReadWholeFile(source);
     ASSERT_FALSE(original.empty());
 

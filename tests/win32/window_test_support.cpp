@@ -212,6 +212,16 @@ std::string WindowText(HWND hwnd) {
     return win32::WindowTextOf(hwnd);
 }
 
+std::string RealisedFace(HFONT font) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    char face[LF_FACESIZE] = {};
+    GetTextFaceA(dc, LF_FACESIZE, face);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return face;
+}
+
 LOGFONTA FontOf(HWND hwnd) {
     LOGFONTA lf{};
     auto font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));

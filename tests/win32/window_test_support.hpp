@@ -56,6 +56,9 @@ void MouseClickCarryingPosition(POINT screen);
 
 std::string WindowText(HWND hwnd);
 LOGFONTA FontOf(HWND hwnd);
+// The face the system really draws a font with (GetTextFace), which may be a stand-in for
+// the face asked for.
+std::string RealisedFace(HFONT font);
 
 // A message box or dialog seen by the catcher: its caption and text.
 struct SeenBox {
