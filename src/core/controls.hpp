@@ -16,6 +16,8 @@
 
 namespace korvane {
 
+struct ControlDef;
+
 enum class FontStyle : std::uint8_t { Regular = 0, Bold = 1, Italic = 2, BoldItalic = 3 };
 
 // Which property of a control changed.
@@ -38,6 +40,8 @@ using Observer = std::function<void(Control&, Property, std::ptrdiff_t index)>;
 class Control {
 public:
     Control(std::string name, int id) : name_(std::move(name)), id_(id) {}
+    // The control as its layout row declares it: name, ID, caption and visibility at start.
+    explicit Control(const ControlDef& def);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
     virtual ~Control() = default;
@@ -82,6 +86,8 @@ public:
 class SpeedButton : public Control {
 public:
     using Control::Control;
+    // Its style at start is that of the row's font.
+    explicit SpeedButton(const ControlDef& def);
     FontStyle Style() const noexcept { return style_; }
     void SetStyle(FontStyle style);
     void UserClick();
@@ -112,6 +118,8 @@ public:
     TrackBar(std::string name, int id, int min, int max, int tickFrequency)
         : Control(std::move(name), id), min_(min), max_(max), position_(min),
           tickFrequency_(tickFrequency) {}
+    // The row's range; the position starts at its minimum.
+    explicit TrackBar(const ControlDef& def);
     int Min() const noexcept { return min_; }
     int Max() const noexcept { return max_; }
     int TickFrequency() const noexcept { return tickFrequency_; }
@@ -138,6 +146,8 @@ public:
 
     ComboBox(std::string name, int id, Kind kind, std::vector<std::string> items)
         : Control(std::move(name), id), kind_(kind), items_(std::move(items)) {}
+    // The row's kind (editable or fixed) and items.
+    explicit ComboBox(const ControlDef& def);
 
     Kind GetKind() const noexcept { return kind_; }
     const std::vector<std::string>& Items() const noexcept { return items_; }

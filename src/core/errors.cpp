@@ -10,6 +10,16 @@ InsertLineError::InsertLineError() : Error("Unable to insert a line") {}
 ConvertError::ConvertError(const std::string& text)
     : Error("'" + text + "' is not a valid integer value") {}
 
+std::string CaughtText() {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Unknown error";
+    }
+}
+
 IoError::IoError(int code) : Error(IoErrorText(code)), code_(code) {}
 
 std::string IoErrorText(int code) {

@@ -48,6 +48,10 @@ private:
 // The text shown for an I/O result: "File not found" for 2, "I/O error 87" for others.
 std::string IoErrorText(int code);
 
+// The message of the exception being handled: what() for a std::exception, "Unknown error"
+// for anything else. Call it only inside a catch block.
+std::string CaughtText();
+
 // "Failed to get data for '%s'" and "Invalid data type for '%s'" of the registry lookup.
 class RegistryError : public Error {
 public:

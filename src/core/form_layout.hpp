@@ -5,12 +5,17 @@
 // Rows are in creation order, which is also the keyboard tab order within each container.
 #pragma once
 
+#include "core/controls.hpp"
+
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace korvane {
+
+class MainForm;
 
 enum class ControlKind : std::uint8_t {
     Panel,
@@ -58,6 +63,36 @@ constexpr int GroupBox(int n) {
 constexpr int kEdit1 = 1801;
 constexpr int kEdit2 = 1802;
 constexpr int kShape1 = 1901;
+
+// The ID of a control by its designer name: the family's base plus the name's number.
+constexpr int OfName(std::string_view name) {
+    if (name == "aufloesung") {
+        return kAufloesung;
+    }
+    constexpr struct {
+        std::string_view family;
+        int base;
+    } kFamilies[] = {{"CheckBox", 1000}, {"ComboBox", 1100},    {"TrackBar", 1200},
+                     {"ListBox", 1300},  {"SpeedButton", 1400}, {"Panel", 1500},
+                     {"Label", 1600},    {"GroupBox", 1700},    {"edit", 1800},
+                     {"Shape", 1900}};
+    for (const auto& f : kFamilies) {
+        if (name.size() > f.family.size() && name.substr(0, f.family.size()) == f.family) {
+            int n = 0;
+            for (char c : name.substr(f.family.size())) {
+                if (c < '0' || c > '9') {
+                    return -1;
+                }
+                n = n * 10 + (c - '0');
+            }
+            return f.base + n;
+        }
+    }
+    return -1;
+}
+static_assert(OfName("CheckBox17") == CheckBox(17) && OfName("edit2") == kEdit2 &&
+              OfName("aufloesung") == kAufloesung && OfName("Shape1") == kShape1 &&
+              OfName("Checkbox3") == -1);
 } // namespace ids
 
 // Colours as 0xRRGGBB; kDefaultColour means the system colour of the control kind.
@@ -74,13 +109,46 @@ struct FontDef {
     bool underline = false;
 };
 
+// A slider's range and the step between its tick marks.
+struct SliderRange {
+    int min = 0;
+    int max = 0;
+    int tickFrequency = 1;
+};
+
+// The form model's class of each kind: what its member in MainForm is.
+template <ControlKind> struct ModelOfKind;
+template <> struct ModelOfKind<ControlKind::Panel> { using type = Panel; };
+template <> struct ModelOfKind<ControlKind::GroupBox> { using type = Panel; };
+template <> struct ModelOfKind<ControlKind::Shape> { using type = Panel; };
+template <> struct ModelOfKind<ControlKind::Label> { using type = Label; };
+template <> struct ModelOfKind<ControlKind::CheckBox> { using type = CheckBox; };
+template <> struct ModelOfKind<ControlKind::ComboEditable> { using type = ComboBox; };
+template <> struct ModelOfKind<ControlKind::ComboFixed> { using type = ComboBox; };
+template <> struct ModelOfKind<ControlKind::TrackBar> { using type = TrackBar; };
+template <> struct ModelOfKind<ControlKind::ListBox> { using type = ListBox; };
+template <> struct ModelOfKind<ControlKind::SpeedButton> { using type = SpeedButton; };
+template <> struct ModelOfKind<ControlKind::Edit> { using type = Edit; };
+template <> struct ModelOfKind<ControlKind::Memo> { using type = Edit; };
+template <ControlKind K> using ModelOf = typename ModelOfKind<K>::type;
+
+// The member of MainForm that holds a control, typed by its class: the typed way from a
+// row of the layout to its control.
+using ControlMember = std::variant<Panel MainForm::*, Label MainForm::*, CheckBox MainForm::*,
+                                   ComboBox MainForm::*, TrackBar MainForm::*, ListBox MainForm::*,
+                                   SpeedButton MainForm::*, Edit MainForm::*>;
+using Handler = void (MainForm::*)();
+
+// One control of the form. The rows are written in form_controls.inc; kind, name, ID and
+// member come from the row's declaration there, the rest from its designated initialisers.
 struct ControlDef {
-    ControlKind kind;
-    std::string_view name;
-    int id;
-    int parent;                   // the parent's ID; ids::kForm for the window itself
-    int left, top, width, height; // width or height -1: sized to the text
-    std::string_view caption;     // form caption (text for edits)
+    ControlKind kind = ControlKind::Panel;
+    std::string_view name = {};
+    int id = 0;
+    int parent = ids::kForm; // the parent's ID; ids::kForm for the window itself
+    int left = 0, top = 0;
+    int width = -1, height = -1; // -1: sized to the text
+    std::string_view caption = {}; // form caption (text for edits)
     std::vector<std::string_view> items = {};
     FontDef font = {};
     std::uint32_t background = kDefaultColour;
@@ -89,6 +157,9 @@ struct ControlDef {
     bool centred = false;  // labels: centred text
     bool wordWrap = false; // labels: wrap
     bool border = false;   // list boxes and edits: a flat frame
+    SliderRange range = {};
+    Handler handler = nullptr; // the event handler the control runs, if any
+    ControlMember member = {};
 };
 
 struct FormDef {

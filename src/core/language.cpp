@@ -43,15 +43,16 @@ std::string LanguageEntry(std::string_view line) {
 
 } // namespace
 
-void MainForm::FormCreate() {
+bool MainForm::FormCreate() {
     if (!LanguageFileExists()) {
         platform.ShowErrorDialog("Die Datei 'language.txt' wurde nicht gefunden!\r"
                                  "Laden Sie sich die Datei unter folgender Adresse herunter:\r" +
                                  std::string(kLanguagePageAddress));
         platform.CloseProgram();
-        return;
+        return false;
     }
     ReadLanguageFile();
+    return true;
 }
 
 bool MainForm::LanguageFileExists() {

@@ -9,6 +9,7 @@
 
 #include "core/config_document.hpp"
 #include "core/controls.hpp"
+#include "core/form_layout.hpp"
 #include "core/platform.hpp"
 
 #include <functional>
@@ -33,7 +34,8 @@ public:
 
     // ---- Program start (language.cpp) ----
     // The creation handler: the language start-up. Runs once while the window is created.
-    void FormCreate();
+    // False when the program ends here (no language file): the window is then not shown.
+    bool FormCreate();
     bool LanguageFileExists();
     void ReadLanguageFile();
     void ApplyCaptions();
@@ -99,27 +101,13 @@ public:
     // LanguageLines are the items of the hidden ListBox3.
     const std::vector<std::string>& LanguageLines() const noexcept { return ListBox3.OwnItems(); }
 
-    // ---- Controls, by their designer names ----
-    Panel Panel1, Panel2, Panel3, Panel4, Panel5, Panel6, Panel7, Panel8;
-    SpeedButton SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5, SpeedButton6,
-        SpeedButton7, SpeedButton9, SpeedButton10;
-    CheckBox CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7, CheckBox8,
-        CheckBox9, CheckBox10, CheckBox11, CheckBox12, CheckBox13, CheckBox14, CheckBox15,
-        CheckBox16, CheckBox17;
-    ComboBox aufloesung, ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5, ComboBox6;
-    TrackBar TrackBar1, TrackBar2;
-    ListBox ListBox1, ListBox2, ListBox3, ListBox4, ListBox5;
-    Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11,
-        Label12, Label13, Label14, Label15, Label16, Label17, Label18, Label19, Label20, Label21,
-        Label22, Label23, Label24, Label25, Label26, Label27, Label28, Label29, Label30, Label31,
-        Label32, Label33, Label34, Label35, Label36;
-    Panel GroupBox1, GroupBox2; // a group box is a captioned frame; state as a panel
-    Edit edit1, edit2;
-    Panel Shape1;
+    // ---- Controls, by their designer names: one member per row of form_controls.inc ----
+#define KORVANE_CONTROL(kind, name, ...) ModelOf<ControlKind::kind> name;
+#include "core/form_controls.inc"
+#undef KORVANE_CONTROL
 
 private:
     void ShowPage(Panel& page, SpeedButton& button, FontStyle style);
-    void Bind();
 
     std::vector<Control*> all_;
     bool documentLoaded_ = false;

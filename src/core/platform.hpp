@@ -18,12 +18,14 @@ public:
     virtual std::string ReadFile(const std::string& path) = 0;
     // Replaces a file's content so that a failure leaves the old content intact; throws
     // IoError.
-    virtual void ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+    virtual void ReplaceFileContents(const std::string& path, std::string_view bytes) = 0;
     // True when a file (not a directory) of that name exists.
     virtual bool FileExists(const std::string& path) = 0;
     // The global error box: the text as given (already with its "."), error icon, OK,
     // the application's title.
     virtual void ShowErrorBox(const std::string& text) = 0;
+    // A failure no box can show (the box itself failed): a line of debug output.
+    virtual void ReportUnshown(const std::string& text) noexcept = 0;
     // The modal error dialog of the language start-up: caption "Error", error icon, OK.
     virtual void ShowErrorDialog(const std::string& text) = 0;
     // Ends the program (closes the main window).

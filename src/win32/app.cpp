@@ -1,8 +1,6 @@
-// First: it brings <windows.h> without the ReplaceFile macro (see there).
-#include "win32/platform_win32.hpp"
+#include "win32/app.hpp"
 
 #include "core/main_form.hpp"
-#include "win32/app.hpp"
 #include "win32/main_window.hpp"
 
 #include <commctrl.h>

@@ -204,6 +204,7 @@ private:
             }
         } catch (...) {
             // Nothing may unwind into the system's code; the key goes its normal way.
+            ReportCaught("a key in a drop-down");
         }
         return DefSubclassProc(hwnd, msg, wp, lp);
     }

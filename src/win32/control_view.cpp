@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <variant>
 
 namespace korvane::win32 {
 
@@ -75,36 +76,41 @@ HFONT ControlView::DefFont() const {
     return host_.Font(def_.font);
 }
 
+namespace {
+
+// The view of each model class; the kind tells the shape from a panel.
+std::unique_ptr<ControlView> MakeView(ViewHost& host, Panel& model, const ControlDef& def) {
+    return def.kind == ControlKind::Shape ? MakeShapeView(host, model, def)
+                                          : MakePanelView(host, model, def);
+}
+std::unique_ptr<ControlView> MakeView(ViewHost& host, Label& model, const ControlDef& def) {
+    return MakeLabelView(host, model, def);
+}
+std::unique_ptr<ControlView> MakeView(ViewHost& host, CheckBox& model, const ControlDef& def) {
+    return MakeCheckBoxView(host, model, def);
+}
+std::unique_ptr<ControlView> MakeView(ViewHost& host, SpeedButton& model, const ControlDef& def) {
+    return MakeSpeedButtonView(host, model, def);
+}
+std::unique_ptr<ControlView> MakeView(ViewHost& host, ComboBox& model, const ControlDef& def) {
+    return MakeComboBoxView(host, model, def);
+}
+std::unique_ptr<ControlView> MakeView(ViewHost& host, TrackBar& model, const ControlDef& def) {
+    return MakeTrackBarView(host, model, def);
+}
+std::unique_ptr<ControlView> MakeView(ViewHost& host, ListBox& model, const ControlDef& def) {
+    return MakeListBoxView(host, model, def);
+}
+std::unique_ptr<ControlView> MakeView(ViewHost& host, Edit& model, const ControlDef& def) {
+    return MakeEditView(host, model, def);
+}
+
+} // namespace
+
 std::unique_ptr<ControlView> MakeControlView(ViewHost& host, MainForm& form,
                                              const ControlDef& def) {
-    Control* control = form.Find(def.id);
-    if (!control) {
-        throw std::logic_error("The form has no control " + std::string(def.name));
-    }
-    switch (def.kind) {
-    case ControlKind::Panel:
-    case ControlKind::GroupBox:
-        return MakePanelView(host, *control, def);
-    case ControlKind::Label:
-        return MakeLabelView(host, *control, def);
-    case ControlKind::Shape:
-        return MakeShapeView(host, *control, def);
-    case ControlKind::CheckBox:
-        return MakeCheckBoxView(host, dynamic_cast<CheckBox&>(*control), def);
-    case ControlKind::SpeedButton:
-        return MakeSpeedButtonView(host, dynamic_cast<SpeedButton&>(*control), def);
-    case ControlKind::ComboEditable:
-    case ControlKind::ComboFixed:
-        return MakeComboBoxView(host, dynamic_cast<ComboBox&>(*control), def);
-    case ControlKind::TrackBar:
-        return MakeTrackBarView(host, dynamic_cast<TrackBar&>(*control), def);
-    case ControlKind::ListBox:
-        return MakeListBoxView(host, dynamic_cast<ListBox&>(*control), def);
-    case ControlKind::Edit:
-    case ControlKind::Memo:
-        return MakeEditView(host, dynamic_cast<Edit&>(*control), def);
-    }
-    throw std::logic_error("Unknown control kind");
+    // The row's member is typed by the control's class: no cast can fail here.
+    return std::visit([&](auto member) { return MakeView(host, form.*member, def); }, def.member);
 }
 
 void RegisterViewClass(HINSTANCE instance, const char* className, WNDPROC proc) {

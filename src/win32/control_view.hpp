@@ -4,11 +4,9 @@
 // calls on the model.
 #pragma once
 
-// First: it brings <windows.h> without the ReplaceFile macro (see there).
-#include "win32/platform_win32.hpp"
-
 #include "core/controls.hpp"
 #include "core/form_layout.hpp"
+#include "win32/report.hpp"
 
 #include <windows.h>
 
@@ -134,6 +132,7 @@ LRESULT CALLBACK ViewWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexc
         }
     } catch (...) {
         // The message falls back to the default.
+        ReportCaught("a message of a control");
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }

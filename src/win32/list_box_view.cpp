@@ -65,7 +65,8 @@ public:
             try {
                 text = list_.Item(static_cast<long long>(item.itemID));
             } catch (...) {
-                // A row the model does not have (yet) shows empty; drawing reports nothing.
+                // A row the model does not have (yet) shows empty.
+                ReportCaught("drawing a row", Def().name);
             }
             SetBkMode(item.hDC, TRANSPARENT);
             SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));

@@ -1,6 +1,7 @@
 #include "win32/main_window.hpp"
 
 #include "core/form_layout.hpp"
+#include "win32/report.hpp"
 
 #include <stdexcept>
 
@@ -72,10 +73,10 @@ std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, MainForm& for
     platform.SetOwner(hwnd);
 
     // The creation handler: its errors go to the error box and the window still opens.
-    form.Guarded([&form] { form.FormCreate(); });
+    bool goesOn = true;
+    form.Guarded([&form, &goesOn] { goesOn = form.FormCreate(); });
     // It may have ended the program (no language file): the window then never shows.
-    MSG msg;
-    if (window->hwnd_ && PeekMessageA(&msg, window->hwnd_, WM_CLOSE, WM_CLOSE, PM_REMOVE)) {
+    if (!goesOn && window->hwnd_) {
         DestroyWindow(window->hwnd_);
     }
     return window;
@@ -144,6 +145,7 @@ void MainWindow::OnModelChange(ControlView& view, Property property,
         }
     } catch (...) {
         // The model's change stands; the window shows it at its next repaint.
+        ReportCaught("showing a change", view.Def().name);
     }
 }
 
@@ -274,6 +276,7 @@ bool MainWindow::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexce
             return false;
         }
     } catch (...) {
+        ReportCaught("a notification of a control");
         return false;
     }
 }
@@ -292,6 +295,7 @@ LRESULT CALLBACK MainWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         }
     } catch (...) {
         // Nothing may unwind into the system's code; the message falls back to the default.
+        ReportCaught("a message of the main window");
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }

@@ -5,12 +5,10 @@
 // the form's error guard.
 #pragma once
 
-// First: it brings <windows.h> without the ReplaceFile macro (see there).
-#include "win32/platform_win32.hpp"
-
 #include "core/main_form.hpp"
 #include "win32/control_view.hpp"
 #include "win32/gdi_handles.hpp"
+#include "win32/platform_win32.hpp"
 
 #include <windows.h>
 

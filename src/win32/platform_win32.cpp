@@ -2,6 +2,7 @@
 
 #include "core/errors.hpp"
 #include "core/text.hpp"
+#include "win32/report.hpp"
 
 #include <algorithm>
 #include <cstdint>
@@ -385,6 +386,10 @@ bool FileExistsAt(const std::string& path) {
     }
 }
 
+void Win32Platform::ReportUnshown(const std::string& text) noexcept {
+    ReportLine(text);
+}
+
 std::string Win32Platform::LookupInstallDir() {
     return LookupInstallDirIn(HKEY_LOCAL_MACHINE, kInstallDirKey, kInstallDirValue);
 }
@@ -393,7 +398,7 @@ std::string Win32Platform::ReadFile(const std::string& path) {
     return ReadWholeFile(path);
 }
 
-void Win32Platform::ReplaceFile(const std::string& path, std::string_view bytes) {
+void Win32Platform::ReplaceFileContents(const std::string& path, std::string_view bytes) {
     ReplaceWholeFile(path, bytes);
 }
 

@@ -2,16 +2,9 @@
 // main window.
 #pragma once
 
-#include <windows.h>
-// <windows.h> maps ReplaceFile to ReplaceFileA, which would rename the override below but
-// not Platform::ReplaceFile when core/platform.hpp came first. Hence <windows.h> first, the
-// macro gone, then the interface. (A file that includes <windows.h> and then
-// core/platform.hpp must include this header before both.)
-#ifdef ReplaceFile
-#undef ReplaceFile
-#endif
-
 #include "core/platform.hpp"
+
+#include <windows.h>
 
 #include <string>
 #include <string_view>
@@ -52,10 +45,12 @@ public:
 
     std::string LookupInstallDir() override;
     std::string ReadFile(const std::string& path) override;
-    void ReplaceFile(const std::string& path, std::string_view bytes) override;
+    void ReplaceFileContents(const std::string& path, std::string_view bytes) override;
     bool FileExists(const std::string& path) override;
     // MB_ICONERROR | MB_OK with the application's title (from the program file's name).
     void ShowErrorBox(const std::string& text) override;
+    // A line of debug output (OutputDebugString).
+    void ReportUnshown(const std::string& text) noexcept override;
     // Caption "Error", MB_ICONERROR | MB_OK; "\r" in the text are line breaks.
     void ShowErrorDialog(const std::string& text) override;
     // Closes the owner window (which ends the program), or posts WM_QUIT without one.

@@ -22,6 +22,7 @@ public:
     std::map<std::string, int> failingPaths;  // path -> I/O result to throw
     std::vector<std::string> errorBoxes;
     std::vector<std::string> errorDialogs;
+    std::vector<std::string> unshown;
     int lookups = 0;
     int writes = 0;
     bool closed = false;
@@ -43,7 +44,7 @@ public:
         }
         return it->second;
     }
-    void ReplaceFile(const std::string& path, std::string_view bytes) override {
+    void ReplaceFileContents(const std::string& path, std::string_view bytes) override {
         if (auto f = failingPaths.find(path); f != failingPaths.end()) {
             throw IoError(f->second);
         }
@@ -53,6 +54,7 @@ public:
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
     void ShowErrorBox(const std::string& text) override { errorBoxes.push_back(text); }
     void ShowErrorDialog(const std::string& text) override { errorDialogs.push_back(text); }
+    void ReportUnshown(const std::string& text) noexcept override { unshown.push_back(text); }
     void CloseProgram() override { closed = true; }
 
     // The game file's path for the current install directory.

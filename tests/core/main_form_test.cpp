@@ -170,6 +170,8 @@ TEST_F(MainFormTest, TheGuardShowsEveryErrorAndGoesOn) {
     form.Guarded([] { throw std::runtime_error("boom"); });
     EXPECT_EQ(platform.errorBoxes,
               (std::vector<std::string>{"List index out of bounds (2)", "boom."}));
+    form.Guarded([] { throw 42; });
+    EXPECT_EQ(platform.errorBoxes.back(), "Unknown error.");
 }
 
 TEST(FormLayout, EveryModelControlHasALayoutRowAndIdsAreUnique) {

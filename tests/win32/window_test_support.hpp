@@ -3,7 +3,6 @@
 // and keyboard input through SendInput, and a catcher for message boxes.
 #pragma once
 
-// First: it brings <windows.h> without the ReplaceFile macro.
 #include "win32/platform_win32.hpp"
 
 #include "core/form_layout.hpp"
