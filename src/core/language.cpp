@@ -70,6 +70,14 @@ void MainForm::ReadLanguageFile() {
     ApplyCaptions();
 }
 
+std::string MainForm::LanguageText(std::size_t entry, std::string_view germanDefault) const {
+    const std::vector<std::string>& lines = LanguageLines();
+    if (entry < lines.size() && !lines[entry].empty()) {
+        return lines[entry];
+    }
+    return std::string(germanDefault);
+}
+
 void MainForm::ApplyCaptions() {
     const CaptionStep steps[] = {
         Caption(3, SpeedButton1), Caption(4, SpeedButton2),   Caption(5, SpeedButton3),

@@ -39,6 +39,10 @@ public:
     bool LanguageFileExists();
     void ReadLanguageFile();
     void ApplyCaptions();
+    // A text the program adds beyond the caption table (entries 61 and up): the language
+    // file's entry, or the German default when the file has none (or leaves it empty), so an
+    // older language file still works.
+    std::string LanguageText(std::size_t entry, std::string_view germanDefault) const;
 
     // ---- Pages and commands (main_form.cpp) ----
     void HideAllPages();
