@@ -72,10 +72,21 @@ void MainForm::ReadLanguageFile() {
 
 std::string MainForm::LanguageText(std::size_t entry, std::string_view germanDefault) const {
     const std::vector<std::string>& lines = LanguageLines();
-    if (entry < lines.size() && !lines[entry].empty()) {
-        return lines[entry];
+    if (entry >= lines.size() || lines[entry].empty()) {
+        return std::string(germanDefault);
     }
-    return std::string(germanDefault);
+    // A line of the file cannot hold a line break: the two characters \r stand for one.
+    std::string text;
+    const std::string& line = lines[entry];
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '\\' && i + 1 < line.size() && line[i + 1] == 'r') {
+            text += '\r';
+            ++i;
+        } else {
+            text += line[i];
+        }
+    }
+    return text;
 }
 
 void MainForm::ApplyCaptions() {

@@ -41,7 +41,7 @@ public:
     void ApplyCaptions();
     // A text the program adds beyond the caption table (entries 61 and up): the language
     // file's entry, or the German default when the file has none (or leaves it empty), so an
-    // older language file still works.
+    // older language file still works. "\r" in the entry stands for a line break.
     std::string LanguageText(std::size_t entry, std::string_view germanDefault) const;
 
     // ---- Pages and commands (main_form.cpp) ----

@@ -492,3 +492,26 @@ TEST_F(LanguageTest, GermanFileReproducesTheFormsOwnCaptions) {
     EXPECT_EQ(compared, 61u - 10u);
     EXPECT_TRUE(platform.errorDialogs.empty());
 }
+
+TEST_F(LanguageTest, TextsBeyondTheCaptionTableFallBackToGerman) {
+    struct Row {
+        const char* entry61; // nullptr: the file ends before it
+        const char* shown;
+    } const rows[] = {
+        {nullptr, "Zeile"},          {"", "Zeile"},
+        {"# comment only", "Zeile"}, {"Line  # the word", "Line"},
+        {"One\\rTwo", "One\rTwo"},   {"a\\b\\", "a\\b\\"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.entry61 ? row.entry61 : "(none)");
+        FakePlatform p;
+        MainForm f(p);
+        std::string file = NumberedFile(61);
+        if (row.entry61) {
+            file += std::string(row.entry61) + "\r\n";
+        }
+        p.files["language.txt"] = file;
+        f.Guarded([&f] { f.FormCreate(); });
+        EXPECT_EQ(f.LanguageText(61, "Zeile"), row.shown);
+    }
+}
