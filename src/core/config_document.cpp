@@ -190,6 +190,19 @@ std::string ConfigDocument::LineNumber(long long k) const {
     return std::to_string(k);
 }
 
+std::string_view ConfigDocument::CommentView(long long k) const {
+    std::string_view text = Text(At(k));
+    const std::size_t semi = text.find(';');
+    if (semi == std::string_view::npos) {
+        return {};
+    }
+    text.remove_prefix(semi + 1);
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
 void ConfigDocument::Notify(Change change, std::size_t line) const {
     for (const Listener& listener : listeners_) {
         listener(change, line);

@@ -51,6 +51,9 @@ public:
     std::string_view TailView(long long k) const;
     std::string_view DescriptionView(long long k) const;
     std::string LineNumber(long long k) const;
+    // The line's comment as read: the text after its first ';', leading characters of code
+    // 32 or less removed (empty without a ';').
+    std::string_view CommentView(long long k) const;
 
     // Observers are told of every change (Reset after Clear and Append).
     void AddListener(Listener listener) { listeners_.push_back(std::move(listener)); }

@@ -49,6 +49,13 @@ void Control::SetCaption(std::string caption) {
     }
 }
 
+void Control::SetToolTip(std::string text) {
+    if (toolTip_ != text) {
+        toolTip_ = std::move(text);
+        Notify(Property::ToolTip);
+    }
+}
+
 void SpeedButton::SetStyle(FontStyle style) {
     if (style_ != style) {
         style_ = style;

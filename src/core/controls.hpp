@@ -32,6 +32,7 @@ enum class Property : std::uint8_t {
     Item,      // one item; the index comes with the notification
     Selection, // selected item or row
     Position,  // a slider's position
+    ToolTip,   // the text shown when the mouse rests on the control
 };
 
 class Control;
@@ -56,6 +57,9 @@ public:
     void SetEnabled(bool enabled);
     const std::string& Caption() const noexcept { return caption_; }
     void SetCaption(std::string caption);
+    // Empty: no tooltip. Rows are separated by CR LF.
+    const std::string& ToolTip() const noexcept { return toolTip_; }
+    void SetToolTip(std::string text);
 
     void SetObserver(Observer observer) { observer_ = std::move(observer); }
 
@@ -68,6 +72,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     std::string caption_;
+    std::string toolTip_;
     Observer observer_;
 };
 

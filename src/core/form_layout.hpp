@@ -147,7 +147,7 @@ struct ControlDef {
     int id = 0;
     int parent = ids::kForm; // the parent's ID; ids::kForm for the window itself
     int left = 0, top = 0;
-    int width = -1, height = -1; // -1: sized to the text
+    int width = -1, height = -1;   // -1: sized to the text
     std::string_view caption = {}; // form caption (text for edits)
     std::vector<std::string_view> items = {};
     FontDef font = {};

@@ -140,9 +140,11 @@ std::string MainForm::LookupInstallDir() {
 void MainForm::LoadDocument() {
     documentLoaded_ = false;
     document.Clear();
+    layout_ = FileLayout::Release;
     // The whole file is read before anything is appended: a failed read leaves the
     // document empty.
     document.Append(platform.ReadFile(InstallDir + "\\f1graphics.cfg"));
+    layout_ = RecogniseLayout(document);
     documentLoaded_ = true;
 }
 
@@ -167,6 +169,7 @@ void MainForm::SpeedButton1Click() {
     SpeedButton5.SetVisible(true);
     SpeedButton6.SetVisible(true);
     SpeedButton9.SetVisible(true);
+    ShowLineToolTips();
     ApplyDocumentToControls();
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/config_document.hpp"
 #include "core/controls.hpp"
+#include "core/file_layout.hpp"
 #include "core/form_layout.hpp"
 #include "core/platform.hpp"
 
@@ -64,6 +65,15 @@ public:
     bool DocumentLoaded() const noexcept { return documentLoaded_; }
 
     // ---- Setting bindings (bindings.cpp) ----
+    // The layout of the document loaded; the handlers reach their lines through it.
+    FileLayout Layout() const noexcept { return layout_; }
+    // Entry n of the value list, n being a release line number (see file_layout.hpp).
+    std::string LineValue(int releaseLine) const;
+    // Replaces it; nothing when the document's layout lacks the line.
+    void SetLine(int releaseLine, std::string_view value);
+    bool HasLine(int releaseLine) const noexcept;
+    // After a Load: each setting control's tooltip names the lines it edits.
+    void ShowLineToolTips();
     void ApplyDocumentToControls();
     void CheckBox1Click();
     void CheckBox2Click();
@@ -115,6 +125,7 @@ private:
 
     std::vector<Control*> all_;
     bool documentLoaded_ = false;
+    FileLayout layout_ = FileLayout::Release;
 };
 
 } // namespace korvane
