@@ -7,8 +7,10 @@
 
 #include "../lines_file.hpp"
 
+#include <fstream>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -60,5 +62,13 @@ public:
     // The game file's path for the current install directory.
     std::string GamePath() const { return installDir + "\\f1graphics.cfg"; }
 };
+
+// A file of the repository's data folder, whole; empty when it cannot be read.
+inline std::string DataFile(const std::string& relative) {
+    std::ifstream in(std::string(KORVANE_DATA_DIR) + "/" + relative, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
 
 } // namespace korvane::testing
