@@ -69,6 +69,7 @@ std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, MainForm& for
         throw std::runtime_error("Cannot create the main window");
     }
     window->CreateControls();
+    window->toolTips_.Create(instance, hwnd);
     window->Observe();
     platform.SetOwner(hwnd);
 
@@ -139,7 +140,11 @@ void MainWindow::OnModelChange(ControlView& view, Property property,
                                std::ptrdiff_t index) noexcept {
     SyncScope sync(syncDepth_);
     try {
-        view.Mirror(property, index);
+        if (property == Property::ToolTip) {
+            toolTips_.Set(view.Hwnd(), view.Model().ToolTip());
+        } else {
+            view.Mirror(property, index);
+        }
         if (property == Property::Visible || property == Property::Enabled) {
             KeepFocusOnShownControls();
         }

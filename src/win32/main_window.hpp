@@ -9,6 +9,7 @@
 #include "win32/control_view.hpp"
 #include "win32/gdi_handles.hpp"
 #include "win32/platform_win32.hpp"
+#include "win32/tool_tips.hpp"
 
 #include <windows.h>
 
@@ -47,6 +48,8 @@ public:
     bool Show(int showCommand) noexcept;
     // The child window of a control ID; nullptr if there is none.
     HWND ControlWindow(int id) const noexcept;
+    // The tooltip window of the controls.
+    HWND ToolTipWindow() const noexcept { return toolTips_.Hwnd(); }
     // For the message loop: Tab, Shift+Tab, arrows and access keys within the window.
     // True when the message was handled.
     bool PreTranslate(MSG& msg) noexcept;
@@ -84,6 +87,7 @@ private:
     std::unordered_map<int, ControlView*> byId_;
     std::map<std::tuple<std::string, int, bool, bool, bool>, FontHandle> fonts_;
     std::map<std::uint32_t, BrushHandle> brushes_;
+    ToolTips toolTips_;
 };
 
 } // namespace korvane::win32

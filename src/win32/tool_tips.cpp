@@ -1,0 +1,113 @@
+#include "win32/tool_tips.hpp"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace korvane::win32 {
+
+namespace {
+
+// Wide enough for a comment of 200 characters to wrap onto a few rows.
+constexpr int kMaxTipWidth = 600;
+// Long enough to read two rows.
+constexpr int kShowMs = 20000;
+
+TTTOOLINFOA ToolInfo(HWND owner, UINT flags, UINT_PTR id) {
+    TTTOOLINFOA info{};
+    info.cbSize = sizeof(info);
+    info.uFlags = flags;
+    info.hwnd = owner;
+    info.uId = id;
+    return info;
+}
+
+// The tool of the control's rectangle is known to its parent by the control's ID.
+UINT_PTR RectToolId(HWND control) {
+    return static_cast<UINT_PTR>(GetDlgCtrlID(control));
+}
+
+RECT RectInParent(HWND control) {
+    RECT rc{};
+    GetWindowRect(control, &rc);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+std::vector<HWND> ChildrenOf(HWND control) {
+    std::vector<HWND> children;
+    EnumChildWindows(
+        control,
+        [](HWND child, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+} // namespace
+
+ToolTips::~ToolTips() {
+    if (tips_ && IsWindow(tips_)) {
+        DestroyWindow(tips_);
+    }
+}
+
+void ToolTips::Create(HINSTANCE instance, HWND owner) {
+    tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                            WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, nullptr);
+    if (tips_) {
+        SendMessageA(tips_, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+        SendMessageA(tips_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kShowMs);
+    }
+}
+
+void ToolTips::Remove(HWND control) {
+    HWND parent = GetParent(control);
+    TTTOOLINFOA info = ToolInfo(parent, TTF_IDISHWND, reinterpret_cast<UINT_PTR>(control));
+    SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    for (HWND child : ChildrenOf(control)) {
+        info = ToolInfo(control, TTF_IDISHWND, reinterpret_cast<UINT_PTR>(child));
+        SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    }
+    info = ToolInfo(parent, 0, RectToolId(control));
+    SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void ToolTips::Set(HWND control, const std::string& text) {
+    if (!tips_ || !control) {
+        return;
+    }
+    Remove(control);
+    if (text.empty()) {
+        return;
+    }
+    auto* shown = const_cast<char*>(text.c_str()); // the tooltip copies the text
+    HWND parent = GetParent(control);
+    TTTOOLINFOA info =
+        ToolInfo(parent, TTF_IDISHWND | TTF_SUBCLASS, reinterpret_cast<UINT_PTR>(control));
+    info.lpszText = shown;
+    SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    for (HWND child : ChildrenOf(control)) {
+        info = ToolInfo(control, TTF_IDISHWND | TTF_SUBCLASS, reinterpret_cast<UINT_PTR>(child));
+        info.lpszText = shown;
+        SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    }
+    info = ToolInfo(parent, TTF_SUBCLASS, RectToolId(control));
+    info.rect = RectInParent(control);
+    info.lpszText = shown;
+    SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void ToolTips::Moved(HWND control) {
+    if (!tips_ || !control) {
+        return;
+    }
+    TTTOOLINFOA info = ToolInfo(GetParent(control), 0, RectToolId(control));
+    info.rect = RectInParent(control);
+    SendMessageA(tips_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+} // namespace korvane::win32

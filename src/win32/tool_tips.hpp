@@ -1,0 +1,34 @@
+// The tooltips of the window's controls: one tooltip window, and for each control with a
+// text a tool on the control itself, on its child windows (the field of an editable
+// drop-down) and on the control's rectangle in its parent. The last one shows the text
+// while the control is disabled, when the mouse's messages go to the parent instead.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace korvane::win32 {
+
+class ToolTips {
+public:
+    ToolTips() = default;
+    ToolTips(const ToolTips&) = delete;
+    ToolTips& operator=(const ToolTips&) = delete;
+    ~ToolTips();
+
+    // Creates the tooltip window, owned by the top-level window.
+    void Create(HINSTANCE instance, HWND owner);
+    // The control's text; empty removes its tooltip. Rows are separated by CR LF.
+    void Set(HWND control, const std::string& text);
+    // The control moved or changed its size: its rectangle in the parent follows.
+    void Moved(HWND control);
+    HWND Hwnd() const noexcept { return tips_; }
+
+private:
+    void Remove(HWND control);
+
+    HWND tips_ = nullptr;
+};
+
+} // namespace korvane::win32
