@@ -56,8 +56,9 @@ ToolTips::~ToolTips() {
 
 void ToolTips::Create(HINSTANCE instance, HWND owner) {
     tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                            WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, nullptr);
+                            WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | TTS_NOFADE | TTS_NOANIMATE,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
+                            nullptr, instance, nullptr);
     if (tips_) {
         SendMessageA(tips_, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
         SendMessageA(tips_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kShowMs);

@@ -480,16 +480,27 @@ TEST_F(LanguageTest, GermanFileReproducesTheFormsOwnCaptions) {
     const std::map<std::string, std::string> form_ = Texts();
     Start(ReadDataFile("languages/deutsch.txt"));
     EXPECT_EQ(form.Label27.Caption(), "Deutsch");
+    // Where the form's caption names another option than its line holds, the file says
+    // what the line does.
+    const std::map<std::string, std::string> mended = {
+        {"CheckBox2", "Im Fenster ausf\xfchren"},
+        {"CheckBox12", "Bilineare Texturfilterung"},
+        {"Label21", "Linsenreflexe:"},
+    };
     std::size_t compared = 0;
     for (const Step& s : kSteps) {
         const std::string original = form_.at(StepName(s));
         if (original.empty() || original == s.control || original == "##") {
             continue; // the form has no real German text here
         }
+        if (auto it = mended.find(StepName(s)); it != mended.end()) {
+            EXPECT_EQ(Shown(s), it->second) << StepName(s);
+            continue;
+        }
         EXPECT_EQ(Shown(s), original) << StepName(s);
         ++compared;
     }
-    EXPECT_EQ(compared, 61u - 10u);
+    EXPECT_EQ(compared, 61u - 10u - 3u);
     EXPECT_TRUE(platform.errorDialogs.empty());
 }
 
