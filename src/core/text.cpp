@@ -6,18 +6,6 @@
 
 namespace korvane {
 
-std::string_view Trim(std::string_view text) noexcept {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && IsBlank(text[end - 1])) {
-        --end;
-    }
-    return text.substr(begin, end - begin);
-}
-
 namespace {
 
 int HexDigit(char c) noexcept {

@@ -14,7 +14,17 @@ constexpr bool IsBlank(char c) noexcept {
 }
 
 // Removes every leading and trailing character whose code is 32 or less.
-std::string_view Trim(std::string_view text) noexcept;
+constexpr std::string_view Trim(std::string_view text) noexcept {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsBlank(text[end - 1])) {
+        --end;
+    }
+    return text.substr(begin, end - begin);
+}
 
 // The integer conversion: leading spaces (code 32 only), then a signed decimal number or a
 // hexadecimal one introduced by "$", "x", "X", "0x" or "0X" (32 bits, read as signed);
