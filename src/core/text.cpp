@@ -96,10 +96,7 @@ std::string ApplicationTitle(std::string_view exePath) {
     name = name.substr(0, name.find('.'));
     std::string title(name);
     for (std::size_t i = 1; i < title.size(); ++i) {
-        char c = title[i];
-        if (c >= 'A' && c <= 'Z') {
-            title[i] = static_cast<char>(c - 'A' + 'a');
-        }
+        title[i] = LowerAnsi(title[i]);
     }
     return title;
 }
