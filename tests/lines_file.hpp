@@ -1,9 +1,11 @@
 // Game files for tests, shared by the native and the Windows tests: n lines
-// "value\t; line k" with CR LF ends, every value not given "0".
+// "value\t; line k" with CR LF ends, every value not given "0"; a file's lines, and lines
+// joined into a file as the program writes it.
 #pragma once
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace korvane::testing {
 
@@ -13,6 +15,33 @@ inline std::string LinesFile(int n, const std::map<int, std::string>& values = {
         auto it = values.find(k);
         s += (it == values.end() ? std::string("0") : it->second) + "\t; line " +
              std::to_string(k) + "\r\n";
+    }
+    return s;
+}
+
+// A file's lines: split at LF, every CR dropped; the last line needs no LF.
+inline std::vector<std::string> FileLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (char c : bytes) {
+        if (c == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else if (c != '\r') {
+            line += c;
+        }
+    }
+    if (!bytes.empty() && bytes.back() != '\n') {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The lines with CR LF after each.
+inline std::string CrLfFile(const std::vector<std::string>& lines) {
+    std::string s;
+    for (const std::string& line : lines) {
+        s += line + "\r\n";
     }
     return s;
 }

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""Checks the shipped build: check_release.py KORVANE_EXE ZIP
+"""Checks the shipped build: check_release.py KORVANE_EXE ZIP VERSION
 
 The exe must be a 32-bit (i386) GUI program under 1 MiB that imports only system DLLs
-and carries the manifest, the icon and the version resource; the zip must hold exactly
-the files a player needs, the read-me as Windows text. Prints one line per check and a
-summary, exits non-zero when a check fails.
+and carries the manifest, the icon and the version resource, both of VERSION (a.b.c.d,
+as in project(VERSION)); the zip must hold exactly the files a player needs, the read-me
+as Windows text. Prints one line per check and a summary, exits non-zero when a check
+fails.
 """
 import struct
 import subprocess
@@ -39,7 +40,7 @@ def imports(exe):
 
 
 def main():
-    exe, zip_path = sys.argv[1], sys.argv[2]
+    exe, zip_path, version = sys.argv[1], sys.argv[2], sys.argv[3]
     data = open(exe, "rb").read()
     is_pe, machine, magic, subsystem = pe_header(data)
     check("PE32 for i386", is_pe and machine == 0x14C and magic == 0x10B,
@@ -52,8 +53,9 @@ def main():
     check("manifest with common controls 6",
           b"Microsoft.Windows.Common-Controls" in data and b"<requestedExecutionLevel" not in data
           and b"<supportedOS" in data)
-    check("version resource 0.4.0.15", "VS_VERSION_INFO".encode("utf-16le") in data and
-          "0.4.0.15".encode("utf-16le") in data and "Korvane".encode("utf-16le") in data)
+    check(f"manifest of {version}", f'name="Korvane" version="{version}"'.encode() in data)
+    check(f"version resource {version}", "VS_VERSION_INFO".encode("utf-16le") in data and
+          version.encode("utf-16le") in data and "Korvane".encode("utf-16le") in data)
     check("icon", b"\x28\x00\x00\x00\x20\x00\x00\x00\x40\x00\x00\x00" in data)
 
     try:

@@ -1,6 +1,7 @@
 // Typing into drop-downs: auto-complete in the editable ones, incremental search in the
 // fixed lists.
 #include "core/controls.hpp"
+#include "core/text.hpp"
 
 #include <algorithm>
 
@@ -11,29 +12,8 @@ namespace {
 // Characters typed this close together form one search text in a fixed list.
 constexpr std::int64_t kSearchGapMs = 500;
 
-// Lower case in the ANSI code page (Windows-1252): ASCII letters, the accented capitals
-// 0xC0..0xDE except the multiplication sign 0xD7, and the capitals 0x8A, 0x8C, 0x8E, 0x9F.
-unsigned char Lower(unsigned char c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
-        return static_cast<unsigned char>(c + 0x20);
-    }
-    switch (c) {
-    case 0x8A:
-    case 0x8C:
-    case 0x8E:
-        return static_cast<unsigned char>(c + 0x10);
-    case 0x9F:
-        return 0xFF;
-    default:
-        return c;
-    }
-}
-
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return prefix.size() <= text.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return Lower(static_cast<unsigned char>(a)) == Lower(static_cast<unsigned char>(b));
-           });
+    return prefix.size() <= text.size() && EqualIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 } // namespace

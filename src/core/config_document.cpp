@@ -2,9 +2,9 @@
 
 #include "core/errors.hpp"
 #include "core/text.hpp"
+#include "core/text_lines.hpp"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 
 namespace korvane {
@@ -21,24 +21,15 @@ namespace {
 
 // Where a line's value and tail lie. Value: the text before the first ';', trimmed.
 // Tail: from the first character that is not a decimal digit.
-void Describe(const char* s, std::size_t len, std::uint32_t& valueBegin, std::uint32_t& valueLength,
+void Describe(std::string_view text, std::uint32_t& valueBegin, std::uint32_t& valueLength,
               std::uint32_t& tailBegin) noexcept {
-    const void* semi = std::memchr(s, ';', len);
-    const std::size_t before =
-        semi ? static_cast<std::size_t>(static_cast<const char*>(semi) - s) : 0;
-    std::size_t vb = 0;
-    std::size_t ve = before;
-    while (vb < ve && IsBlank(s[vb])) {
-        ++vb;
-    }
-    while (ve > vb && IsBlank(s[ve - 1])) {
-        --ve;
-    }
+    const std::size_t semi = text.find(';');
+    const std::string_view value = Trim(text.substr(0, semi == text.npos ? 0 : semi));
     // An empty value has no characters of its own: a new one goes in front of the line.
-    valueBegin = ve > vb ? static_cast<std::uint32_t>(vb) : 0;
-    valueLength = static_cast<std::uint32_t>(ve - vb);
+    valueBegin = value.empty() ? 0 : static_cast<std::uint32_t>(value.data() - text.data());
+    valueLength = static_cast<std::uint32_t>(value.size());
     std::size_t t = 0;
-    while (t < len && s[t] >= '0' && s[t] <= '9') {
+    while (t < text.size() && text[t] >= '0' && text[t] <= '9') {
         ++t;
     }
     tailBegin = static_cast<std::uint32_t>(t);
@@ -47,50 +38,27 @@ void Describe(const char* s, std::size_t len, std::uint32_t& valueBegin, std::ui
 } // namespace
 
 void ConfigDocument::Append(std::string bytes) {
-    // One pass: compact each line in place (dropping every CR and the LFs) and describe it
+    // One pass: the reader moves each line's text up in place, and the line is described
     // while its bytes are still in the cache.
-    char* const p = bytes.data();
-    const std::size_t n = bytes.size();
     const std::size_t base = text_.size();
     const std::size_t first = lines_.size();
-    const std::size_t expected = first + n / 48 + 1;
+    const std::size_t expected = first + bytes.size() / 48 + 1;
     if (lines_.capacity() < expected) {
         lines_.reserve(std::max(expected, 2 * lines_.capacity()));
     }
     try {
-        std::size_t r = 0;
-        std::size_t w = 0;
-        while (r < n) {
-            if (p[r] == '\x1a') {
-                break; // Ctrl-Z where a line begins ends the file
-            }
-            const void* lf = std::memchr(p + r, '\n', n - r);
-            const std::size_t e =
-                lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - p) : n;
-            const std::size_t start = w;
-            std::size_t from = r;
-            while (from < e) {
-                const void* cr = std::memchr(p + from, '\r', e - from);
-                const std::size_t stop =
-                    cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - p) : e;
-                if (w != from) {
-                    std::memmove(p + w, p + from, stop - from);
-                }
-                w += stop - from;
-                from = cr ? stop + 1 : e;
-            }
-            const std::size_t length = w - start;
-            if (length > std::numeric_limits<std::uint32_t>::max()) {
+        LineReader reader(bytes);
+        while (const std::optional<std::string_view> text = reader.Next()) {
+            if (text->size() > std::numeric_limits<std::uint32_t>::max()) {
                 throw Error("Line too long");
             }
             Line line;
-            line.begin = base + start;
-            line.length = static_cast<std::uint32_t>(length);
-            Describe(p + start, length, line.valueBegin, line.valueLength, line.tailBegin);
+            line.begin = base + static_cast<std::size_t>(text->data() - bytes.data());
+            line.length = static_cast<std::uint32_t>(text->size());
+            Describe(*text, line.valueBegin, line.valueLength, line.tailBegin);
             lines_.push_back(line);
-            r = lf ? e + 1 : n;
         }
-        bytes.resize(w);
+        bytes.resize(reader.Kept());
         if (text_.empty()) {
             text_ = std::move(bytes);
         } else {

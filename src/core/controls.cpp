@@ -2,6 +2,7 @@
 
 #include "core/errors.hpp"
 #include "core/form_layout.hpp"
+#include "core/text.hpp"
 
 #include <algorithm>
 
@@ -135,14 +136,8 @@ void ComboBox::Show(std::string text, int index, std::size_t selStart, std::size
 }
 
 int ComboBox::FindExact(std::string_view text) const {
-    auto lower = [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    };
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        const std::string& item = items_[i];
-        if (item.size() == text.size() &&
-            std::equal(item.begin(), item.end(), text.begin(),
-                       [&](char a, char b) { return lower(a) == lower(b); })) {
+        if (EqualIgnoringCase(items_[i], text)) {
             return static_cast<int>(i);
         }
     }

@@ -61,10 +61,12 @@ bool MainForm::LanguageFileExists() {
 
 void MainForm::ReadLanguageFile() {
     // An error opening or reading the file leaves the lines and captions as they are.
-    const std::string bytes = platform.ReadFile(kLanguageFile);
+    std::string bytes = platform.ReadFile(kLanguageFile);
+    LineReader reader(bytes);
     std::vector<std::string> lines;
-    for (const std::string& line : SplitLines(bytes, kMaxLanguageLines)) {
-        lines.push_back(LanguageEntry(line));
+    for (std::optional<std::string_view> line;
+         lines.size() < kMaxLanguageLines && (line = reader.Next());) {
+        lines.push_back(LanguageEntry(*line));
     }
     ListBox3.SetItems(std::move(lines));
     ApplyCaptions();

@@ -6,18 +6,6 @@
 
 namespace korvane {
 
-std::string_view Trim(std::string_view text) noexcept {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && IsBlank(text[end - 1])) {
-        --end;
-    }
-    return text.substr(begin, end - begin);
-}
-
 namespace {
 
 int HexDigit(char c) noexcept {
@@ -108,10 +96,7 @@ std::string ApplicationTitle(std::string_view exePath) {
     name = name.substr(0, name.find('.'));
     std::string title(name);
     for (std::size_t i = 1; i < title.size(); ++i) {
-        char c = title[i];
-        if (c >= 'A' && c <= 'Z') {
-            title[i] = static_cast<char>(c - 'A' + 'a');
-        }
+        title[i] = LowerAnsi(title[i]);
     }
     return title;
 }

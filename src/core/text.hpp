@@ -1,5 +1,5 @@
-// Text rules shared by every part of the program: trimming, the integer conversion used
-// for slider positions and list indices, and the error box's wording.
+// Text rules shared by every part of the program: trimming, letter case, the integer
+// conversion used for slider positions and list indices, and the error box's wording.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +14,49 @@ constexpr bool IsBlank(char c) noexcept {
 }
 
 // Removes every leading and trailing character whose code is 32 or less.
-std::string_view Trim(std::string_view text) noexcept;
+constexpr std::string_view Trim(std::string_view text) noexcept {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsBlank(text[end - 1])) {
+        --end;
+    }
+    return text.substr(begin, end - begin);
+}
+
+// Lower case in the ANSI code page (Windows-1252): ASCII letters, the accented capitals
+// 0xC0..0xDE except the multiplication sign 0xD7, and the capitals 0x8A, 0x8C, 0x8E, 0x9F.
+constexpr char LowerAnsi(char c) noexcept {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) {
+        return static_cast<char>(u + 0x20);
+    }
+    switch (u) {
+    case 0x8A:
+    case 0x8C:
+    case 0x8E:
+        return static_cast<char>(u + 0x10);
+    case 0x9F:
+        return static_cast<char>(0xFF);
+    default:
+        return c;
+    }
+}
+
+// The same texts but for letter case, as LowerAnsi folds it.
+constexpr bool EqualIgnoringCase(std::string_view a, std::string_view b) noexcept {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAnsi(a[i]) != LowerAnsi(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // The integer conversion: leading spaces (code 32 only), then a signed decimal number or a
 // hexadecimal one introduced by "$", "x", "X", "0x" or "0X" (32 bits, read as signed);

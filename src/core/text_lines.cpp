@@ -3,26 +3,15 @@
 namespace korvane {
 
 std::vector<std::string> SplitLines(std::string_view bytes, std::size_t maxLines) {
+    std::string buffer(bytes);
+    LineReader reader(buffer);
     std::vector<std::string> lines;
-    std::size_t r = 0;
-    while (r < bytes.size() && lines.size() < maxLines) {
-        if (bytes[r] == '\x1a') {
-            break; // Ctrl-Z where a line begins ends the file
+    while (lines.size() < maxLines) {
+        const std::optional<std::string_view> line = reader.Next();
+        if (!line) {
+            break;
         }
-        std::size_t end = bytes.find('\n', r);
-        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-        if (end == std::string_view::npos) {
-            end = bytes.size();
-        }
-        std::string line;
-        line.reserve(end - r);
-        for (std::size_t i = r; i < end; ++i) {
-            if (bytes[i] != '\r') {
-                line += bytes[i];
-            }
-        }
-        lines.push_back(std::move(line));
-        r = next;
+        lines.emplace_back(*line);
     }
     return lines;
 }

@@ -107,6 +107,15 @@ TEST(ComboTyping, LetterCaseIsIgnoredAndTheItemShownAsItIs) {
     EXPECT_EQ(umlaut.Text(), "\xc4hnlich");
 }
 
+TEST(ComboTyping, TypingAndFindingFoldTheSameCapitals) {
+    ComboBox combo{"c", 1, ComboBox::Kind::Editable, {"x", "\304bc"}}; // "Äbc"
+    combo.UserTypeChar('\344', 0, 0);                                  // 'ä'
+    EXPECT_EQ(combo.ItemIndex(), 1);
+    combo.UserEditText("x");
+    combo.UserEditText("\344bc");
+    EXPECT_EQ(combo.ItemIndex(), 1);
+}
+
 TEST(ComboTyping, WithOnlyACaretTheCharacterGoesInWhereTheCaretIs) {
     Editable e;
     e.combo.SetText("124x768");

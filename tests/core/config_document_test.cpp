@@ -3,12 +3,16 @@
 #include "core/config_document.hpp"
 #include "core/errors.hpp"
 
+#include "../lines_file.hpp"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
 using namespace korvane;
+using korvane::testing::CrLfFile;
+using korvane::testing::FileLines;
 
 namespace {
 
@@ -86,12 +90,12 @@ TEST(ConfigDocument, LineEndsCtrlZAndTheLastLine) {
     };
     for (const SplitCase& c : cases) {
         ConfigDocument doc = Read(c.bytes);
-        ASSERT_EQ(doc.Count(), c.values.size()) << testing::PrintToString(c.bytes);
+        ASSERT_EQ(doc.Count(), c.values.size()) << ::testing::PrintToString(c.bytes);
         for (std::size_t k = 0; k < c.values.size(); ++k) {
             EXPECT_EQ(doc.Value(static_cast<long long>(k)), c.values[k]);
             EXPECT_EQ(doc.LineNumber(static_cast<long long>(k)), std::to_string(k));
         }
-        EXPECT_EQ(doc.Write(), c.written) << testing::PrintToString(c.bytes);
+        EXPECT_EQ(doc.Write(), c.written) << ::testing::PrintToString(c.bytes);
     }
 }
 
@@ -138,7 +142,7 @@ TEST(ConfigDocument, ChangedValuesReplaceOnlyTheValuesOwnCharacters) {
         ConfigDocument doc = Read(c.line + "\n");
         ASSERT_TRUE(doc.SetValue(0, c.value));
         EXPECT_EQ(doc.Value(0), c.value);
-        EXPECT_EQ(doc.Write(), c.written + "\r\n") << testing::PrintToString(c.line);
+        EXPECT_EQ(doc.Write(), c.written + "\r\n") << ::testing::PrintToString(c.line);
     }
 }
 
@@ -224,17 +228,7 @@ TEST(ConfigDocument, RealGameFileRoundTripsWithCrLf) {
     ASSERT_FALSE(bytes.empty());
     ConfigDocument doc = Read(bytes);
     EXPECT_EQ(doc.Count(), 287u);
-    std::string expected;
-    for (char c : bytes) {
-        if (c == '\n') {
-            expected += "\r\n";
-        } else if (c != '\r') {
-            expected += c;
-        }
-    }
-    if (!expected.empty() && expected.back() != '\n') {
-        expected += "\r\n";
-    }
+    const std::string expected = CrLfFile(FileLines(bytes));
     EXPECT_EQ(doc.Write(), expected);
     EXPECT_EQ(doc.Value(1), "800");
     EXPECT_EQ(doc.DescriptionView(1), " [RELEASE] Game 3D Horizontal Resolution");

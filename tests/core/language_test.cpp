@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 using namespace korvane;
+using korvane::testing::CrLfFile;
 using korvane::testing::FakePlatform;
 
 namespace {
@@ -52,14 +53,6 @@ std::string StepName(const Step& s) {
     return s.item < 0 ? s.control : std::string(s.control) + "[" + std::to_string(s.item) + "]";
 }
 
-std::string CrLf(const std::vector<std::string>& lines) {
-    std::string s;
-    for (const std::string& line : lines) {
-        s += line + "\r\n";
-    }
-    return s;
-}
-
 // A file of n lines: entries 0 to 2 are language, translator and version, then "T<k>".
 std::string NumberedFile(std::size_t n, const std::string& version = "0.4") {
     std::vector<std::string> lines;
@@ -69,7 +62,7 @@ std::string NumberedFile(std::size_t n, const std::string& version = "0.4") {
                         : k == 2 ? version
                                  : "T" + std::to_string(k));
     }
-    return CrLf(lines);
+    return CrLfFile(lines);
 }
 
 std::string ReadDataFile(const std::string& relative) {

@@ -8,6 +8,7 @@
 
 using namespace korvane;
 using korvane::testing::FakePlatform;
+using korvane::testing::FileLines;
 
 namespace {
 
@@ -26,15 +27,6 @@ std::string CraftedFile() {
         }
     }
     return s;
-}
-
-std::vector<std::string> SplitLines(const std::string& bytes) {
-    std::vector<std::string> out;
-    std::size_t from = 0;
-    for (std::size_t at; (at = bytes.find("\r\n", from)) != std::string::npos; from = at + 2) {
-        out.push_back(bytes.substr(from, at - from));
-    }
-    return out;
 }
 
 struct ManualEditTest : ::testing::Test {
@@ -92,7 +84,7 @@ TEST_F(ManualEditTest, ALineNumberMovesTheSelectionButKeepsTheChosenValueForAppl
 }
 
 TEST_F(ManualEditTest, ApplyThenSaveWritesTheNewValueInFrontOfTheSameTail) {
-    const std::vector<std::string> before = SplitLines(form.document.Write());
+    const std::vector<std::string> before = FileLines(form.document.Write());
     Click(form.ListBox1, 3);
     form.edit1.UserEditText("1");
     form.SpeedButton10Click();
@@ -100,7 +92,7 @@ TEST_F(ManualEditTest, ApplyThenSaveWritesTheNewValueInFrontOfTheSameTail) {
 
     std::vector<std::string> expected = before;
     expected[3] = "1\t\t; 32 bit colour";
-    EXPECT_EQ(SplitLines(platform.files[platform.GamePath()]), expected);
+    EXPECT_EQ(FileLines(platform.files[platform.GamePath()]), expected);
 }
 
 TEST_F(ManualEditTest, ApplyStoresTheTextExactlyAsTyped) {
@@ -110,7 +102,7 @@ TEST_F(ManualEditTest, ApplyStoresTheTextExactlyAsTyped) {
         form.edit1.UserEditText(text);
         form.SpeedButton10Click();
         EXPECT_EQ(form.document.Value(9), text);
-        EXPECT_EQ(SplitLines(form.document.Write())[9], text + " ;  desc 9");
+        EXPECT_EQ(FileLines(form.document.Write())[9], text + " ;  desc 9");
     }
     EXPECT_EQ(form.document.Count(), static_cast<std::size_t>(kLines));
 }

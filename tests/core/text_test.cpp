@@ -1,4 +1,4 @@
-// Trimming, the integer conversion and the error box's wording.
+// Trimming, letter case, the integer conversion and the error box's wording.
 #include "core/errors.hpp"
 #include "core/text.hpp"
 
@@ -94,6 +94,22 @@ TEST(ApplicationTitle, TakesTheFileNameUpToItsFirstDotWithTheRestLowered) {
     EXPECT_EQ(ApplicationTitle("C:\\a.b\\my.tool.exe"), "my");
     EXPECT_EQ(ApplicationTitle("korvane"), "korvane");
     EXPECT_EQ(ApplicationTitle("/home/u/AbC.exe"), "Abc");
+    EXPECT_EQ(ApplicationTitle("\xc4\xd6L.exe"), "\xc4\xf6l");
+}
+
+TEST(LowerAnsi, FoldsTheCapitalsOfWindows1252) {
+    const struct {
+        char c;
+        char lower;
+    } cases[] = {
+        {'A', 'a'},       {'Z', 'z'},       {'a', 'a'},       {'@', '@'},       {'[', '['},
+        {'\xc0', '\xe0'}, {'\xc4', '\xe4'}, {'\xde', '\xfe'}, {'\xd7', '\xd7'}, {'\xdf', '\xdf'},
+        {'\x8a', '\x9a'}, {'\x8c', '\x9c'}, {'\x8e', '\x9e'}, {'\x9f', '\xff'}, {'\xe4', '\xe4'},
+        {'\x8b', '\x8b'}, {'\xbf', '\xbf'},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LowerAnsi(c.c), c.lower) << static_cast<int>(static_cast<unsigned char>(c.c));
+    }
 }
 
 TEST(IoErrorText, NamesTheKnownResultsAndNumbersTheRest) {

@@ -30,21 +30,12 @@ std::string File(int n, const Values& values) {
 // shape): each line ended by CR LF, and the given lines with their new value in front of
 // the same tail.
 std::string Rewritten(const std::string& read, const Values& changes) {
-    std::string out;
-    std::size_t start = 0;
-    for (int k = 0; start < read.size(); ++k) {
-        const std::size_t end = read.find('\n', start);
-        std::string line = read.substr(start, end == std::string::npos ? end : end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (auto it = changes.find(k); it != changes.end()) {
-            line = it->second + line.substr(line.find_first_not_of("0123456789"));
-        }
-        out += line + "\r\n";
-        start = end == std::string::npos ? read.size() : end + 1;
+    std::vector<std::string> lines = korvane::testing::FileLines(read);
+    for (const auto& [k, value] : changes) {
+        std::string& line = lines.at(static_cast<std::size_t>(k));
+        line = value + line.substr(line.find_first_not_of("0123456789"));
     }
-    return out;
+    return korvane::testing::CrLfFile(lines);
 }
 
 // A file's lines, each with its line end.
@@ -80,20 +71,6 @@ std::vector<std::string> Lines(const std::string& bytes) {
         }
     }
     return result;
-}
-
-// Types text on the keyboard, one key (with Shift where the layout needs it) per character.
-void TypeText(const std::string& text) {
-    for (char c : text) {
-        const SHORT key = VkKeyScanA(c);
-        ASSERT_NE(key, -1) << "no key types '" << c << "'";
-        const auto vk = static_cast<WORD>(LOBYTE(key));
-        if (HIBYTE(key) & 1) {
-            PressKey(vk, {VK_SHIFT});
-        } else {
-            PressKey(vk);
-        }
-    }
 }
 
 POINT ScreenPoint(HWND hwnd, POINT client) {
@@ -205,15 +182,6 @@ protected:
         }
         MouseClick(info.hwndList, POINT{(row.left + row.right) / 2, (row.top + row.bottom) / 2});
         ASSERT_TRUE(Pump([&] { return !Dropped(comboId); })) << "the list did not close";
-    }
-
-    // Gives a control the keyboard focus with a click at a point of its own.
-    void FocusByMouse(HWND hwnd, POINT client) {
-        MouseClick(hwnd, client);
-        ASSERT_TRUE(Pump([&] {
-            HWND f = GetFocus();
-            return f == hwnd || IsChild(hwnd, f);
-        }));
     }
 };
 

@@ -19,16 +19,14 @@ constexpr const char* kBoxClass = "#32770";
 constexpr int kTimeoutMs = 15000;
 
 std::string DataFile(const std::string& name) {
-    return ReadBytes(std::string("Z:") + KORVANE_DATA_DIR + "/" + name);
+    return ReadBytes(DataPath(name));
 }
 
 // The texts of a dialog's buttons.
 std::vector<std::string> ButtonTexts(HWND dialog) {
     std::vector<std::string> texts;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char cls[32] = {};
-        GetClassNameA(child, cls, sizeof cls);
-        if (_stricmp(cls, "Button") == 0 && IsWindowVisible(child)) {
+        if (_stricmp(ClassOf(child).c_str(), "Button") == 0 && IsWindowVisible(child)) {
             texts.push_back(WindowText(child));
         }
     }

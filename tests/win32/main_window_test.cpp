@@ -19,12 +19,6 @@ using MainWindowTest = WindowTest;
 const int kPagePanels[] = {ids::Panel(1), ids::Panel(2), ids::Panel(4), ids::Panel(5),
                            ids::Panel(6)};
 
-std::string ClassName(HWND hwnd) {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
-
 // The window class each kind of control is made of.
 bool IsClassOf(ControlKind kind, const std::string& cls) {
     auto is = [&](const char* name) { return _stricmp(cls.c_str(), name) == 0; };
@@ -81,7 +75,7 @@ TEST_F(MainWindowTest, EveryLayoutRowIsAChildWindowAtItsPlace) {
         HWND hwnd = Ctl(def.id);
         ASSERT_NE(hwnd, nullptr);
         EXPECT_EQ(GetDlgCtrlID(hwnd), def.id);
-        EXPECT_TRUE(IsClassOf(def.kind, ClassName(hwnd))) << ClassName(hwnd);
+        EXPECT_TRUE(IsClassOf(def.kind, ClassOf(hwnd))) << ClassOf(hwnd);
         HWND parent = GetParent(hwnd);
         EXPECT_EQ(parent, def.parent == ids::kForm ? window->Hwnd() : Ctl(def.parent));
         RECT rc;

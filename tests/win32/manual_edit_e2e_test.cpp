@@ -4,6 +4,8 @@
 // write shows in the value list at once.
 #include "window_test_support.hpp"
 
+#include "../lines_file.hpp"
+
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -11,38 +13,12 @@
 
 using namespace korvane;
 using namespace korvane::wintest;
+using korvane::testing::CrLfFile;
+using korvane::testing::FileLines;
 
 namespace {
 
 const int kLists[] = {ids::ListBox(5), ids::ListBox(1), ids::ListBox(4)};
-
-// Types text with real key presses (characters of the keyboard layout only).
-void TypeText(const std::string& text) {
-    for (char c : text) {
-        const SHORT scan = VkKeyScanA(c);
-        ASSERT_NE(scan, -1) << "no key for '" << c << "'";
-        const WORD vk = LOBYTE(scan);
-        if (HIBYTE(scan) & 1) {
-            PressKey(vk, {VK_SHIFT});
-        } else {
-            PressKey(vk);
-        }
-    }
-}
-
-// The file's lines, split at LF, without the CR before it.
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t begin = 0;
-    for (std::size_t end; (end = bytes.find('\n', begin)) != std::string::npos; begin = end + 1) {
-        const bool cr = end > begin && bytes[end - 1] == '\r';
-        lines.push_back(bytes.substr(begin, end - begin - (cr ? 1 : 0)));
-    }
-    if (begin < bytes.size()) {
-        lines.push_back(bytes.substr(begin));
-    }
-    return lines;
-}
 
 // What a window shows in a rectangle of its client area, pixel by pixel (0x00RRGGBB).
 std::vector<std::uint32_t> Pixels(HWND hwnd, const RECT& rc) {
@@ -299,15 +275,12 @@ TEST_F(ManualEditE2ETest, ApplyAndSaveChangeExactlyTheChosenLine) {
     EXPECT_EQ(Selection(ids::ListBox(1)), line);
 
     const std::string saved = SaveAndRead();
-    std::vector<std::string> expected = Lines(loaded);
-    const std::vector<std::string> originalLines = Lines(original);
+    std::vector<std::string> expected = FileLines(loaded);
+    const std::vector<std::string> originalLines = FileLines(original);
     ASSERT_GT(expected.size(), static_cast<std::size_t>(line));
     ASSERT_EQ(originalLines[line].rfind(oldValue, 0), 0u);
     expected[line] = typed + originalLines[line].substr(oldValue.size());
-    std::string expectedBytes;
-    for (const std::string& l : expected) {
-        expectedBytes += l + "\r\n";
-    }
+    const std::string expectedBytes = CrLfFile(expected);
     EXPECT_EQ(saved, expectedBytes);
 }
 
@@ -409,7 +382,7 @@ namespace {
 class KeyboardManualEditTest : public ManualEditE2ETest {
 protected:
     void SetUp() override {
-        languageFile = ReadBytes(std::string("Z:") + KORVANE_DATA_DIR + "/language.txt");
+        languageFile = ReadBytes(DataPath("language.txt"));
         ManualEditE2ETest::SetUp();
     }
 
@@ -459,7 +432,7 @@ TEST_F(KeyboardManualEditTest, TheWholeEditWorksWithoutTheMouse) {
         'P', [&] { return form->document.Value(line) == "42"; }, "Alt+P applies");
     AltKey(
         'S', [&] { return ReadBytes(GamePath()) != loaded; }, "Alt+S saves");
-    const std::vector<std::string> saved = Lines(ReadBytes(GamePath()));
+    const std::vector<std::string> saved = FileLines(ReadBytes(GamePath()));
     ASSERT_GT(saved.size(), static_cast<std::size_t>(line));
     EXPECT_EQ(saved[static_cast<std::size_t>(line)].substr(0, 3), "42\t");
 }

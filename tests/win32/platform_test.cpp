@@ -4,6 +4,9 @@
 #include "core/config_document.hpp"
 #include "core/errors.hpp"
 
+#include "../lines_file.hpp"
+#include "window_test_support.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,17 +18,18 @@
 using korvane::ConfigDocument;
 using korvane::IoError;
 using korvane::RegistryError;
+using korvane::testing::CrLfFile;
+using korvane::testing::FileLines;
+using korvane::wintest::ClassOf;
+using korvane::wintest::DemoConfigPath;
+using korvane::wintest::MakeTempDir;
+using korvane::wintest::ReadBytes;
+using korvane::wintest::RemoveTree;
+using korvane::wintest::Wide;
+using korvane::wintest::WriteBytes;
 using namespace korvane::win32;
 
 namespace {
-
-std::wstring Wide(const std::string& s) {
-    std::wstring out(s.size() * 2 + 1, L'\0');
-    const int n = MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), out.data(),
-                                      static_cast<int>(out.size()));
-    out.resize(static_cast<std::size_t>(n));
-    return out;
-}
 
 // Runs work and returns the IoError's code, or -1 when nothing was thrown.
 template <typename Work> int IoCode(Work&& work, std::string* text = nullptr) {
@@ -40,53 +44,11 @@ template <typename Work> int IoCode(Work&& work, std::string* text = nullptr) {
     return -1;
 }
 
-void WriteRaw(const std::string& path, const std::string& bytes) {
-    HANDLE h = CreateFileW(Wide(LongPathForm(path)).c_str(), GENERIC_WRITE, 0, nullptr,
-                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    ASSERT_TRUE(WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
-    CloseHandle(h);
-}
-
-std::string ReadRaw(const std::string& path) {
-    return ReadWholeFile(path);
-}
-
-void RemoveTree(const std::wstring& dir) {
-    WIN32_FIND_DATAW found;
-    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") {
-                continue;
-            }
-            const std::wstring full = dir + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(full);
-            } else {
-                SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(full.c_str());
-            }
-        } while (FindNextFileW(h, &found));
-        FindClose(h);
-    }
-    RemoveDirectoryW(dir.c_str());
-}
-
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class PlatformFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
-        static int serial = 0;
-        dir_ = std::string(temp) + "korvane_platform_" + std::to_string(GetCurrentProcessId()) +
-               "_" + std::to_string(++serial);
-        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr)) << dir_;
-    }
-    void TearDown() override { RemoveTree(Wide("\\\\?\\" + dir_)); }
+    void SetUp() override { dir_ = MakeTempDir(); }
+    void TearDown() override { RemoveTree(dir_); }
 
     std::string In(const std::string& name) const { return dir_ + "\\" + name; }
 
@@ -188,13 +150,13 @@ TEST_F(PlatformFiles, ReadsEveryByte) {
         std::string(300000, 'x') + "\n",
     };
     for (const std::string& bytes : cases) {
-        WriteRaw(In("f.cfg"), bytes);
+        WriteBytes(In("f.cfg"), bytes);
         EXPECT_EQ(ReadWholeFile(In("f.cfg")), bytes) << bytes.size();
     }
 }
 
 TEST_F(PlatformFiles, ReadsAFileOpenForWritingElsewhere) {
-    WriteRaw(In("f.cfg"), "1;x\r\n");
+    WriteBytes(In("f.cfg"), "1;x\r\n");
     HANDLE other =
         CreateFileA(In("f.cfg").c_str(), GENERIC_READ | GENERIC_WRITE,
                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -204,34 +166,34 @@ TEST_F(PlatformFiles, ReadsAFileOpenForWritingElsewhere) {
 }
 
 TEST_F(PlatformFiles, ReplaceWritesTheNewContentAndLeavesNothingElse) {
-    WriteRaw(In("f1graphics.cfg"), std::string(5000, 'o'));
+    WriteBytes(In("f1graphics.cfg"), std::string(5000, 'o'));
     ReplaceWholeFile(In("f1graphics.cfg"), "1;new\r\n");
-    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "1;new\r\n");
+    EXPECT_EQ(ReadBytes(In("f1graphics.cfg")), "1;new\r\n");
     ReplaceWholeFile(In("f1graphics.cfg"), "");
-    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "");
+    EXPECT_EQ(ReadBytes(In("f1graphics.cfg")), "");
     EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
 }
 
 TEST_F(PlatformFiles, ReplaceCreatesAMissingFile) {
     ReplaceWholeFile(In("f1graphics.cfg"), "2;x\r\n");
-    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "2;x\r\n");
+    EXPECT_EQ(ReadBytes(In("f1graphics.cfg")), "2;x\r\n");
     EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
 }
 
 TEST_F(PlatformFiles, ReplaceOfAReadOnlyFileFailsAndKeepsIt) {
-    WriteRaw(In("f1graphics.cfg"), "old\r\n");
+    WriteBytes(In("f1graphics.cfg"), "old\r\n");
     ASSERT_TRUE(SetFileAttributesA(In("f1graphics.cfg").c_str(), FILE_ATTRIBUTE_READONLY));
     std::string text;
     EXPECT_EQ(IoCode([&] { ReplaceWholeFile(In("f1graphics.cfg"), "new\r\n"); }, &text), 5);
     EXPECT_EQ(text, "File access denied");
-    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "old\r\n");
+    EXPECT_EQ(ReadBytes(In("f1graphics.cfg")), "old\r\n");
     EXPECT_EQ(GetFileAttributesA(In("f1graphics.cfg").c_str()) & FILE_ATTRIBUTE_READONLY,
               DWORD{FILE_ATTRIBUTE_READONLY});
     EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
 }
 
 TEST_F(PlatformFiles, ReplaceOfALockedFileFailsAndKeepsIt) {
-    WriteRaw(In("f1graphics.cfg"), "old\r\n");
+    WriteBytes(In("f1graphics.cfg"), "old\r\n");
     HANDLE lock = CreateFileA(In("f1graphics.cfg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
@@ -239,14 +201,14 @@ TEST_F(PlatformFiles, ReplaceOfALockedFileFailsAndKeepsIt) {
     EXPECT_EQ(IoCode([&] { ReplaceWholeFile(In("f1graphics.cfg"), "new\r\n"); }, &text), 32);
     EXPECT_EQ(text, "I/O error 32");
     CloseHandle(lock);
-    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "old\r\n");
+    EXPECT_EQ(ReadBytes(In("f1graphics.cfg")), "old\r\n");
     EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
 }
 
 TEST_F(PlatformFiles, ReplaceThatCannotMoveRemovesItsTemporaryFile) {
     // Open for reading and writing elsewhere, but not for deletion: the new content is
     // written beside it, then cannot take its place.
-    WriteRaw(In("f1graphics.cfg"), "old\r\n");
+    WriteBytes(In("f1graphics.cfg"), "old\r\n");
     HANDLE open =
         CreateFileA(In("f1graphics.cfg").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, 0, nullptr);
@@ -254,7 +216,7 @@ TEST_F(PlatformFiles, ReplaceThatCannotMoveRemovesItsTemporaryFile) {
     const int code = IoCode([&] { ReplaceWholeFile(In("f1graphics.cfg"), "new\r\n"); });
     CloseHandle(open);
     EXPECT_TRUE(code == 5 || code == 32) << code;
-    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "old\r\n");
+    EXPECT_EQ(ReadBytes(In("f1graphics.cfg")), "old\r\n");
     EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
 }
 
@@ -275,7 +237,7 @@ TEST_F(PlatformFiles, ReplaceFailuresLeaveNoFileBehind) {
 }
 
 TEST_F(PlatformFiles, FileExistsOnlyForFiles) {
-    WriteRaw(In("f.cfg"), "");
+    WriteBytes(In("f.cfg"), "");
     ASSERT_TRUE(CreateDirectoryA(In("d").c_str(), nullptr));
     EXPECT_TRUE(FileExistsAt(In("f.cfg")));
     EXPECT_FALSE(FileExistsAt(In("d")));
@@ -310,8 +272,7 @@ TEST_F(PlatformFiles, PathsLongerThanTheLimitWork) {
 }
 
 TEST_F(PlatformFiles, RoundTripOfARealFileGivesCrLfLines) {
-    const std::string source = std::string("Z:") + KORVANE_DATA_DIR + "/demo/game/f1graphics.cfg";
-    const std::string original = ReadWholeFile(source);
+    const std::string original = ReadWholeFile(DemoConfigPath());
     ASSERT_FALSE(original.empty());
 
     ConfigDocument doc;
@@ -319,17 +280,7 @@ TEST_F(PlatformFiles, RoundTripOfARealFileGivesCrLfLines) {
     ASSERT_EQ(doc.Count(), 287u);
     ReplaceWholeFile(In("f1graphics.cfg"), doc.Write());
 
-    std::string expected;
-    for (char c : original) {
-        if (c == '\n') {
-            expected += "\r\n";
-        } else if (c != '\r') {
-            expected += c;
-        }
-    }
-    if (expected.size() < 2 || expected.compare(expected.size() - 2, 2, "\r\n") != 0) {
-        expected += "\r\n";
-    }
+    const std::string expected = CrLfFile(FileLines(original));
     EXPECT_EQ(ReadWholeFile(In("f1graphics.cfg")), expected);
 }
 
@@ -470,9 +421,7 @@ struct BoxSeen {
 };
 
 BOOL CALLBACK FindBox(HWND window, LPARAM out) {
-    char cls[16] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(window)) {
+    if (ClassOf(window) == "#32770" && IsWindowVisible(window)) {
         *reinterpret_cast<HWND*>(out) = window;
         return FALSE;
     }
@@ -480,9 +429,8 @@ BOOL CALLBACK FindBox(HWND window, LPARAM out) {
 }
 
 BOOL CALLBACK FindIcon(HWND child, LPARAM data) {
-    char cls[16] = {};
-    GetClassNameA(child, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Static") == 0 && (GetWindowLongPtrA(child, GWL_STYLE) & SS_ICON)) {
+    if (lstrcmpiA(ClassOf(child).c_str(), "Static") == 0 &&
+        (GetWindowLongPtrA(child, GWL_STYLE) & SS_ICON)) {
         const auto icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
         *reinterpret_cast<bool*>(data) |= icon == LoadIconA(nullptr, IDI_ERROR);
     }

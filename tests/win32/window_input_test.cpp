@@ -17,15 +17,6 @@ namespace {
 
 class WindowInputTest : public WindowTest {
 protected:
-    // Clicks a control's window and waits until it has the focus.
-    void FocusByMouse(HWND hwnd, POINT client) {
-        MouseClick(hwnd, client);
-        ASSERT_TRUE(Pump([&] {
-            HWND f = GetFocus();
-            return f == hwnd || IsChild(hwnd, f);
-        }));
-    }
-
     // True when the focus is on a control whose every ancestor is on show.
     bool FocusOnShownControl() const {
         HWND focus = GetFocus();
@@ -58,9 +49,7 @@ protected:
         HWND focus = GetFocus();
         const int id = GetDlgCtrlID(focus);
         HWND parent = GetParent(focus);
-        char cls[32] = {};
-        GetClassNameA(parent, cls, sizeof cls);
-        return _stricmp(cls, "ComboBox") == 0 ? GetDlgCtrlID(parent) : id;
+        return _stricmp(ClassOf(parent).c_str(), "ComboBox") == 0 ? GetDlgCtrlID(parent) : id;
     }
 
     void Settle() { korvane::wintest::Pump(window.get(), 150); }

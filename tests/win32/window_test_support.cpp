@@ -10,12 +10,6 @@ namespace {
 std::mutex seenMutex;
 std::vector<SeenBox> seenBoxes;
 
-std::string ClassOf(HWND hwnd) {
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    return name;
-}
-
 BOOL CALLBACK CollectStaticText(HWND child, LPARAM lp) {
     auto* text = reinterpret_cast<std::string*>(lp);
     if (ClassOf(child) == "Static") {
@@ -61,7 +55,54 @@ INPUT KeyInput(WORD vk, bool up) {
     return in;
 }
 
+// A mouse event at a screen point, in the 0..65535 coordinates of absolute input: rounded
+// up, so that the system's mapping back (rounding down) lands on the pixel.
+INPUT AbsoluteMouseInput(POINT screen, DWORD flags) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags);
+    in.mi.dx = static_cast<LONG>((screen.x * 65536LL + width - 1) / width);
+    in.mi.dy = static_cast<LONG>((screen.y * 65536LL + height - 1) / height);
+    return in;
+}
+
+void RemoveTreeW(const std::wstring& dir) {
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((dir + L"\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") {
+                continue;
+            }
+            const std::wstring path = dir + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTreeW(path);
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(find, &found));
+        FindClose(find);
+    }
+    RemoveDirectoryW(dir.c_str());
+}
+
 } // namespace
+
+std::string ClassOf(HWND hwnd) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+std::wstring Wide(const std::string& text) {
+    std::wstring out(text.size() * 2 + 1, L'\0');
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                      out.data(), static_cast<int>(out.size()));
+    out.resize(static_cast<std::size_t>(n));
+    return out;
+}
 
 std::string MakeTempDir() {
     char base[MAX_PATH] = {};
@@ -84,34 +125,19 @@ void RemoveTree(const std::string& dir) {
     if (dir.empty()) {
         return;
     }
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") {
-                continue;
-            }
-            const std::string path = dir + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(find, &found));
-        FindClose(find);
-    }
-    RemoveDirectoryA(dir.c_str());
+    // The "\\?\" form reaches files below paths of any length.
+    RemoveTreeW(Wide(dir.rfind("\\\\?\\", 0) == 0 ? dir : "\\\\?\\" + dir));
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(Wide(win32::LongPathForm(path)).c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
     DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    const BOOL ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
+    ASSERT_TRUE(ok) << path;
     ASSERT_EQ(written, bytes.size());
 }
 
@@ -119,8 +145,12 @@ std::string ReadBytes(const std::string& path) {
     return win32::ReadWholeFile(path);
 }
 
+std::string DataPath(const std::string& relative) {
+    return std::string("Z:") + KORVANE_DATA_DIR + "/" + relative;
+}
+
 std::string DemoConfigPath() {
-    return std::string("Z:") + KORVANE_DATA_DIR + "/demo/game/f1graphics.cfg";
+    return DataPath("demo/game/f1graphics.cfg");
 }
 
 bool PumpUntil(win32::MainWindow* window, const std::function<bool()>& done, int timeoutMs) {
@@ -180,26 +210,27 @@ void PressKey(WORD vk, std::initializer_list<WORD> modifiers) {
     SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
+void TypeText(const std::string& text) {
+    for (char c : text) {
+        const SHORT key = VkKeyScanA(c);
+        ASSERT_NE(key, -1) << "no key types '" << c << "'";
+        const auto vk = static_cast<WORD>(LOBYTE(key));
+        if (HIBYTE(key) & 1) {
+            PressKey(vk, {VK_SHIFT});
+        } else {
+            PressKey(vk);
+        }
+    }
+}
+
 void MouseMoveTo(POINT screen) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
-    // Rounded up, so that the system's mapping back (rounding down) lands on the pixel.
-    in.mi.dx = static_cast<LONG>((screen.x * 65536LL + width - 1) / width);
-    in.mi.dy = static_cast<LONG>((screen.y * 65536LL + height - 1) / height);
+    INPUT in = AbsoluteMouseInput(screen, 0);
     SendInput(1, &in, sizeof(INPUT));
 }
 
 void MouseClickCarryingPosition(POINT screen) {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in[2] = {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN),
-                   MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP)};
-    for (INPUT& event : in) {
-        // Rounded up, as in MouseMoveTo.
-        event.mi.dx = static_cast<LONG>((screen.x * 65536LL + width - 1) / width);
-        event.mi.dy = static_cast<LONG>((screen.y * 65536LL + height - 1) / height);
-    }
+    INPUT in[2] = {AbsoluteMouseInput(screen, MOUSEEVENTF_LEFTDOWN),
+                   AbsoluteMouseInput(screen, MOUSEEVENTF_LEFTUP)};
     SendInput(2, in, sizeof(INPUT));
 }
 
@@ -465,6 +496,14 @@ void WindowTest::Load() {
 void WindowTest::ShowPage(int buttonId, int panelId) {
     MouseClick(Ctl(buttonId));
     ASSERT_TRUE(Pump([&] { return Visible(panelId); })) << "page " << panelId << " not shown";
+}
+
+void WindowTest::FocusByMouse(HWND hwnd, POINT client) {
+    MouseClick(hwnd, client);
+    ASSERT_TRUE(Pump([&] {
+        HWND f = GetFocus();
+        return f == hwnd || IsChild(hwnd, f);
+    }));
 }
 
 } // namespace korvane::wintest

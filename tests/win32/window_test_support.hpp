@@ -26,10 +26,18 @@ public:
     std::string LookupInstallDir() override { return installDir; }
 };
 
+// Text of the ANSI code page in UTF-16, for the system's W functions.
+std::wstring Wide(const std::string& text);
+
+// A fresh folder under the system's temporary folder.
 std::string MakeTempDir();
+// Removes a folder (a full path) with everything in it, also where paths pass the limit.
 void RemoveTree(const std::string& dir);
+// Writes a whole file, also at a path longer than the limit.
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
+// A file of the repository's data folder, as a path of the program's file system.
+std::string DataPath(const std::string& relative);
 // The demo game's f1graphics.cfg from the repository.
 std::string DemoConfigPath();
 
@@ -44,6 +52,9 @@ void MouseClickAt(POINT screen);
 void MouseClick(HWND hwnd);
 void MouseClick(HWND hwnd, POINT client);
 void PressKey(WORD vk, std::initializer_list<WORD> modifiers = {});
+// Types text on the keyboard, one key (with Shift where the layout needs it) per character;
+// only characters of the keyboard layout.
+void TypeText(const std::string& text);
 // The pieces of a drag: the mouse moved to a screen point (a real move, as the user's
 // hand makes it), and the left button pressed or let go where the mouse is.
 void MouseMoveTo(POINT screen);
@@ -54,6 +65,7 @@ void MouseButton(bool down);
 void MouseClickCarryingPosition(POINT screen);
 
 std::string WindowText(HWND hwnd);
+std::string ClassOf(HWND hwnd);
 LOGFONTA FontOf(HWND hwnd);
 // The face the system really draws a font with (GetTextFace), which may be a stand-in for
 // the face asked for.
@@ -101,6 +113,8 @@ protected:
     void Load();
     // Clicks a strip button and waits until the page shows.
     void ShowPage(int buttonId, int panelId);
+    // Gives a control the keyboard focus with a click at a point of its own.
+    void FocusByMouse(HWND hwnd, POINT client);
 
     // Every message box is caught and closed; the test fails on one it did not expect.
     std::unique_ptr<BoxCatcher> boxes;
