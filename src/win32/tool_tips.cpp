@@ -1,5 +1,7 @@
 #include "win32/tool_tips.hpp"
 
+#include "win32/report.hpp"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -34,15 +36,19 @@ RECT RectInParent(HWND control) {
     return rc;
 }
 
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) noexcept {
+    try {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+        return TRUE;
+    } catch (...) {
+        ReportCaught("listing the child windows of a control");
+        return FALSE;
+    }
+}
+
 std::vector<HWND> ChildrenOf(HWND control) {
     std::vector<HWND> children;
-    EnumChildWindows(
-        control,
-        [](HWND child, LPARAM list) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(control, CollectChild, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 
