@@ -8,6 +8,8 @@
 #include "core/main_form.hpp"
 #include "core/text.hpp"
 
+#include <algorithm>
+#include <optional>
 #include <string>
 
 namespace korvane {
@@ -21,6 +23,53 @@ const char* Flag(bool checked) {
 // Item i of a drop-down, or the empty text if the list is shorter.
 std::string ItemText(const ComboBox& combo, std::size_t i) {
     return i < combo.Items().size() ? combo.Items()[i] : std::string();
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+struct Resolution {
+    int width;
+    int height;
+};
+
+// "WIDTHxHEIGHT" ("x" or "X", blanks around it and at either end) with a width of 320 to
+// 16384 and a height of 200 to 16384; nothing else names a resolution.
+std::optional<Resolution> ParseResolution(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    auto skipBlanks = [&] {
+        while (!text.empty() && blank(text.front())) {
+            text.remove_prefix(1);
+        }
+    };
+    auto number = [&](int max) -> int {
+        if (text.empty() || text.front() < '0' || text.front() > '9') {
+            return -1;
+        }
+        int value = 0;
+        while (!text.empty() && text.front() >= '0' && text.front() <= '9') {
+            value = std::min(value * 10 + (text.front() - '0'), max + 1);
+            text.remove_prefix(1);
+        }
+        return value;
+    };
+    constexpr int kMax = 16384;
+    skipBlanks();
+    const int width = number(kMax);
+    skipBlanks();
+    if (text.empty() || (text.front() != 'x' && text.front() != 'X')) {
+        return std::nullopt;
+    }
+    text.remove_prefix(1);
+    skipBlanks();
+    const int height = number(kMax);
+    skipBlanks();
+    if (!text.empty() || width < 320 || width > kMax || height < 200 || height > kMax) {
+        return std::nullopt;
+    }
+    return Resolution{width, height};
 }
 
 // A tooltip row's comment: the line's own, cut to a length a tooltip can show.
@@ -75,8 +124,14 @@ void MainForm::ApplyDocumentToControls() {
     // Every step reads its line when it comes: a handler run by an earlier step may have
     // rewritten it (CheckBox6 clearing CheckBox7 rewrites line 67 before step 11).
     {
+        // The resolution as stored, when both lines hold a number; the height's line is read
+        // only when the file has it, so a file that short still stops where it did.
         const std::string v = LineValue(1);
-        if (v == "800") {
+        const bool hasHeight = static_cast<std::size_t>(LineIn(layout_, 2)) < document.Count();
+        const std::string height = hasHeight ? LineValue(2) : std::string();
+        if (AllDigits(v) && AllDigits(height)) {
+            aufloesung.SetText(v + "x" + height);
+        } else if (v == "800") {
             aufloesung.SetText("800x600");
         } else if (v == "1024") {
             aufloesung.SetText("1024x768");
@@ -227,18 +282,26 @@ void MainForm::CheckBox17Click() {
 }
 
 void MainForm::aufloesungChange() {
-    // Width and height go together; a text that names no known resolution writes nothing.
-    const std::string& text = aufloesung.Text();
-    if (text == "800x600") {
-        SetLine(1, "800");
-        SetLine(2, "600");
-    } else if (text == "1024x768") {
-        SetLine(1, "1024");
-        SetLine(2, "768");
-    } else if (text == "1152x864") {
-        SetLine(1, "1152");
-        SetLine(2, "864");
+    // Width and height go together; a text that names no resolution writes nothing, so a
+    // half-typed "1920x10" leaves the file as it was.
+    if (const auto size = ParseResolution(aufloesung.Text())) {
+        SetLine(1, IntToStr(size->width));
+        SetLine(2, IntToStr(size->height));
     }
+}
+
+void MainForm::AddDesktopResolution() {
+    const auto [width, height] = platform.DesktopResolution();
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    const std::string item = IntToStr(width) + "x" + IntToStr(height);
+    for (const std::string& listed : aufloesung.Items()) {
+        if (listed == item) {
+            return;
+        }
+    }
+    aufloesung.AddItem(item);
 }
 
 void MainForm::ComboBox1Change() {

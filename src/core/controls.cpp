@@ -120,6 +120,11 @@ void ComboBox::SetItem(std::size_t i, std::string text) {
     }
 }
 
+void ComboBox::AddItem(std::string text) {
+    items_.push_back(std::move(text));
+    Notify(Property::Items);
+}
+
 void ComboBox::Show(std::string text, int index, std::size_t selStart, std::size_t selLength) {
     const bool selectionChanged = index != itemIndex_;
     const bool textChanged = text != text_ || selStart != selStart_ || selLength != selLength_;

@@ -158,6 +158,8 @@ public:
     const std::vector<std::string>& Items() const noexcept { return items_; }
     // Replaces item i in place; the list keeps its count and order.
     void SetItem(std::size_t i, std::string text);
+    // Adds an item after the others.
+    void AddItem(std::string text);
     int ItemIndex() const noexcept { return itemIndex_; }
     const std::string& Text() const noexcept { return text_; }
     // The highlighted part of an editable drop-down's text (auto-complete), as a range.

@@ -44,6 +44,8 @@ MainForm::MainForm(Platform& p)
             },
             def.member);
     }
+    AddDesktopResolution();
+
     // The document's lists are the list boxes' rows.
     ListBox1.SetSource([this] { return document.Count(); },
                        [this](std::size_t r) { return document.Value(static_cast<long long>(r)); });

@@ -74,6 +74,8 @@ public:
     bool HasLine(int releaseLine) const noexcept;
     // After a Load: each setting control's tooltip names the lines it edits.
     void ShowLineToolTips();
+    // At start: the player's own screen as a fourth resolution, when it is none of the three.
+    void AddDesktopResolution();
     void ApplyDocumentToControls();
     void CheckBox1Click();
     void CheckBox2Click();

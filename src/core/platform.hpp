@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace korvane {
 
@@ -19,6 +20,8 @@ public:
     // Replaces a file's content so that a failure leaves the old content intact; throws
     // IoError.
     virtual void ReplaceFileContents(const std::string& path, std::string_view bytes) = 0;
+    // The primary screen's width and height in pixels; 0 when unknown.
+    virtual std::pair<int, int> DesktopResolution() = 0;
     // True when a file (not a directory) of that name exists.
     virtual bool FileExists(const std::string& path) = 0;
     // The global error box: the text as given (already with its "."), error icon, OK,

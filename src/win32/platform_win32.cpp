@@ -402,6 +402,16 @@ void Win32Platform::ReplaceFileContents(const std::string& path, std::string_vie
     ReplaceWholeFile(path, bytes);
 }
 
+std::pair<int, int> Win32Platform::DesktopResolution() {
+    // The display mode, not the screen metrics: those shrink for a program the system scales.
+    DEVMODEA mode{};
+    mode.dmSize = sizeof(mode);
+    if (EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) {
+        return {static_cast<int>(mode.dmPelsWidth), static_cast<int>(mode.dmPelsHeight)};
+    }
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
 bool Win32Platform::FileExists(const std::string& path) {
     return FileExistsAt(path);
 }

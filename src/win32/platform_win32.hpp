@@ -47,6 +47,8 @@ public:
     std::string ReadFile(const std::string& path) override;
     void ReplaceFileContents(const std::string& path, std::string_view bytes) override;
     bool FileExists(const std::string& path) override;
+    // The primary display's current mode.
+    std::pair<int, int> DesktopResolution() override;
     // MB_ICONERROR | MB_OK with the application's title (from the program file's name).
     void ShowErrorBox(const std::string& text) override;
     // A line of debug output (OutputDebugString).

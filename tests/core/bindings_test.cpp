@@ -201,18 +201,25 @@ TEST_F(BindingsTest, ClearingTheVisorOnLoadClearsTheTintBeforeLineSixtySevenIsRe
 
 // ---- Transfer: drop-downs and sliders ----
 
-TEST_F(BindingsTest, TheResolutionShowsTheKnownWidthsAndKeepsItsTextForOthers) {
+// Rows run in order on one window: "unchanged" is the row before's text.
+TEST_F(BindingsTest, TheResolutionShowsTheStoredPairOrTheKnownWidthsAndKeepsItsTextForOthers) {
     const struct {
         const char* v1;
+        const char* v2;
         const char* text;
         int index;
     } rows[] = {
-        {"800", "800x600", 0},   {"1024", "1024x768", 1}, {"1152", "1152x864", 2},
-        {"1280", "1152x864", 2}, {"0800", "1152x864", 2}, {"", "1152x864", 2},
+        {"800", "600", "800x600", 0},    {"1024", "768", "1024x768", 1},
+        {"1152", "864", "1152x864", 2},  {"1280", "1024", "1280x1024", -1},
+        {"0800", "600", "0800x600", -1}, {"800", "999", "800x999", -1},
+        {"1024", "", "1024x768", 1},     {"800", "6OO", "800x600", 0},
+        {"1280", "", "800x600", 0},      {"", "1024", "800x600", 0},
+        {"-800", "600", "800x600", 0},   {"1920", "1080", "1920x1080", -1},
+        {"1280", "x", "1920x1080", -1},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.v1);
-        Load({{1, row.v1}, {2, "999"}});
+        SCOPED_TRACE(std::string(row.v1) + " " + row.v2);
+        Load({{1, row.v1}, {2, row.v2}});
         EXPECT_EQ(form.aufloesung.Text(), row.text);
         EXPECT_EQ(form.aufloesung.ItemIndex(), row.index);
         EXPECT_EQ(Changed(), Values{}) << "a load never writes the resolution";
@@ -396,14 +403,14 @@ TEST_F(BindingsTest, TheTransferRunsItsStepsAndTheirHandlersInOrder) {
         // the reset before the file is read, into the document still loaded
         "CheckBox1 checked", "v3", "CheckBox2 checked", "v5", "CheckBox3 checked", "v0",
         "CheckBox4 checked", "CheckBox5 enabled", "v43", "CheckBox5 checked", "v50",
-        // the transfer
-        "ComboBox1 text", "ComboBox2 text", "ComboBox3 text", "CheckBox7 enabled",
-        "CheckBox6 checked", "v60", "CheckBox7 checked", "v67", "CheckBox8 checked", "v4",
-        "TrackBar1 position", "v46", "Label15 caption", "ComboBox4 text", "ComboBox5 text",
-        "ComboBox6 text", "CheckBox9 checked", "v109", "CheckBox10 checked", "v121",
-        "CheckBox11 checked", "v107", "CheckBox12 checked", "v93", "v94", "CheckBox13 checked",
-        "v102", "v165", "CheckBox14 checked", "v59", "CheckBox16 checked", "v34",
-        "CheckBox17 checked", "v37", "TrackBar2 position", "v49", "Label36 caption"};
+        // the transfer; lines 1 and 2 hold "0"
+        "aufloesung text", "ComboBox1 text", "ComboBox2 text", "ComboBox3 text",
+        "CheckBox7 enabled", "CheckBox6 checked", "v60", "CheckBox7 checked", "v67",
+        "CheckBox8 checked", "v4", "TrackBar1 position", "v46", "Label15 caption", "ComboBox4 text",
+        "ComboBox5 text", "ComboBox6 text", "CheckBox9 checked", "v109", "CheckBox10 checked",
+        "v121", "CheckBox11 checked", "v107", "CheckBox12 checked", "v93", "v94",
+        "CheckBox13 checked", "v102", "v165", "CheckBox14 checked", "v59", "CheckBox16 checked",
+        "v34", "CheckBox17 checked", "v37", "TrackBar2 position", "v49", "Label36 caption"};
     EXPECT_EQ(rec.log, reload);
 }
 
@@ -544,8 +551,8 @@ TEST_F(BindingsTest, TheDropDownsWriteWhatTheUserPicksOrTypes) {
         {&MainForm::aufloesung, 0, "", {{1, "800"}, {2, "600"}}},
         {&MainForm::aufloesung, 1, "", {{1, "1024"}, {2, "768"}}},
         {&MainForm::aufloesung, 2, "", {{1, "1152"}, {2, "864"}}},
-        {&MainForm::aufloesung, -1, "1280x1024", {{1, "0"}, {2, "0"}}},
-        {&MainForm::aufloesung, -1, "1024X768", {{1, "0"}, {2, "0"}}},
+        {&MainForm::aufloesung, -1, "1280x1024", {{1, "1280"}, {2, "1024"}}},
+        {&MainForm::aufloesung, -1, "1024X768", {{1, "1024"}, {2, "768"}}},
         {&MainForm::ComboBox1, 0, "", {{23, "0"}}},
         {&MainForm::ComboBox1, 1, "", {{23, "2"}}},
         {&MainForm::ComboBox1, 2, "", {{23, "4"}}},
@@ -668,4 +675,57 @@ TEST(BindingsTyping, ALowerCaseLetterChoosesTheItemItBegins) {
     EXPECT_EQ(f.ComboBox3.Text(), "Grafikkarte");
     EXPECT_EQ(f.document.Value(53), "3");
     EXPECT_TRUE(p.errorBoxes.empty());
+}
+
+TEST_F(BindingsTest, ATypedResolutionWritesWidthAndHeightWhenItIsOne) {
+    const struct {
+        const char* typed;
+        const char* width; // nullptr: nothing written
+        const char* height;
+    } rows[] = {
+        {"800x600", "800", "600"},
+        {"1920x1080", "1920", "1080"},
+        {" 1920 x 1080 ", "1920", "1080"},
+        {"\t2560X1440", "2560", "1440"},
+        {"01920x01080", "1920", "1080"},
+        {"320x200", "320", "200"},
+        {"16384x16384", "16384", "16384"},
+        {"319x600", nullptr, nullptr},
+        {"800x199", nullptr, nullptr},
+        {"16385x600", nullptr, nullptr},
+        {"800x16385", nullptr, nullptr},
+        {"99999999999x1080", nullptr, nullptr},
+        {"1920x1080p", nullptr, nullptr},
+        {"1920x", nullptr, nullptr},
+        {"x1080", nullptr, nullptr},
+        {"1920 1080", nullptr, nullptr},
+        {"1920xx1080", nullptr, nullptr},
+        {"+800x600", nullptr, nullptr},
+        {"", nullptr, nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        Load({{1, "7"}, {2, "7"}});
+        form.Guarded([&] { form.aufloesung.UserEditText(row.typed); });
+        EXPECT_EQ(V(1), row.width ? row.width : "7");
+        EXPECT_EQ(V(2), row.height ? row.height : "7");
+        EXPECT_TRUE(Errors().empty());
+    }
+}
+
+TEST(DesktopResolution, ThePlayersScreenIsAFourthItemWhenItIsNotListed) {
+    const struct {
+        std::pair<int, int> desktop;
+        std::vector<std::string> items;
+    } rows[] = {
+        {{1920, 1080}, {"800x600", "1024x768", "1152x864", "1920x1080"}},
+        {{1024, 768}, {"800x600", "1024x768", "1152x864"}},
+        {{0, 0}, {"800x600", "1024x768", "1152x864"}},
+    };
+    for (const auto& row : rows) {
+        FakePlatform p;
+        p.desktop = row.desktop;
+        MainForm f{p};
+        EXPECT_EQ(f.aufloesung.Items(), row.items);
+    }
 }

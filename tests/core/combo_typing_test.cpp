@@ -267,7 +267,8 @@ struct FormTyping : ::testing::Test {
     MainForm form{platform};
     std::int64_t now = 0;
     void SetUp() override {
-        platform.files[platform.GamePath()] = LinesFile(170);
+        // No width stored: the resolution's field stays empty after the Load.
+        platform.files[platform.GamePath()] = LinesFile(170, {{1, ""}});
         form.Guarded([&] { form.SpeedButton1Click(); });
         ASSERT_TRUE(platform.errorBoxes.empty());
         for (ComboBox* c : {&form.ComboBox4, &form.ComboBox5, &form.ComboBox6}) {

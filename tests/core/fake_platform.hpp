@@ -53,6 +53,8 @@ public:
         ++writes;
         files[path] = std::string(bytes);
     }
+    std::pair<int, int> desktop{0, 0};
+    std::pair<int, int> DesktopResolution() override { return desktop; }
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
     void ShowErrorBox(const std::string& text) override { errorBoxes.push_back(text); }
     void ShowErrorDialog(const std::string& text) override { errorDialogs.push_back(text); }

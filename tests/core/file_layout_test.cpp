@@ -117,7 +117,12 @@ std::vector<OptionRow> Options() {
     };
     using M = MainForm;
     return {
-        pick("aufloesung", &M::aufloesung, {1, 2}, {1, 2}, "1024", "1024x768", 2),
+        {"aufloesung",
+         {1, 2},
+         {1, 2},
+         "1024",
+         [](MainForm& f) { return f.aufloesung.Text().starts_with("1024x"); },
+         [](MainForm& f) { f.aufloesung.UserSelect(2); }},
         box("CheckBox3", &M::CheckBox3, {0}, {0}),
         box("CheckBox1", &M::CheckBox1, {3}, {3}),
         box("CheckBox8", &M::CheckBox8, {4}, {4}),
