@@ -446,6 +446,30 @@ TEST_F(BindingsE2ETest, TypingIntoTheEditableDropDownsWritesWhatTheyShow) {
     EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, expected)));
 }
 
+// Any resolution: a stored 1280 x 1024 shows as it is; typing 1920x1080 over it writes
+// nothing until the last key (the "1" first completes to 1024x768 and writes that), and
+// Save writes the two lines and nothing else.
+TEST_F(BindingsE2ETest, TypingAResolutionOfOurOwnSavesItsWidthAndHeight) {
+    const std::string file = File(170, {{1, "1280"}, {2, "1024"}});
+    LoadFile(file);
+    Show(kQuality);
+    EXPECT_EQ(Text(ids::kAufloesung), "1280x1024");
+    FocusByMouse(Ctl(ids::kAufloesung), POINT{20, 10});
+    PressKey(VK_HOME);
+    PressKey(VK_END, {VK_SHIFT});
+    ASSERT_TRUE(Pump([&] { return EditSelection(ids::kAufloesung).second == 9; }));
+    TypeText("1920x108");
+    ASSERT_TRUE(Pump([&] { return Text(ids::kAufloesung) == "1920x108"; }));
+    EXPECT_EQ(V(1), "1024") << "the completed 1024x768 of the first key";
+    EXPECT_EQ(V(2), "768");
+    TypeText("0");
+    ASSERT_TRUE(Pump([&] { return V(1) == "1920"; }));
+    EXPECT_EQ(V(2), "1080");
+    EXPECT_EQ(Text(ids::kAufloesung), "1920x1080");
+    Save();
+    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, {{1, "1920"}, {2, "1080"}})));
+}
+
 // Dragging the thumb of TrackBar1: the handler runs once per scroll notification, Label15
 // follows every step, and line 46 ends with the position where the thumb was let go.
 TEST_F(BindingsE2ETest, DraggingTheMirrorSliderRunsTheHandlerPerNotification) {
@@ -663,7 +687,7 @@ TEST_F(BindingsE2ETest, ASecondLoadShowsTheNewFileAndSavesItsRewrites) {
 // insert a line." and keeps its new check mark, and Save writes the file's own lines.
 TEST_F(BindingsE2ETest, AShortFileStopsTheTransferAndTheWindowGoesOn) {
     boxesExpected = true;
-    const std::string file = File(60, {{1, "1024"}, {5, "1"}});
+    const std::string file = File(60, {{1, "1024"}, {2, "768"}, {5, "1"}});
     LoadFile(file);
     ASSERT_TRUE(Pump([&] { return boxes->Seen().size() == 1; }));
     EXPECT_EQ(boxes->Seen()[0].text, "List index out of bounds (101)");
