@@ -483,6 +483,14 @@ TEST(PlatformBoxes, ErrorDialogBreaksLinesAtCr) {
     EXPECT_TRUE(seen.errorIcon);
 }
 
+TEST(PlatformScreen, TheDesktopResolutionIsTheScreensMode) {
+    Win32Platform platform;
+    const auto [width, height] = platform.DesktopResolution();
+    EXPECT_EQ(width, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(height, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_GT(width, 0);
+}
+
 TEST(PlatformClose, ClosesTheOwnerOrEndsTheLoop) {
     HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
