@@ -335,7 +335,7 @@ TEST_F(PlatformFiles, RoundTripOfARealFileGivesCrLfLines) {
 
 TEST_F(PlatformFiles, PlatformObjectUsesTheFileFunctions) {
     Win32Platform platform;
-    platform.ReplaceFileContents(In("f1graphics.cfg"), "5;x\r\n");
+    platform.ReplaceFileContents(In("f1graphics.cfg"), "5;x\r\n", In("f1graphics.cfg.bak"));
     EXPECT_TRUE(platform.FileExists(In("f1graphics.cfg")));
     EXPECT_EQ(platform.ReadFile(In("f1graphics.cfg")), "5;x\r\n");
     EXPECT_EQ(IoCode([&] { platform.ReadFile(In("none")); }), 2);
