@@ -127,6 +127,9 @@ TEST(IoResult, MapsSystemErrors) {
         {ERROR_DISK_FULL, 101, "Disk full"},
         {ERROR_SHARING_VIOLATION, 32, "I/O error 32"},
         {ERROR_INVALID_NAME, 123, "I/O error 123"},
+        {ERROR_UNABLE_TO_REMOVE_REPLACED, 5, "File access denied"},
+        {ERROR_UNABLE_TO_MOVE_REPLACEMENT, 5, "File access denied"},
+        {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, 5, "File access denied"},
     };
     for (const auto& c : cases) {
         const int result = IoResultFromSystemError(c.error);
@@ -274,6 +277,82 @@ TEST_F(PlatformFiles, ReplaceFailuresLeaveNoFileBehind) {
     EXPECT_FALSE(FileExistsAt(In("taken")));
 }
 
+TEST_F(PlatformFiles, ReplaceKeepsTheOriginalAsTheBackupAndKeepsItsAttributes) {
+    enum class Backup { None, Older, ReadOnly, Directory };
+    const struct {
+        const char* name;
+        bool original;
+        DWORD attributes; // of the original
+        Backup backup;
+        int code; // -1: success
+    } rows[] = {
+        {"first backup", true, FILE_ATTRIBUTE_NORMAL, Backup::None, -1},
+        {"older backup replaced", true, FILE_ATTRIBUTE_NORMAL, Backup::Older, -1},
+        {"hidden original", true, FILE_ATTRIBUTE_HIDDEN, Backup::Older, -1},
+        {"system original", true, FILE_ATTRIBUTE_SYSTEM, Backup::None, -1},
+        {"read-only backup", true, FILE_ATTRIBUTE_NORMAL, Backup::ReadOnly, 5},
+        {"directory as backup", true, FILE_ATTRIBUTE_NORMAL, Backup::Directory, 5},
+        {"no original: the older backup stays", false, 0, Backup::Older, -1},
+    };
+    const std::string file = In("f1graphics.cfg");
+    const std::string bak = In("f1graphics.cfg.bak");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.original) {
+            WriteRaw(file, "old\r\n");
+            ASSERT_TRUE(SetFileAttributesA(file.c_str(), row.attributes));
+        }
+        if (row.backup == Backup::Directory) {
+            ASSERT_TRUE(CreateDirectoryA(bak.c_str(), nullptr));
+        } else if (row.backup != Backup::None) {
+            WriteRaw(bak, "older\r\n");
+            if (row.backup == Backup::ReadOnly) {
+                ASSERT_TRUE(SetFileAttributesA(bak.c_str(), FILE_ATTRIBUTE_READONLY));
+            }
+        }
+        std::string text;
+        EXPECT_EQ(IoCode([&] { ReplaceWholeFile(file, "new\r\n", bak); }, &text), row.code);
+        const bool ok = row.code == -1;
+        EXPECT_EQ(ReadRaw(file), ok ? "new\r\n" : "old\r\n");
+        if (row.backup == Backup::Directory) {
+            EXPECT_TRUE(GetFileAttributesA(bak.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+        } else {
+            EXPECT_EQ(ReadRaw(bak), ok && row.original ? "old\r\n" : "older\r\n");
+        }
+        if (ok && row.original) {
+            const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+            EXPECT_EQ(GetFileAttributesA(file.c_str()) & kept, row.attributes & kept);
+        }
+        EXPECT_EQ(Listing(), (std::vector<std::string>{"f1graphics.cfg", "f1graphics.cfg.bak"}));
+        RemoveTree(Wide("\\\\?\\" + dir_));
+        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
+    }
+}
+
+// When the system has moved the original to the backup's name and then cannot move the new
+// file in (ERROR_UNABLE_TO_MOVE_REPLACEMENT_2; here: a new file on another device), the
+// original goes back to its name.
+TEST_F(PlatformFiles, AReplacementThatCannotMoveInPutsTheOriginalBack) {
+    const std::string elsewhere =
+        "Z:\\dev\\shm\\korvane_replacement_" + std::to_string(GetCurrentProcessId());
+    HANDLE h = CreateFileA(elsewhere.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        GTEST_SKIP() << "no other device at " << elsewhere;
+    }
+    CloseHandle(h);
+    WriteRaw(In("f1graphics.cfg"), "old\r\n");
+    const int code = IoCode(
+        [&] { ReplaceKeepingBackup(In("f1graphics.cfg"), elsewhere, In("f1graphics.cfg.bak")); });
+    DeleteFileA(elsewhere.c_str());
+    if (code == -1) {
+        GTEST_SKIP() << elsewhere << " is on the same device";
+    }
+    EXPECT_EQ(code, 5);
+    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "old\r\n");
+    EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
+}
+
 TEST_F(PlatformFiles, FileExistsOnlyForFiles) {
     WriteRaw(In("f.cfg"), "");
     ASSERT_TRUE(CreateDirectoryA(In("d").c_str(), nullptr));
@@ -307,6 +386,10 @@ TEST_F(PlatformFiles, PathsLongerThanTheLimitWork) {
     }
     EXPECT_EQ(ReadWholeFile(slashed), "2;long\r\n");
     EXPECT_EQ(IoCode([&] { ReadWholeFile(folder + "\\missing.cfg"); }), 2);
+
+    ReplaceWholeFile(path, "3;long\r\n", path + ".bak");
+    EXPECT_EQ(ReadWholeFile(path), "3;long\r\n");
+    EXPECT_EQ(ReadWholeFile(path + ".bak"), "2;long\r\n");
 }
 
 TEST_F(PlatformFiles, RoundTripOfARealFileGivesCrLfLines) {
