@@ -4,9 +4,11 @@
 #include "core/form_layout.hpp"
 #include "core/text.hpp"
 
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <stdexcept>
+#include <string_view>
 #include <variant>
 
 namespace korvane {
@@ -23,6 +25,21 @@ template <class Model> void Wire(Model& control, std::function<void()> handler) 
         throw std::logic_error("The control " + control.Name() + " has no event for a handler");
     }
 }
+
+// 64-bit FNV-1a: a fingerprint of the file's bytes, the same in every build.
+std::uint64_t Fingerprint(std::string_view bytes) noexcept {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+constexpr std::string_view kChangedOnDiskQuestion =
+    "Die Datei f1graphics.cfg wurde nach dem Laden von einem anderen Programm ge\xe4ndert.\r"
+    "Trotzdem speichern und diese \xc4nderungen \xfc"
+    "berschreiben?";
 
 } // namespace
 
@@ -145,7 +162,9 @@ void MainForm::LoadDocument() {
     layout_ = FileLayout::Release;
     // The whole file is read before anything is appended: a failed read leaves the
     // document empty.
-    document.Append(platform.ReadFile(InstallDir + "\\f1graphics.cfg"));
+    const std::string bytes = platform.ReadFile(InstallDir + "\\f1graphics.cfg");
+    document.Append(bytes);
+    fileOnDisk_ = Fingerprint(bytes);
     layout_ = RecogniseLayout(document);
     documentLoaded_ = true;
 }
@@ -156,7 +175,25 @@ void MainForm::SaveDocument() {
     if (!documentLoaded_) {
         return;
     }
-    platform.ReplaceFileContents(InstallDir + "\\f1graphics.cfg", document.Write());
+    const std::string path = InstallDir + "\\f1graphics.cfg";
+    // The game writes this file too (its menu, its performance test): a change it made since
+    // Load is overwritten only when the player says so. A file that is gone is written
+    // again without asking; one that cannot be read now is not written (the error box says
+    // why).
+    bool changed = false;
+    try {
+        changed = Fingerprint(platform.ReadFile(path)) != fileOnDisk_;
+    } catch (const IoError& e) {
+        if (e.code() != 2 && e.code() != 3) {
+            throw;
+        }
+    }
+    if (changed && !platform.AskYesNo(LanguageText(63, kChangedOnDiskQuestion))) {
+        return;
+    }
+    const std::string bytes = document.Write();
+    platform.ReplaceFileContents(path, bytes, path + ".bak");
+    fileOnDisk_ = Fingerprint(bytes);
 }
 
 void MainForm::SpeedButton1Click() {

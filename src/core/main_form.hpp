@@ -13,6 +13,7 @@
 #include "core/form_layout.hpp"
 #include "core/platform.hpp"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -128,6 +129,9 @@ private:
     std::vector<Control*> all_;
     bool documentLoaded_ = false;
     FileLayout layout_ = FileLayout::Release;
+    // The 64-bit FNV-1a hash of the file's bytes as the last Load read them or the last Save
+    // wrote them: other bytes on disk at Save mean another program changed the file.
+    std::uint64_t fileOnDisk_ = 0;
 };
 
 } // namespace korvane

@@ -17,9 +17,12 @@ public:
     virtual std::string LookupInstallDir() = 0;
     // A whole file's bytes; throws IoError with the file layer's result number.
     virtual std::string ReadFile(const std::string& path) = 0;
-    // Replaces a file's content so that a failure leaves the old content intact; throws
-    // IoError.
-    virtual void ReplaceFileContents(const std::string& path, std::string_view bytes) = 0;
+    // Replaces a file's content so that a failure leaves the old content intact, keeping the
+    // file's attributes; throws IoError. When the file exists and backupPath is not empty,
+    // the file as it was before is kept under backupPath (an older backup is replaced), and
+    // a backup that cannot be made fails the whole replacement.
+    virtual void ReplaceFileContents(const std::string& path, std::string_view bytes,
+                                     const std::string& backupPath) = 0;
     // The primary screen's width and height in pixels; 0 when unknown.
     virtual std::pair<int, int> DesktopResolution() = 0;
     // True when a file (not a directory) of that name exists.
@@ -29,6 +32,9 @@ public:
     virtual void ShowErrorBox(const std::string& text) = 0;
     // A failure no box can show (the box itself failed): a line of debug output.
     virtual void ReportUnshown(const std::string& text) noexcept = 0;
+    // A modal question: the text ("\r" breaks lines), warning icon, Yes and No with No as the
+    // default, the application's title. True for Yes.
+    virtual bool AskYesNo(const std::string& text) = 0;
     // The modal error dialog of the language start-up: caption "Error", error icon, OK.
     virtual void ShowErrorDialog(const std::string& text) = 0;
     // Ends the program (closes the main window).

@@ -182,8 +182,9 @@ public:
         }
     }
 
-    // Creates a new, empty file beside target and returns its open handle.
-    UniqueHandle Create(const std::string& target) {
+    // Creates a new, empty file beside target with the given attributes (0 for none) and
+    // returns its open handle.
+    UniqueHandle Create(const std::string& target, DWORD attributes) {
         static std::uint32_t counter = 0;
         const std::string folder = FolderOf(target);
         const std::uint32_t seed = GetCurrentProcessId() * 2654435761u ^ GetTickCount();
@@ -193,7 +194,8 @@ public:
                           static_cast<unsigned long>(seed + ++counter));
             std::wstring candidate = SystemPath(folder + name);
             UniqueHandle file(CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+                                          attributes ? attributes : FILE_ATTRIBUTE_NORMAL,
+                                          nullptr));
             if (file.Valid()) {
                 path_ = std::move(candidate);
                 return file;
@@ -229,6 +231,69 @@ void WriteAll(HANDLE file, std::string_view bytes) {
     }
 }
 
+// The application's title, from the program file's name.
+std::string ProgramTitle() {
+    std::string exe(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameA(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
+        if (n < exe.size()) {
+            exe.resize(n);
+            break;
+        }
+        exe.resize(exe.size() * 2);
+    }
+    return ApplicationTitle(exe);
+}
+
+// A message box breaks lines at CR LF; the texts break them with a CR alone.
+std::string WithCrLf(const std::string& text) {
+    std::string shown;
+    shown.reserve(text.size() + 8);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        shown += text[i];
+        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) {
+            shown += '\n';
+        }
+    }
+    return shown;
+}
+
+// The attributes a replacement takes over from the file it replaces. Wine's ReplaceFileW
+// merges none of them, so the new file is created with them.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// A backup already there must be a file the program may replace. A read-only one is kept as
+// it is (Wine's ReplaceFileW would replace it, Windows refuses), and a directory cannot be
+// replaced: both fail before anything is written.
+void CheckBackupReplaceable(const std::wstring& backup) {
+    const DWORD attributes = GetFileAttributesW(backup.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        if (GetLastError() != ERROR_FILE_NOT_FOUND) {
+            ThrowLastIoError();
+        }
+        return;
+    }
+    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
+        throw IoError(5);
+    }
+}
+
+void ReplaceKeepingBackupAt(const std::wstring& target, const std::wstring& replacement,
+                            const std::wstring& backup) {
+    if (ReplaceFileW(target.c_str(), replacement.c_str(), backup.c_str(), 0, nullptr, nullptr)) {
+        return;
+    }
+    const DWORD error = GetLastError();
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+        // The original already has the backup's name (the older backup is gone) and the new
+        // content could not take its place: the original goes back, unless something new has
+        // appeared under its name meanwhile (then the original stays safe as the backup).
+        MoveFileExW(backup.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    }
+    throw IoError(IoResultFromSystemError(error));
+}
+
 } // namespace
 
 int IoResultFromSystemError(DWORD error) noexcept {
@@ -236,6 +301,12 @@ int IoResultFromSystemError(DWORD error) noexcept {
     case ERROR_HANDLE_DISK_FULL:
     case ERROR_DISK_FULL:
         return 101;
+    // ReplaceFileW's own results say which file it could not move or remove, not why: to the
+    // player, the file could not be changed.
+    case ERROR_UNABLE_TO_REMOVE_REPLACED:
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
+        return 5;
     default:
         return static_cast<int>(error);
     }
@@ -342,27 +413,38 @@ std::string ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
-void ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+void ReplaceWholeFile(const std::string& path, std::string_view bytes,
+                      const std::string& backupPath) {
     const std::wstring target = SystemPath(path);
     // The original must be one the program may write, as when it is overwritten in place:
     // a read-only, locked or protected file fails here and is left as it is.
+    bool exists = false;
+    DWORD kept = 0;
     {
         UniqueHandle original(CreateFileW(target.c_str(), GENERIC_WRITE,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (original.Valid()) {
+            const DWORD attributes = AttributesOf(original.Get());
             // The system may let a privileged user open a read-only file for writing; the
             // attribute still says the file is not to be changed.
-            if (AttributesOf(original.Get()) &
-                (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
+            if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
                 throw IoError(5);
             }
+            exists = true;
+            kept = attributes & kKeptAttributes;
         } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
             ThrowLastIoError();
         }
     }
+    // Without an original there is nothing to back up (an older backup stays as it is).
+    const bool backUp = exists && !backupPath.empty();
+    const std::wstring backup = backUp ? SystemPath(backupPath) : std::wstring();
+    if (backUp) {
+        CheckBackupReplaceable(backup);
+    }
     TemporaryFile temporary;
-    UniqueHandle file = temporary.Create(path);
+    UniqueHandle file = temporary.Create(path, kept);
     WriteAll(file.Get(), bytes);
     if (!FlushFileBuffers(file.Get())) {
         ThrowLastIoError();
@@ -370,11 +452,22 @@ void ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     if (!file.Close()) {
         ThrowLastIoError();
     }
-    if (!MoveFileExW(temporary.Path().c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (backUp) {
+        // One call makes the backup and puts the new file in place; on Windows it also
+        // carries the original's security descriptor over.
+        ReplaceKeepingBackupAt(target, temporary.Path(), backup);
+    } else if (!MoveFileExW(temporary.Path().c_str(), target.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        // Not ReplaceFileW without a backup: when it cannot move the new file in, it has
+        // already deleted the original.
         ThrowLastIoError();
     }
     temporary.Release();
+}
+
+void ReplaceKeepingBackup(const std::string& path, const std::string& replacement,
+                          const std::string& backupPath) {
+    ReplaceKeepingBackupAt(SystemPath(path), SystemPath(replacement), SystemPath(backupPath));
 }
 
 bool FileExistsAt(const std::string& path) {
@@ -398,8 +491,9 @@ std::string Win32Platform::ReadFile(const std::string& path) {
     return ReadWholeFile(path);
 }
 
-void Win32Platform::ReplaceFileContents(const std::string& path, std::string_view bytes) {
-    ReplaceWholeFile(path, bytes);
+void Win32Platform::ReplaceFileContents(const std::string& path, std::string_view bytes,
+                                        const std::string& backupPath) {
+    ReplaceWholeFile(path, bytes, backupPath);
 }
 
 std::pair<int, int> Win32Platform::DesktopResolution() {
@@ -417,30 +511,16 @@ bool Win32Platform::FileExists(const std::string& path) {
 }
 
 void Win32Platform::ShowErrorBox(const std::string& text) {
-    std::string exe(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameA(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
-        if (n < exe.size()) {
-            exe.resize(n);
-            break;
-        }
-        exe.resize(exe.size() * 2);
-    }
-    const std::string title = ApplicationTitle(exe);
-    MessageBoxA(owner_, text.c_str(), title.c_str(), MB_ICONERROR | MB_OK);
+    MessageBoxA(owner_, text.c_str(), ProgramTitle().c_str(), MB_ICONERROR | MB_OK);
+}
+
+bool Win32Platform::AskYesNo(const std::string& text) {
+    return MessageBoxA(owner_, WithCrLf(text).c_str(), ProgramTitle().c_str(),
+                       MB_ICONWARNING | MB_YESNO | MB_DEFBUTTON2) == IDYES;
 }
 
 void Win32Platform::ShowErrorDialog(const std::string& text) {
-    // A message box breaks lines at CR LF; the texts break them with a CR alone.
-    std::string shown;
-    shown.reserve(text.size() + 8);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        shown += text[i];
-        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) {
-            shown += '\n';
-        }
-    }
-    MessageBoxA(owner_, shown.c_str(), "Error", MB_ICONERROR | MB_OK);
+    MessageBoxA(owner_, WithCrLf(text).c_str(), "Error", MB_ICONERROR | MB_OK);
 }
 
 void Win32Platform::CloseProgram() {

@@ -17,7 +17,8 @@ inline constexpr const char* kInstallDirKey =
 inline constexpr const char* kInstallDirValue = "Directory";
 
 // Maps a system error code to the file layer's I/O result (2, 3, 4, 5 pass through;
-// ERROR_HANDLE_DISK_FULL and ERROR_DISK_FULL become 101; others stay as they are).
+// ERROR_HANDLE_DISK_FULL and ERROR_DISK_FULL become 101; a file that ReplaceFile could not
+// move or remove, 5; others stay as they are).
 int IoResultFromSystemError(DWORD error) noexcept;
 
 // The registry lookup, opened for reading only. Empty when the key cannot be opened, the
@@ -27,10 +28,20 @@ std::string LookupInstallDirIn(HKEY root, const char* subKey, const char* valueN
 
 // Whole-file read; IoError on failure.
 std::string ReadWholeFile(const std::string& path);
-// Writes a temporary file in the same folder, flushes it and replaces the original in one
-// step; on any failure the original is untouched, the temporary file removed, and IoError
-// thrown.
-void ReplaceWholeFile(const std::string& path, std::string_view bytes);
+// Writes a temporary file in the same folder (with the original's hidden, system and
+// archive attributes), flushes it and replaces the original in one step; on any failure the
+// original is untouched, the temporary file removed, and IoError thrown. With a backup path
+// and an existing original, the original becomes the backup (replacing an older one) in the
+// same step; a backup that is read-only or a directory fails with IoError(5) before anything
+// is written.
+void ReplaceWholeFile(const std::string& path, std::string_view bytes,
+                      const std::string& backupPath = {});
+// The step of a replacement with a backup: replacement takes the place of path, and path
+// becomes backupPath (ReplaceFileW). When the system has already moved the original to the
+// backup's name but cannot move the replacement in, the original is moved back. IoError on
+// failure; the replacement is then still where it was.
+void ReplaceKeepingBackup(const std::string& path, const std::string& replacement,
+                          const std::string& backupPath);
 // True when a file (not a directory) exists at path.
 bool FileExistsAt(const std::string& path);
 // A path longer than the system limit in a form the file functions accept ("\\?\" for a
@@ -45,7 +56,8 @@ public:
 
     std::string LookupInstallDir() override;
     std::string ReadFile(const std::string& path) override;
-    void ReplaceFileContents(const std::string& path, std::string_view bytes) override;
+    void ReplaceFileContents(const std::string& path, std::string_view bytes,
+                             const std::string& backupPath) override;
     bool FileExists(const std::string& path) override;
     // The primary display's current mode.
     std::pair<int, int> DesktopResolution() override;
@@ -53,6 +65,9 @@ public:
     void ShowErrorBox(const std::string& text) override;
     // A line of debug output (OutputDebugString).
     void ReportUnshown(const std::string& text) noexcept override;
+    // MB_ICONWARNING | MB_YESNO | MB_DEFBUTTON2 with the application's title; "\r" in the
+    // text are line breaks. A box that cannot be shown counts as No.
+    bool AskYesNo(const std::string& text) override;
     // Caption "Error", MB_ICONERROR | MB_OK; "\r" in the text are line breaks.
     void ShowErrorDialog(const std::string& text) override;
     // Closes the owner window (which ends the program), or posts WM_QUIT without one.

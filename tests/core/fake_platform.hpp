@@ -22,9 +22,12 @@ public:
     std::optional<std::string> registryError; // thrown by the lookup when set
     std::map<std::string, std::string> files; // path -> bytes
     std::map<std::string, int> failingPaths;  // path -> I/O result to throw
+    std::map<std::string, int> failingReads;  // the same, for reading only
     std::vector<std::string> errorBoxes;
     std::vector<std::string> errorDialogs;
     std::vector<std::string> unshown;
+    std::vector<std::string> questions; // every question asked, answered with answerYes
+    bool answerYes = false;
     int lookups = 0;
     int writes = 0;
     bool closed = false;
@@ -37,8 +40,10 @@ public:
         return installDir;
     }
     std::string ReadFile(const std::string& path) override {
-        if (auto f = failingPaths.find(path); f != failingPaths.end()) {
-            throw IoError(f->second);
+        for (const auto* failing : {&failingPaths, &failingReads}) {
+            if (auto f = failing->find(path); f != failing->end()) {
+                throw IoError(f->second);
+            }
         }
         auto it = files.find(path);
         if (it == files.end()) {
@@ -46,15 +51,23 @@ public:
         }
         return it->second;
     }
-    void ReplaceFileContents(const std::string& path, std::string_view bytes) override {
+    void ReplaceFileContents(const std::string& path, std::string_view bytes,
+                             const std::string& backupPath) override {
         if (auto f = failingPaths.find(path); f != failingPaths.end()) {
             throw IoError(f->second);
         }
         ++writes;
+        if (auto old = files.find(path); old != files.end() && !backupPath.empty()) {
+            files[backupPath] = old->second;
+        }
         files[path] = std::string(bytes);
     }
     std::pair<int, int> desktop{0, 0};
     std::pair<int, int> DesktopResolution() override { return desktop; }
+    bool AskYesNo(const std::string& text) override {
+        questions.push_back(text);
+        return answerYes;
+    }
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
     void ShowErrorBox(const std::string& text) override { errorBoxes.push_back(text); }
     void ShowErrorDialog(const std::string& text) override { errorDialogs.push_back(text); }

@@ -123,13 +123,6 @@ protected:
             ShowPage(page.button, page.panel);
         }
     }
-    // Clicks "Speichern" and waits until its handler has written the file.
-    void Save() {
-        HandlerCounter saves(form->SpeedButton2.onClick);
-        MouseClick(Ctl(ids::SpeedButton(2)));
-        ASSERT_TRUE(Pump([&] { return saves.count == 1; })) << "Save did not run";
-    }
-
     // Clicks "Laden" on a window that has loaded before, and waits until Load has run.
     void LoadAgain(const std::string& bytes) {
         WriteBytes(GamePath(), bytes);

@@ -89,6 +89,9 @@ TEST(IoResult, MapsSystemErrors) {
         {ERROR_DISK_FULL, 101, "Disk full"},
         {ERROR_SHARING_VIOLATION, 32, "I/O error 32"},
         {ERROR_INVALID_NAME, 123, "I/O error 123"},
+        {ERROR_UNABLE_TO_REMOVE_REPLACED, 5, "File access denied"},
+        {ERROR_UNABLE_TO_MOVE_REPLACEMENT, 5, "File access denied"},
+        {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, 5, "File access denied"},
     };
     for (const auto& c : cases) {
         const int result = IoResultFromSystemError(c.error);
@@ -236,6 +239,52 @@ TEST_F(PlatformFiles, ReplaceFailuresLeaveNoFileBehind) {
     EXPECT_FALSE(FileExistsAt(In("taken")));
 }
 
+// The window's Save tests show the backup, a hidden file and the backups that cannot be
+// made; here the rest: a system file replaces an older backup and stays a system file, and
+// without an original an older backup stays as it is.
+TEST_F(PlatformFiles, ReplaceWithABackupKeepsAttributesAndLeavesABackupWithoutOriginal) {
+    const std::string file = In("f1graphics.cfg");
+    const std::string bak = In("f1graphics.cfg.bak");
+    WriteRaw(file, "old\r\n");
+    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_SYSTEM));
+    WriteRaw(bak, "older\r\n");
+    ReplaceWholeFile(file, "new\r\n", bak);
+    EXPECT_EQ(ReadRaw(file), "new\r\n");
+    EXPECT_EQ(ReadRaw(bak), "old\r\n");
+    EXPECT_TRUE(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_SYSTEM);
+
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_TRUE(DeleteFileA(file.c_str()));
+    ReplaceWholeFile(file, "again\r\n", bak);
+    EXPECT_EQ(ReadRaw(file), "again\r\n");
+    EXPECT_EQ(ReadRaw(bak), "old\r\n");
+    EXPECT_EQ(Listing(), (std::vector<std::string>{"f1graphics.cfg", "f1graphics.cfg.bak"}));
+}
+
+// When the system has moved the original to the backup's name and then cannot move the new
+// file in (ERROR_UNABLE_TO_MOVE_REPLACEMENT_2; here: a new file on another device), the
+// original goes back to its name.
+TEST_F(PlatformFiles, AReplacementThatCannotMoveInPutsTheOriginalBack) {
+    const std::string elsewhere =
+        "Z:\\dev\\shm\\korvane_replacement_" + std::to_string(GetCurrentProcessId());
+    HANDLE h = CreateFileA(elsewhere.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        GTEST_SKIP() << "no other device at " << elsewhere;
+    }
+    CloseHandle(h);
+    WriteRaw(In("f1graphics.cfg"), "old\r\n");
+    const int code = IoCode(
+        [&] { ReplaceKeepingBackup(In("f1graphics.cfg"), elsewhere, In("f1graphics.cfg.bak")); });
+    DeleteFileA(elsewhere.c_str());
+    if (code == -1) {
+        GTEST_SKIP() << elsewhere << " is on the same device";
+    }
+    EXPECT_EQ(code, 5);
+    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "old\r\n");
+    EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
+}
+
 TEST_F(PlatformFiles, FileExistsOnlyForFiles) {
     WriteBytes(In("f.cfg"), "");
     ASSERT_TRUE(CreateDirectoryA(In("d").c_str(), nullptr));
@@ -269,6 +318,10 @@ TEST_F(PlatformFiles, PathsLongerThanTheLimitWork) {
     }
     EXPECT_EQ(ReadWholeFile(slashed), "2;long\r\n");
     EXPECT_EQ(IoCode([&] { ReadWholeFile(folder + "\\missing.cfg"); }), 2);
+
+    ReplaceWholeFile(path, "3;long\r\n", path + ".bak");
+    EXPECT_EQ(ReadWholeFile(path), "3;long\r\n");
+    EXPECT_EQ(ReadWholeFile(path + ".bak"), "2;long\r\n");
 }
 
 TEST_F(PlatformFiles, RoundTripOfARealFileGivesCrLfLines) {
@@ -286,7 +339,7 @@ TEST_F(PlatformFiles, RoundTripOfARealFileGivesCrLfLines) {
 
 TEST_F(PlatformFiles, PlatformObjectUsesTheFileFunctions) {
     Win32Platform platform;
-    platform.ReplaceFileContents(In("f1graphics.cfg"), "5;x\r\n");
+    platform.ReplaceFileContents(In("f1graphics.cfg"), "5;x\r\n", In("f1graphics.cfg.bak"));
     EXPECT_TRUE(platform.FileExists(In("f1graphics.cfg")));
     EXPECT_EQ(platform.ReadFile(In("f1graphics.cfg")), "5;x\r\n");
     EXPECT_EQ(IoCode([&] { platform.ReadFile(In("none")); }), 2);

@@ -1,6 +1,8 @@
 #include "window_test_support.hpp"
 
+#include <algorithm>
 #include <cstring>
+#include <map>
 #include <mutex>
 
 namespace korvane::wintest {
@@ -9,6 +11,9 @@ namespace {
 
 std::mutex seenMutex;
 std::vector<SeenBox> seenBoxes;
+WORD answerKey = 0;
+// The boxes answered with a key, with the ticks of the timer since.
+std::map<HWND, int> answeredBoxes;
 
 BOOL CALLBACK CollectStaticText(HWND child, LPARAM lp) {
     auto* text = reinterpret_cast<std::string*>(lp);
@@ -21,17 +26,48 @@ BOOL CALLBACK CollectStaticText(HWND child, LPARAM lp) {
     return TRUE;
 }
 
+BOOL CALLBACK CollectButtonAndIcon(HWND child, LPARAM lp) {
+    auto* box = reinterpret_cast<SeenBox*>(lp);
+    const std::string cls = ClassOf(child);
+    if (cls == "Button") {
+        box->buttons.push_back(GetDlgCtrlID(child));
+    } else if (cls == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        box->icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    }
+    return TRUE;
+}
+
 BOOL CALLBACK CloseBox(HWND hwnd, LPARAM) {
     if (ClassOf(hwnd) != "#32770" || !IsWindowVisible(hwnd)) {
         return TRUE;
     }
-    SeenBox box{WindowText(hwnd), {}};
+    WORD key = 0;
+    {
+        std::lock_guard<std::mutex> lock(seenMutex);
+        if (auto answered = answeredBoxes.find(hwnd); answered != answeredBoxes.end()) {
+            if (++answered->second == 50) { // the key did not close it
+                PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+            }
+            return TRUE;
+        }
+        key = answerKey;
+    }
+    SeenBox box{WindowText(hwnd), {}, {}, nullptr};
     EnumChildWindows(hwnd, CollectStaticText, reinterpret_cast<LPARAM>(&box.text));
+    EnumChildWindows(hwnd, CollectButtonAndIcon, reinterpret_cast<LPARAM>(&box));
     {
         std::lock_guard<std::mutex> lock(seenMutex);
         seenBoxes.push_back(box);
+        if (key) {
+            answeredBoxes[hwnd] = 0;
+        }
     }
-    PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+    if (key) {
+        SetForegroundWindow(hwnd);
+        PressKey(key);
+    } else {
+        PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+    }
     return TRUE;
 }
 
@@ -147,6 +183,23 @@ std::string ReadBytes(const std::string& path) {
 
 std::string DataPath(const std::string& relative) {
     return std::string("Z:") + KORVANE_DATA_DIR + "/" + relative;
+}
+
+std::vector<std::string> FileNamesIn(const std::string& dir) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name != "." && name != "..") {
+                names.push_back(name);
+            }
+        } while (FindNextFileA(find, &found));
+        FindClose(find);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string DemoConfigPath() {
@@ -265,6 +318,13 @@ LOGFONTA FontOf(HWND hwnd) {
 BoxCatcher::BoxCatcher() : timer_(SetTimer(nullptr, 0, 20, CatchBoxes)) {
     std::lock_guard<std::mutex> lock(seenMutex);
     seenBoxes.clear();
+    answeredBoxes.clear();
+    answerKey = 0;
+}
+
+void BoxCatcher::AnswerWithKey(WORD vk) {
+    std::lock_guard<std::mutex> lock(seenMutex);
+    answerKey = vk;
 }
 
 BoxCatcher::~BoxCatcher() {
@@ -491,6 +551,12 @@ void WindowTest::TearDown() {
 void WindowTest::Load() {
     MouseClick(Ctl(ids::SpeedButton(1)));
     ASSERT_TRUE(Pump([&] { return Visible(ids::SpeedButton(4)); })) << "Load did not finish";
+}
+
+void WindowTest::Save() {
+    HandlerCounter saves(form->SpeedButton2.onClick);
+    MouseClick(Ctl(ids::SpeedButton(2)));
+    ASSERT_TRUE(Pump([&] { return saves.count == 1; })) << "Save did not run";
 }
 
 void WindowTest::ShowPage(int buttonId, int panelId) {

@@ -64,6 +64,9 @@ void MouseButton(bool down);
 // cannot shift it.
 void MouseClickCarryingPosition(POINT screen);
 
+// The names in a folder, sorted, without "." and "..".
+std::vector<std::string> FileNamesIn(const std::string& dir);
+
 std::string WindowText(HWND hwnd);
 std::string ClassOf(HWND hwnd);
 LOGFONTA FontOf(HWND hwnd);
@@ -71,14 +74,18 @@ LOGFONTA FontOf(HWND hwnd);
 // the face asked for.
 std::string RealisedFace(HFONT font);
 
-// A message box or dialog seen by the catcher: its caption and text.
+// A message box or dialog seen by the catcher: its caption, text, the IDs of its buttons
+// in their order and its icon (nullptr for none).
 struct SeenBox {
     std::string caption;
     std::string text;
+    std::vector<int> buttons;
+    HICON icon = nullptr;
 };
 
-// While alive, every message box of this thread is read and closed with OK as soon as it
-// shows (from a timer that runs inside the box's own loop).
+// While alive, every message box of this thread is read and closed as soon as it shows
+// (from a timer that runs inside the box's own loop): with OK, or with a key pressed as a
+// user would.
 class BoxCatcher {
 public:
     BoxCatcher();
@@ -86,6 +93,11 @@ public:
     BoxCatcher(const BoxCatcher&) = delete;
     BoxCatcher& operator=(const BoxCatcher&) = delete;
     std::vector<SeenBox> Seen() const;
+    // The boxes that show from now on are answered with this key as real input (VK_RETURN:
+    // the default button; 'Y', 'N': the button of that access key); 0 closes them with OK
+    // again. A box that is still there a second after its key is closed with OK, so that a
+    // test fails rather than hangs.
+    void AnswerWithKey(WORD vk);
 
 private:
     UINT_PTR timer_;
@@ -115,6 +127,9 @@ protected:
     void ShowPage(int buttonId, int panelId);
     // Gives a control the keyboard focus with a click at a point of its own.
     void FocusByMouse(HWND hwnd, POINT client);
+    // Clicks "Speichern" and waits until its handler has run (the catcher answers what it
+    // asks meanwhile).
+    void Save();
 
     // Every message box is caught and closed; the test fails on one it did not expect.
     std::unique_ptr<BoxCatcher> boxes;
