@@ -245,19 +245,19 @@ TEST_F(PlatformFiles, ReplaceFailuresLeaveNoFileBehind) {
 TEST_F(PlatformFiles, ReplaceWithABackupKeepsAttributesAndLeavesABackupWithoutOriginal) {
     const std::string file = In("f1graphics.cfg");
     const std::string bak = In("f1graphics.cfg.bak");
-    WriteRaw(file, "old\r\n");
+    WriteBytes(file, "old\r\n");
     ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_SYSTEM));
-    WriteRaw(bak, "older\r\n");
+    WriteBytes(bak, "older\r\n");
     ReplaceWholeFile(file, "new\r\n", bak);
-    EXPECT_EQ(ReadRaw(file), "new\r\n");
-    EXPECT_EQ(ReadRaw(bak), "old\r\n");
+    EXPECT_EQ(ReadBytes(file), "new\r\n");
+    EXPECT_EQ(ReadBytes(bak), "old\r\n");
     EXPECT_TRUE(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_SYSTEM);
 
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     ASSERT_TRUE(DeleteFileA(file.c_str()));
     ReplaceWholeFile(file, "again\r\n", bak);
-    EXPECT_EQ(ReadRaw(file), "again\r\n");
-    EXPECT_EQ(ReadRaw(bak), "old\r\n");
+    EXPECT_EQ(ReadBytes(file), "again\r\n");
+    EXPECT_EQ(ReadBytes(bak), "old\r\n");
     EXPECT_EQ(Listing(), (std::vector<std::string>{"f1graphics.cfg", "f1graphics.cfg.bak"}));
 }
 
@@ -273,7 +273,7 @@ TEST_F(PlatformFiles, AReplacementThatCannotMoveInPutsTheOriginalBack) {
         GTEST_SKIP() << "no other device at " << elsewhere;
     }
     CloseHandle(h);
-    WriteRaw(In("f1graphics.cfg"), "old\r\n");
+    WriteBytes(In("f1graphics.cfg"), "old\r\n");
     const int code = IoCode(
         [&] { ReplaceKeepingBackup(In("f1graphics.cfg"), elsewhere, In("f1graphics.cfg.bak")); });
     DeleteFileA(elsewhere.c_str());
@@ -281,7 +281,7 @@ TEST_F(PlatformFiles, AReplacementThatCannotMoveInPutsTheOriginalBack) {
         GTEST_SKIP() << elsewhere << " is on the same device";
     }
     EXPECT_EQ(code, 5);
-    EXPECT_EQ(ReadRaw(In("f1graphics.cfg")), "old\r\n");
+    EXPECT_EQ(ReadBytes(In("f1graphics.cfg")), "old\r\n");
     EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
 }
 
