@@ -1,42 +1,12 @@
-// Owning handles for GDI objects: deleted in the destructor, move-only.
+// GDI objects: the owning font and brush handles, a window's DC and a selected object for
+// the length of a scope.
 #pragma once
+
+#include "win32/handles.hpp"
 
 #include <windows.h>
 
-#include <utility>
-
 namespace korvane::win32 {
-
-template <class Handle> class GdiObject {
-public:
-    GdiObject() noexcept = default;
-    explicit GdiObject(Handle handle) noexcept : handle_(handle) {}
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) {
-            Reset(std::exchange(other.handle_, nullptr));
-        }
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() { Reset(); }
-
-    Handle Get() const noexcept { return handle_; }
-    explicit operator bool() const noexcept { return handle_ != nullptr; }
-    void Reset(Handle handle = nullptr) noexcept {
-        if (handle_) {
-            DeleteObject(handle_);
-        }
-        handle_ = handle;
-    }
-
-private:
-    Handle handle_ = nullptr;
-};
-
-using FontHandle = GdiObject<HFONT>;
-using BrushHandle = GdiObject<HBRUSH>;
 
 // A window's device context for the length of a scope.
 class WindowDc {

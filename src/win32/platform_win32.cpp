@@ -2,6 +2,7 @@
 
 #include "core/errors.hpp"
 #include "core/text.hpp"
+#include "win32/handles.hpp"
 #include "win32/report.hpp"
 
 #include <algorithm>
@@ -13,69 +14,6 @@
 namespace korvane::win32 {
 
 namespace {
-
-// An open registry key, closed when it goes.
-class UniqueKey {
-public:
-    UniqueKey() = default;
-    UniqueKey(const UniqueKey&) = delete;
-    UniqueKey& operator=(const UniqueKey&) = delete;
-    UniqueKey(UniqueKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
-    UniqueKey& operator=(UniqueKey&& other) noexcept {
-        if (this != &other) {
-            Close();
-            key_ = std::exchange(other.key_, nullptr);
-        }
-        return *this;
-    }
-    ~UniqueKey() { Close(); }
-
-    HKEY Get() const noexcept { return key_; }
-    HKEY* Receive() noexcept {
-        Close();
-        return &key_;
-    }
-
-private:
-    void Close() noexcept {
-        if (key_) {
-            RegCloseKey(key_);
-            key_ = nullptr;
-        }
-    }
-
-    HKEY key_ = nullptr;
-};
-
-// An open file handle, closed when it goes.
-class UniqueHandle {
-public:
-    explicit UniqueHandle(HANDLE handle = INVALID_HANDLE_VALUE) noexcept : handle_(handle) {}
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept
-        : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) {
-            Close();
-            handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
-        }
-        return *this;
-    }
-    ~UniqueHandle() { Close(); }
-
-    HANDLE Get() const noexcept { return handle_; }
-    bool Valid() const noexcept { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-    // Closes the handle and reports whether closing succeeded (a write may fail only here).
-    bool Close() noexcept {
-        const bool ok = !Valid() || CloseHandle(handle_) != 0;
-        handle_ = INVALID_HANDLE_VALUE;
-        return ok;
-    }
-
-private:
-    HANDLE handle_;
-};
 
 [[noreturn]] void ThrowLastIoError() {
     throw IoError(IoResultFromSystemError(GetLastError()));
