@@ -37,7 +37,9 @@ korvane_wine_start() {
     if [ -z "${KORVANE_USE_DISPLAY:-}" ]; then
         local n=90
         while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        # Room for the window at 192 dpi (1174 x 554 and its frame): wine keeps a window
+        # no larger than the screen.
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         KORVANE_XVFB_PID=$!
         export DISPLAY=":$n"
         local i

@@ -32,6 +32,11 @@ public:
         }
     }
 
+    void Rescale() override {
+        ControlView::Rescale();
+        FitToText();
+    }
+
 private:
     // Labels fit their text (the layout's size is that of the form's German caption), so a
     // longer translated caption is not cut off. Centred and wrapping labels keep their box.
@@ -51,7 +56,7 @@ private:
         // A glyph may ink a pixel past its advance (wine's fonts do at this size); without
         // the margin a label would lose the colon at the end of "Steering wheel:".
         constexpr int kInkMargin = 2;
-        SetWindowPos(Hwnd(), nullptr, 0, 0, rc.right + kInkMargin, rc.bottom,
+        SetWindowPos(Hwnd(), nullptr, 0, 0, rc.right + Scaled(kInkMargin), rc.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         InvalidateRect(Hwnd(), nullptr, TRUE);
     }

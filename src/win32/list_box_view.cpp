@@ -60,7 +60,12 @@ public:
         ShowRows();
     }
 
-    UINT ItemHeight() const noexcept override { return kRowHeight; }
+    void Rescale() override {
+        ControlView::Rescale();
+        SetRowHeight();
+    }
+
+    UINT ItemHeight() const noexcept override { return static_cast<UINT>(Scaled(kRowHeight)); }
     HBRUSH OnCtlColor(UINT, HDC) override { return nullptr; } // the system's colours
 
     void Mirror(Property property, std::ptrdiff_t index) override {
@@ -90,7 +95,7 @@ public:
     }
 
     // Drawn by us, so that the chosen row shows highlighted in every list, not only in the
-    // one with the focus, and the text keeps a margin of two pixels.
+    // one with the focus, and the text keeps a margin of two pixels (at 96 dpi).
     void OnDrawItem(const DRAWITEMSTRUCT& item) override {
         const bool selected = (item.itemState & ODS_SELECTED) != 0;
         RECT rc = item.rcItem;
@@ -100,7 +105,7 @@ public:
             SetBkMode(item.hDC, TRANSPARENT);
             SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
             RECT textRect = rc;
-            textRect.left += 2;
+            textRect.left += Scaled(2);
             DrawTextA(item.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
                       DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
@@ -113,7 +118,7 @@ private:
     // The rows' height is the layout's, whatever the font.
     void SetRowHeight() {
         if (Hwnd()) {
-            SendMessageA(Hwnd(), LB_SETITEMHEIGHT, 0, kRowHeight);
+            SendMessageA(Hwnd(), LB_SETITEMHEIGHT, 0, Scaled(kRowHeight));
         }
     }
 

@@ -367,10 +367,12 @@ protected:
     ShippedCaptionFitTest() { languageFile = DataFile(GetParam()); }
 };
 
+// Also run at 120, 144 and 192 dpi (main_window_dpi_test.cpp).
 TEST_P(ShippedCaptionFitTest, EveryCaptionFitsItsControl) {
-    // Room a check box keeps for its box left of the text, and a flat button for its frame.
-    constexpr int kCheckMarkRoom = 18;
-    constexpr int kButtonFrameRoom = 4;
+    // Room a check box keeps for its box left of the text, and a flat button for its frame
+    // (at 96 dpi; they grow with the dpi as the controls do).
+    const int kCheckMarkRoom = win32::ScaleToDpi(18, window->Dpi());
+    const int kButtonFrameRoom = win32::ScaleToDpi(4, window->Dpi());
     int checked = 0;
     for (const ControlDef& def : MainFormLayout()) {
         const bool fittedLabel = def.kind == ControlKind::Label && !def.centred && !def.wordWrap;
