@@ -375,6 +375,24 @@ TEST_P(ShippedCaptionFitTest, EveryCaptionFitsItsControl) {
     const int kButtonFrameRoom = win32::ScaleToDpi(4, window->Dpi());
     int checked = 0;
     for (const ControlDef& def : MainFormLayout()) {
+        if (def.kind == ControlKind::Label && def.wordWrap) {
+            // The text wrapped at the label's width takes no more lines than it holds.
+            HWND label = Ctl(def.id);
+            RECT client;
+            GetClientRect(label, &client);
+            const std::string text = WindowText(label);
+            HDC dc = GetDC(label);
+            HGDIOBJ old =
+                SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+            RECT wrapped{0, 0, client.right, 0};
+            DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &wrapped,
+                      DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+            SelectObject(dc, old);
+            ReleaseDC(label, dc);
+            EXPECT_LE(wrapped.bottom, client.bottom)
+                << def.name << " cuts off lines of \"" << text << "\"";
+            continue;
+        }
         const bool fittedLabel = def.kind == ControlKind::Label && !def.centred && !def.wordWrap;
         int room = 0;
         if (fittedLabel) {

@@ -52,7 +52,7 @@ protected:
             const RECT rc = PlaceOf(Ctl(def.id));
             EXPECT_EQ(rc.left, At(def.left, dpi));
             EXPECT_EQ(rc.top, At(def.top, dpi));
-            if (def.kind == ControlKind::CheckBox) {
+            if (def.kind == ControlKind::CheckBox || def.wordWrap) {
                 // Wider where the caption needs it.
                 EXPECT_GE(rc.right - rc.left, At(def.width, dpi));
                 EXPECT_EQ(rc.bottom - rc.top, At(def.height, dpi));
