@@ -37,7 +37,9 @@ korvane_wine_start() {
     if [ -z "${KORVANE_USE_DISPLAY:-}" ]; then
         local n=90
         while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        # Room for the window at 192 dpi (wine keeps a window no larger than the screen),
+        # and for all of it at 144 dpi where it opens (for the pictures).
+        Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
         KORVANE_XVFB_PID=$!
         export DISPLAY=":$n"
         local i
@@ -56,6 +58,10 @@ korvane_wine_start() {
         # Xvfb has no window manager: let wine draw the caption bars itself, with the
         # symbol font of their buttons where wine's own copy is not found.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+        # 96 dpi, whatever a run that was cut short left behind (tests and pictures at other
+        # dpi set it for their own run).
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f \
+            >/dev/null 2>&1 || true
         local marlett=/usr/share/wine/fonts/marlett.ttf
         if [ -f "$marlett" ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
             cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true

@@ -2,7 +2,8 @@
 # Takes the README's screenshots: builds Korvane.exe, starts it on a copy of the demo game
 # under Xvfb with the English language file, saves docs/info.png, presses Load, and saves
 # one picture of each page (docs/general.png, graphics.png, objects.png, manual.png); then
-# the same with the German language file as docs/de-info.png, de-general.png, and so on.
+# the same with the German language file as docs/de-info.png, de-general.png, and so on; and
+# the General page at 144 dpi as docs/general-144dpi.png.
 # KORVANE_EXE=path uses an exe built elsewhere instead of building the windows preset.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -36,14 +37,20 @@ chmod -R u+w "$work/game" # the bundled file is read-only; the copy is the playe
 wine reg add 'HKLM\SOFTWARE\Infogrames\Grand Prix 4\1.00\Install Dir' /v Directory \
     /t REG_SZ /d "$(korvane_winpath "$work/game")" /f >/dev/null 2>&1
 
-# Clicks at a point of the client area.
+# The dpi the program runs at, and a length of the layout (96 dpi) at that dpi, rounded as
+# the program rounds it.
+dpi=96
+px() {
+    echo $((($1 * dpi + 48) / 96))
+}
+# Clicks at a point of the client area, given at 96 dpi.
 click() {
-    xdotool mousemove $((cx + $1)) $((cy + $2)) click 1
+    xdotool mousemove $((cx + $(px "$1"))) $((cy + $(px "$2"))) click 1
     sleep 0.8
 }
 # Saves the whole window, with the mouse on a spot where no control reacts to it.
 shot() {
-    xdotool mousemove $((cx + 570)) $((cy + 272))
+    xdotool mousemove $((cx + $(px 570))) $((cy + $(px 272)))
     sleep 0.4
     xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage \
         "$KORVANE_ROOT/docs/$1.png"
@@ -58,11 +65,14 @@ button_y() {
     esac
 }
 
-# One set of pictures: the program with the language file $2, the pictures named $1info.png,
-# $1general.png and so on.
+# One set of pictures: the program with the language file $2 at $3 dpi, the pictures named
+# $1info$4.png, $1general$4.png and so on; with a fifth argument only the General page.
 take_set() {
-    local prefix=$1
+    local prefix=$1 suffix=$4 only=${5:-}
+    dpi=$3
     cp "$KORVANE_ROOT/$2" "$work/run/language.txt"
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+        >/dev/null 2>&1
     (cd "$work/run" && exec wine Korvane.exe) >/dev/null 2>&1 &
     pid=$!
     wid=
@@ -76,24 +86,29 @@ take_set() {
         exit 1
     fi
     sleep 1
-    # The outer window (with the frame wine draws) and the client area 587 x 277 inside it.
+    # The outer window (with the frame wine draws) and the client area 587 x 277 (at 96
+    # dpi) inside it.
     eval "$(xdotool getwindowgeometry --shell "$wid")"
-    border=$(((WIDTH - 587) / 2))
+    border=$(((WIDTH - $(px 587)) / 2))
     cx=$((X + border))
-    cy=$((Y + HEIGHT - border - 277))
+    cy=$((Y + HEIGHT - border - $(px 277)))
 
-    shot "${prefix}info"
+    if [ -z "$only" ]; then
+        shot "${prefix}info$suffix"
+    fi
     click 60 "$(button_y load)"
     click 60 "$(button_y general)"
-    shot "${prefix}general"
-    click 60 "$(button_y graphics)"
-    shot "${prefix}graphics"
-    click 60 "$(button_y objects)"
-    shot "${prefix}objects"
-    click 60 "$(button_y manual)"
-    # Choose line 5 in the description list, so the value and description fields show it.
-    click $((129 + 114 + 60)) $((5 * 14 + 7))
-    shot "${prefix}manual"
+    shot "${prefix}general$suffix"
+    if [ -z "$only" ]; then
+        click 60 "$(button_y graphics)"
+        shot "${prefix}graphics$suffix"
+        click 60 "$(button_y objects)"
+        shot "${prefix}objects$suffix"
+        click 60 "$(button_y manual)"
+        # Choose line 5 in the description list, so the value and description fields show it.
+        click $((129 + 114 + 60)) $((5 * 14 + 7))
+        shot "${prefix}manual$suffix"
+    fi
     click 60 "$(button_y quit)"
     wait "$pid" 2>/dev/null || true
     pid=
@@ -104,5 +119,7 @@ take_set() {
     done
 }
 
-take_set "" data/language.txt
-take_set de- data/languages/deutsch.txt
+take_set "" data/language.txt 96 ""
+take_set de- data/languages/deutsch.txt 96 ""
+take_set "" data/language.txt 144 -144dpi general
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1

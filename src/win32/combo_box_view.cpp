@@ -13,8 +13,10 @@ namespace korvane::win32 {
 
 namespace {
 
-// Rows the open list shows before it scrolls.
+// Rows the open list shows before it scrolls, and the height the list takes for each (at
+// 96 dpi).
 constexpr int kDropDownRows = 8;
+constexpr int kDropDownRowHeight = 16;
 
 // The character of a WM_CHAR as a byte of the ANSI code page; false when it has none.
 bool AnsiChar(HWND hwnd, WPARAM wp, char& out) {
@@ -50,9 +52,10 @@ public:
                             WS_VSCROLL | WS_TABSTOP;
         // The window's height is that of the open list; the closed height follows the
         // field's item height below.
-        HWND hwnd = CreateChild("COMBOBOX", style, 0, parent, Def().height + kDropDownRows * 16);
+        HWND hwnd = CreateChild("COMBOBOX", style, 0, parent,
+                                Def().height + kDropDownRows * kDropDownRowHeight);
         FillItems();
-        SendMessageA(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Def().height - 6);
+        SetFieldHeight();
         SendMessageA(hwnd, CB_SETMINVISIBLE, kDropDownRows, 0);
         if (Editable()) {
             COMBOBOXINFO info{};
@@ -92,6 +95,11 @@ public:
         }
     }
 
+    void Rescale() override {
+        ControlView::Rescale();
+        SetFieldHeight();
+    }
+
     // The field and the list keep the system's colours, also when the drop-down asks as a
     // static control would.
     HBRUSH OnCtlColor(UINT, HDC) override { return nullptr; }
@@ -111,6 +119,24 @@ public:
 
 private:
     bool Editable() const noexcept { return combo_.GetKind() == ComboBox::Kind::Editable; }
+
+    // The closed field is as high as the layout says. Its frame takes 6 pixels at 96 dpi; at
+    // other dpi the system's frame may take more or less, so it is measured.
+    void SetFieldHeight() {
+        HWND hwnd = Hwnd();
+        const int height = Scaled(Def().height);
+        int item = height - 6;
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            SendMessageA(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+            RECT rc;
+            GetWindowRect(hwnd, &rc);
+            const int off = height - (rc.bottom - rc.top);
+            if (off == 0) {
+                break;
+            }
+            item += off;
+        }
+    }
 
     void FillItems() {
         SendMessageA(Hwnd(), CB_RESETCONTENT, 0, 0);

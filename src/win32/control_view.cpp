@@ -60,16 +60,28 @@ HWND ControlView::CreateChild(const char* windowClass, DWORD style, DWORD exStyl
     if (!model_.Enabled()) {
         style |= WS_DISABLED;
     }
-    const int h = height >= 0 ? height : (def_.height < 0 ? 0 : def_.height);
+    height_ = height >= 0 ? height : (def_.height < 0 ? 0 : def_.height);
     const int w = def_.width < 0 ? 0 : def_.width;
-    hwnd_ = CreateWindowExA(
-        exStyle, windowClass, model_.Caption().c_str(), style, def_.left, def_.top, w, h, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(def_.id)), host_.Instance(), param);
+    hwnd_ = CreateWindowExA(exStyle, windowClass, model_.Caption().c_str(), style,
+                            Scaled(def_.left), Scaled(def_.top), Scaled(w), Scaled(height_), parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(def_.id)),
+                            host_.Instance(), param);
     if (!hwnd_) {
         throw std::runtime_error("Cannot create the control " + std::string(def_.name));
     }
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DefFont()), FALSE);
     return hwnd_;
+}
+
+void ControlView::Rescale() {
+    if (!hwnd_) {
+        return;
+    }
+    const int w = def_.width < 0 ? 0 : def_.width;
+    SetWindowPos(hwnd_, nullptr, Scaled(def_.left), Scaled(def_.top), Scaled(w), Scaled(height_),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DefFont()), FALSE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 HFONT ControlView::DefFont() const {

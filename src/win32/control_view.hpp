@@ -26,6 +26,13 @@ constexpr COLORREF ToColorRef(std::uint32_t rgb) noexcept {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+// The layout's positions, sizes and font heights are pixels at 96 dpi; the window scales
+// them to its own dpi, rounded as Windows rounds.
+inline constexpr int kLayoutDpi = 96;
+inline int ScaleToDpi(int length, int dpi) noexcept {
+    return MulDiv(length, dpi, kLayoutDpi);
+}
+
 // A window's text as 8-bit bytes.
 std::string WindowTextOf(HWND hwnd);
 
@@ -38,7 +45,10 @@ public:
     // while the host is mirroring the model (the window is only echoing the program).
     virtual void UserInput(const std::function<void()>& work) noexcept = 0;
     virtual bool Syncing() const noexcept = 0;
-    // Shared GDI objects, owned by the host for the window's lifetime.
+    // The dpi the window shows at.
+    virtual int Dpi() const noexcept = 0;
+    // Shared GDI objects, owned by the host for the window's lifetime. A font is the
+    // layout's at the window's dpi.
     virtual HFONT Font(const FontDef& def) = 0;
     // kDefaultColour: the button-face system brush.
     virtual HBRUSH Brush(std::uint32_t rgb) = 0;
@@ -67,6 +77,9 @@ public:
 
     // Shows one model change on the window. The host holds back notifications meanwhile.
     virtual void Mirror(Property property, std::ptrdiff_t index);
+    // The window's dpi changed: the control moves to the layout's place at the new dpi, takes
+    // the layout's font for it and draws itself anew.
+    virtual void Rescale();
 
     // Notifications reflected from the parent window.
     virtual void OnCommand(UINT /*code*/) {}
@@ -78,8 +91,11 @@ public:
 
 protected:
     ViewHost& Host() const noexcept { return host_; }
+    // A length of the layout at the window's dpi.
+    int Scaled(int length) const noexcept { return ScaleToDpi(length, host_.Dpi()); }
     // Creates the window at the layout's place with the model's visibility, enabled state
-    // and caption, and the layout's font.
+    // and caption, and the layout's font. A height given (in the layout's pixels) replaces
+    // the layout's.
     HWND CreateChild(const char* windowClass, DWORD style, DWORD exStyle, HWND parent,
                      int height = -1, void* param = nullptr);
     // The font the layout gives this control.
@@ -90,6 +106,7 @@ private:
     Control& model_;
     const ControlDef& def_;
     HWND hwnd_ = nullptr;
+    int height_ = 0; // the window's height in the layout's pixels
 };
 
 // One factory per control kind; the layout's kind decides which applies.

@@ -1,15 +1,48 @@
-// List boxes without their own copy of the rows: the window knows only the row count and
-// asks the model for a row's text when it draws it, so a file of ten thousand lines shows
-// at once. Rows are 14 pixels high.
+// List boxes that hold their rows' texts, so LB_GETTEXT, screen readers and UI Automation
+// read every row. Filling stays quick for ten thousand rows: the storage is reserved at
+// once and the list draws nothing until the last row is in. A row that changes is replaced
+// in place, keeping the selection and the scroll position. Rows are 14 pixels high at 96 dpi.
 #include "win32/control_view.hpp"
 
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace korvane::win32 {
 
 namespace {
 
-constexpr UINT kRowHeight = 14;
+constexpr int kRowHeight = 14;
+
+// Changes a list's rows unseen: the list neither draws nor updates its scroll bar until the
+// end of the scope, and then draws itself anew once. Besides the list's own redraw flag the
+// window's is off meanwhile (DefWindowProc's WM_SETREDRAW, which takes WS_VISIBLE away and
+// gives it back, so only for a list that has it): wine draws a visible list's scroll bar at
+// once whenever the list turns its drawing back on, some milliseconds each time, which the
+// rows written one by one during a Load would add up.
+class Unpainted {
+public:
+    explicit Unpainted(HWND hwnd) noexcept
+        : hwnd_(hwnd), shown_((GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0) {
+        SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+        if (shown_) {
+            DefWindowProcA(hwnd_, WM_SETREDRAW, FALSE, 0);
+        }
+    }
+    Unpainted(const Unpainted&) = delete;
+    Unpainted& operator=(const Unpainted&) = delete;
+    ~Unpainted() {
+        SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+        if (shown_) {
+            DefWindowProcA(hwnd_, WM_SETREDRAW, TRUE, 0);
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+        }
+    }
+
+private:
+    HWND hwnd_;
+    bool shown_;
+};
 
 class ListBoxView : public ControlView {
 public:
@@ -17,17 +50,22 @@ public:
         : ControlView(host, model, def), list_(model) {}
 
     void Create(HWND parent) override {
-        DWORD style = LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+        DWORD style = LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                       WS_VSCROLL | WS_TABSTOP;
         if (Def().border) {
             style |= WS_BORDER;
         }
-        HWND hwnd = CreateChild("LISTBOX", style, 0, parent);
-        SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, kRowHeight);
+        CreateChild("LISTBOX", style, 0, parent);
+        SetRowHeight();
         ShowRows();
     }
 
-    UINT ItemHeight() const noexcept override { return kRowHeight; }
+    void Rescale() override {
+        ControlView::Rescale();
+        SetRowHeight();
+    }
+
+    UINT ItemHeight() const noexcept override { return static_cast<UINT>(Scaled(kRowHeight)); }
     HBRUSH OnCtlColor(UINT, HDC) override { return nullptr; } // the system's colours
 
     void Mirror(Property property, std::ptrdiff_t index) override {
@@ -36,7 +74,7 @@ public:
             ShowRows();
             break;
         case Property::Item:
-            RedrawRow(index);
+            ReplaceRow(index);
             break;
         case Property::Selection:
             ShowSelection();
@@ -56,22 +94,18 @@ public:
         }
     }
 
+    // Drawn by us, so that the chosen row shows highlighted in every list, not only in the
+    // one with the focus, and the text keeps a margin of two pixels (at 96 dpi).
     void OnDrawItem(const DRAWITEMSTRUCT& item) override {
         const bool selected = (item.itemState & ODS_SELECTED) != 0;
         RECT rc = item.rcItem;
         FillRect(item.hDC, &rc, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
         if (item.itemID != static_cast<UINT>(-1)) {
-            std::string text;
-            try {
-                text = list_.Item(static_cast<long long>(item.itemID));
-            } catch (...) {
-                // A row the model does not have (yet) shows empty.
-                ReportCaught("drawing a row", Def().name);
-            }
+            const std::string text = RowText(item.itemID);
             SetBkMode(item.hDC, TRANSPARENT);
             SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
             RECT textRect = rc;
-            textRect.left += 2;
+            textRect.left += Scaled(2);
             DrawTextA(item.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
                       DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
@@ -81,13 +115,38 @@ public:
     }
 
 private:
+    // The rows' height is the layout's, whatever the font.
+    void SetRowHeight() {
+        if (Hwnd()) {
+            SendMessageA(Hwnd(), LB_SETITEMHEIGHT, 0, Scaled(kRowHeight));
+        }
+    }
+
     void ShowRows() {
-        if (!Hwnd()) {
+        HWND hwnd = Hwnd();
+        if (!hwnd) {
             return;
         }
-        SendMessageA(Hwnd(), LB_SETCOUNT, list_.Count(), 0);
+        const std::size_t count = list_.Count();
+        std::vector<std::string> rows;
+        rows.reserve(count);
+        std::size_t bytes = 0;
+        for (std::size_t r = 0; r < count; ++r) {
+            rows.push_back(list_.Item(static_cast<long long>(r)));
+            bytes += rows.back().size() + 1;
+        }
+        Unpainted quiet(hwnd);
+        SendMessageA(hwnd, LB_RESETCONTENT, 0, 0);
+        SendMessageA(hwnd, LB_INITSTORAGE, count, static_cast<LPARAM>(bytes));
+        for (const std::string& row : rows) {
+            const LRESULT added =
+                SendMessageA(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+            if (added == LB_ERR || added == LB_ERRSPACE) {
+                throw std::runtime_error("The list " + std::string(Def().name) +
+                                         " has no room for its rows");
+            }
+        }
         ShowSelection();
-        InvalidateRect(Hwnd(), nullptr, TRUE);
     }
 
     void ShowSelection() {
@@ -97,13 +156,36 @@ private:
         }
     }
 
-    void RedrawRow(std::ptrdiff_t row) {
-        RECT rc;
-        if (Hwnd() && row >= 0 &&
-            SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(row),
-                         reinterpret_cast<LPARAM>(&rc)) != LB_ERR) {
-            InvalidateRect(Hwnd(), &rc, TRUE);
+    // The row's new text in place of the old; the list keeps its selection and shows the
+    // same rows as before.
+    void ReplaceRow(std::ptrdiff_t row) {
+        HWND hwnd = Hwnd();
+        if (!hwnd || row < 0 || row >= SendMessageA(hwnd, LB_GETCOUNT, 0, 0)) {
+            return;
         }
+        const std::string text = list_.Item(row);
+        const LRESULT top = SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0);
+        Unpainted quiet(hwnd);
+        SendMessageA(hwnd, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
+        SendMessageA(hwnd, LB_INSERTSTRING, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(text.c_str()));
+        if (SendMessageA(hwnd, LB_GETCURSEL, 0, 0) != list_.Selected()) {
+            SendMessageA(hwnd, LB_SETCURSEL, static_cast<WPARAM>(list_.Selected()), 0);
+        }
+        SendMessageA(hwnd, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    }
+
+    // The row's own text, as LB_GETTEXT gives it.
+    std::string RowText(UINT row) const {
+        const LRESULT length = SendMessageA(Hwnd(), LB_GETTEXTLEN, row, 0);
+        if (length <= 0) {
+            return {};
+        }
+        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        const LRESULT copied =
+            SendMessageA(Hwnd(), LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+        return text;
     }
 
     ListBox& list_;

@@ -14,6 +14,44 @@ constexpr WORD kIconId = 1;
 constexpr DWORD kMainStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
+// A function of user32 that older Windows versions lack (the program also runs on Windows
+// 7); nullptr there.
+template <class Fn> Fn User32Function(const char* name) noexcept {
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    FARPROC proc = user32 ? GetProcAddress(user32, name) : nullptr;
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(proc));
+}
+
+// The dpi of the monitor the window is on (Windows 10 1607 and later), else the system's.
+int WindowDpi(HWND hwnd) noexcept {
+    static const auto getDpiForWindow = User32Function<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+    if (getDpiForWindow) {
+        if (const UINT dpi = getDpiForWindow(hwnd)) {
+            return static_cast<int>(dpi);
+        }
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
+    if (screen) {
+        ReleaseDC(nullptr, screen);
+    }
+    return dpi > 0 ? dpi : kLayoutDpi;
+}
+
+// The window rectangle around a client rectangle, with the frame's metrics at a dpi where
+// the system can tell them (Windows 10 1607 and later).
+void AdjustWindowRectAtDpi(RECT& rc, int dpi) noexcept {
+    using Fn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = User32Function<Fn>("AdjustWindowRectExForDpi");
+    if (!adjustForDpi || !adjustForDpi(&rc, kMainStyle, FALSE, 0, static_cast<UINT>(dpi))) {
+        AdjustWindowRectEx(&rc, kMainStyle, FALSE, 0);
+    }
+}
+
 void RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
@@ -68,6 +106,12 @@ std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, MainForm& for
     if (!hwnd) {
         throw std::runtime_error("Cannot create the main window");
     }
+    // The layout at the dpi of the monitor the window is on.
+    window->dpi_ = WindowDpi(hwnd);
+    const SIZE size = window->WindowSizeAt(window->dpi_);
+    SetWindowPos(hwnd, nullptr, ScaleToDpi(def.left, window->dpi_),
+                 ScaleToDpi(def.top, window->dpi_), size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     window->CreateControls();
     window->toolTips_.Create(instance, hwnd);
     window->Observe();
@@ -186,15 +230,36 @@ void MainWindow::UserInput(const std::function<void()>& work) noexcept {
     }
 }
 
+SIZE MainWindow::WindowSizeAt(int dpi) const {
+    const FormDef& def = MainFormDef();
+    RECT rc{0, 0, ScaleToDpi(def.clientWidth, dpi), ScaleToDpi(def.clientHeight, dpi)};
+    AdjustWindowRectAtDpi(rc, dpi);
+    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
+}
+
+void MainWindow::Rescale(int dpi) {
+    if (dpi <= 0 || dpi == dpi_) {
+        return;
+    }
+    SyncScope sync(syncDepth_);
+    dpi_ = dpi;
+    // The controls still use the old fonts until each has its new one.
+    const auto oldFonts = std::move(fonts_);
+    fonts_.clear();
+    for (const auto& view : views_) {
+        view->Rescale();
+    }
+}
+
 HFONT MainWindow::Font(const FontDef& def) {
-    auto key =
-        std::make_tuple(std::string(def.face), def.height, def.bold, def.italic, def.underline);
+    const int height = ScaleToDpi(def.height, dpi_);
+    auto key = std::make_tuple(std::string(def.face), height, def.bold, def.italic, def.underline);
     auto it = fonts_.find(key);
     if (it == fonts_.end()) {
-        HFONT font = CreateFontA(-def.height, 0, 0, 0, def.bold ? FW_BOLD : FW_NORMAL, def.italic,
-                                 def.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                                 std::get<0>(key).c_str());
+        HFONT font =
+            CreateFontA(-height, 0, 0, 0, def.bold ? FW_BOLD : FW_NORMAL, def.italic, def.underline,
+                        FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, std::get<0>(key).c_str());
         it = fonts_.emplace(std::move(key), FontHandle(font)).first;
     }
     return it->second.Get();
@@ -325,6 +390,18 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         break;
+    case WM_GETDPISCALEDSIZE: {
+        // Moving to a monitor of another dpi: the client area is the layout's at that dpi.
+        *reinterpret_cast<SIZE*>(lp) = WindowSizeAt(static_cast<int>(LOWORD(wp)));
+        return TRUE;
+    }
+    case WM_DPICHANGED: {
+        Rescale(static_cast<int>(LOWORD(wp)));
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lp);
+        SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
     case WM_DESTROY:
         platform_.SetOwner(nullptr);
         if (options_.quitWhenClosed) {

@@ -58,6 +58,7 @@ public:
     HINSTANCE Instance() const noexcept override { return instance_; }
     void UserInput(const std::function<void()>& work) noexcept override;
     bool Syncing() const noexcept override { return syncDepth_ > 0; }
+    int Dpi() const noexcept override { return dpi_; }
     HFONT Font(const FontDef& def) override;
     HBRUSH Brush(std::uint32_t rgb) override;
     std::uint32_t BackgroundOf(int id) const noexcept override;
@@ -73,6 +74,10 @@ private:
     void KeepFocusOnShownControls() noexcept;
     void MoveFocus(WPARAM wp, LPARAM lp);
     void OnNcDestroy() noexcept;
+    // The window's outer size for the layout's client area at a dpi.
+    SIZE WindowSizeAt(int dpi) const;
+    // Shows the window at another dpi: new fonts, every control moved and sized anew.
+    void Rescale(int dpi);
     ControlView* ViewOf(HWND child) const noexcept;
 
     HINSTANCE instance_;
@@ -82,6 +87,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND savedFocus_ = nullptr;
     int syncDepth_ = 0;
+    int dpi_ = kLayoutDpi;
     std::vector<std::unique_ptr<ControlView>> views_;
     std::unordered_map<HWND, ControlView*> byWindow_;
     std::unordered_map<int, ControlView*> byId_;

@@ -94,10 +94,11 @@ private:
         if (caption.empty()) {
             return;
         }
-        RECT text{8, 0, rc.right - 8, tm.tmHeight};
+        const int indent = Scaled(8);
+        RECT text{indent, 0, rc.right - indent, tm.tmHeight};
         DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                   DT_CALCRECT | DT_SINGLELINE);
-        text.right = std::min<LONG>(text.right, rc.right - 8);
+        text.right = std::min<LONG>(text.right, rc.right - indent);
         const std::uint32_t background = Host().BackgroundOf(Def().id);
         SetBkColor(dc, background == kDefaultColour ? GetSysColor(COLOR_BTNFACE)
                                                     : ToColorRef(background));

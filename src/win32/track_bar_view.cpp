@@ -20,8 +20,7 @@ public:
         HWND hwnd = CreateChild(
             TRACKBAR_CLASSA, TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | TBS_FIXEDLENGTH | WS_TABSTOP,
             0, parent);
-        // A shorter thumb than the system's leaves room for the ticks in 25 pixels.
-        SendMessageA(hwnd, TBM_SETTHUMBLENGTH, kThumbLength, 0);
+        SetThumbLength();
         SendMessageA(hwnd, TBM_SETRANGEMIN, FALSE, bar_.Min());
         SendMessageA(hwnd, TBM_SETRANGEMAX, FALSE, bar_.Max());
         SendMessageA(hwnd, TBM_SETTICFREQ, static_cast<WPARAM>(bar_.TickFrequency()), 0);
@@ -36,12 +35,22 @@ public:
         }
     }
 
+    void Rescale() override {
+        ControlView::Rescale();
+        SetThumbLength();
+    }
+
     void OnScroll(UINT) override {
         const int position = static_cast<int>(SendMessageA(Hwnd(), TBM_GETPOS, 0, 0));
         Host().UserInput([this, position] { bar_.UserScroll(position); });
     }
 
 private:
+    // A shorter thumb than the system's leaves room for the ticks in 25 pixels (at 96 dpi).
+    void SetThumbLength() {
+        SendMessageA(Hwnd(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(Scaled(kThumbLength)), 0);
+    }
+
     void ShowPosition() {
         if (Hwnd() && SendMessageA(Hwnd(), TBM_GETPOS, 0, 0) != bar_.Position()) {
             SendMessageA(Hwnd(), TBM_SETPOS, TRUE, bar_.Position());

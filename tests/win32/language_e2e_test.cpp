@@ -365,12 +365,32 @@ protected:
     ShippedCaptionFitTest() { languageFile = DataFile(GetParam()); }
 };
 
+// Also run at 120, 144 and 192 dpi (main_window_dpi_test.cpp).
 TEST_P(ShippedCaptionFitTest, EveryCaptionFitsItsControl) {
-    // Room a check box keeps for its box left of the text, and a flat button for its frame.
-    constexpr int kCheckMarkRoom = 18;
-    constexpr int kButtonFrameRoom = 4;
+    // Room a check box keeps for its box left of the text, and a flat button for its frame
+    // (at 96 dpi; they grow with the dpi as the controls do).
+    const int kCheckMarkRoom = win32::ScaleToDpi(18, window->Dpi());
+    const int kButtonFrameRoom = win32::ScaleToDpi(4, window->Dpi());
     int checked = 0;
     for (const ControlDef& def : MainFormLayout()) {
+        if (def.kind == ControlKind::Label && def.wordWrap) {
+            // The text wrapped at the label's width takes no more lines than it holds.
+            HWND label = Ctl(def.id);
+            RECT client;
+            GetClientRect(label, &client);
+            const std::string text = WindowText(label);
+            HDC dc = GetDC(label);
+            HGDIOBJ old =
+                SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+            RECT wrapped{0, 0, client.right, 0};
+            DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &wrapped,
+                      DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+            SelectObject(dc, old);
+            ReleaseDC(label, dc);
+            EXPECT_LE(wrapped.bottom, client.bottom)
+                << def.name << " cuts off lines of \"" << text << "\"";
+            continue;
+        }
         const bool fittedLabel = def.kind == ControlKind::Label && !def.centred && !def.wordWrap;
         int room = 0;
         if (fittedLabel) {

@@ -436,3 +436,74 @@ TEST_F(KeyboardManualEditTest, TheWholeEditWorksWithoutTheMouse) {
     ASSERT_GT(saved.size(), static_cast<std::size_t>(line));
     EXPECT_EQ(saved[static_cast<std::size_t>(line)].substr(0, 3), "42\t");
 }
+
+namespace {
+
+// A list row's text as a screen reader reads it.
+std::string RowText(HWND list, int row) {
+    const auto length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length < 0) {
+        return "<no row " + std::to_string(row) + ">";
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const auto copied = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row),
+                                     reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
+    return text;
+}
+
+} // namespace
+
+// The three lists hold their rows as text (line number, value, description), so a screen
+// reader reads the whole file: after the Load, after a setting's write and after Apply. A
+// row written in place keeps every list's selection and the rows it shows.
+TEST_F(ManualEditE2ETest, TheListsHoldTheDocumentsRowsAsText) {
+    OpenPage();
+    const int numbers = ids::ListBox(5);
+    const int values = ids::ListBox(1);
+    const int descriptions = ids::ListBox(4);
+    auto expectRows = [&](const char* when) {
+        SCOPED_TRACE(when);
+        const auto count = static_cast<LRESULT>(form->document.Count());
+        for (int id : kLists) {
+            ASSERT_EQ(SendMessageA(List(id), LB_GETCOUNT, 0, 0), count) << id;
+        }
+        for (int row = 0; row < count; ++row) {
+            EXPECT_EQ(RowText(List(numbers), row), std::to_string(row));
+            EXPECT_EQ(RowText(List(values), row), form->document.Value(row)) << row;
+            EXPECT_EQ(RowText(List(descriptions), row),
+                      std::string(form->document.DescriptionView(row)))
+                << row;
+        }
+    };
+    expectRows("after the Load");
+
+    // Line 5 is "Vollbildmodus" (CheckBox2); the value list is scrolled away from it.
+    const int line = 5;
+    ClickRow(values, line);
+    ScrollPageDown(values);
+    const int tops[] = {Top(numbers), Top(values), Top(descriptions)};
+    const std::string before = form->document.Value(line);
+    ShowPage(ids::SpeedButton(4), ids::Panel(1));
+    MouseClick(Ctl(ids::CheckBox(2)), POINT{6, 8});
+    ASSERT_TRUE(Pump([&] { return form->document.Value(line) != before; }));
+    ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    expectRows("after a setting's write");
+    EXPECT_NE(RowText(List(values), line), before);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(Selection(kLists[i]), line) << kLists[i];
+        EXPECT_EQ(Top(kLists[i]), tops[i]) << kLists[i];
+    }
+
+    const int applied = 9;
+    ClickRow(descriptions, applied);
+    const int topsBeforeApply[] = {Top(numbers), Top(values), Top(descriptions)};
+    TypeIntoEdit1("2048");
+    ClickButton(10);
+    expectRows("after Apply");
+    EXPECT_EQ(RowText(List(values), applied), "2048");
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(Selection(kLists[i]), applied) << kLists[i];
+        EXPECT_EQ(Top(kLists[i]), topsBeforeApply[i]) << kLists[i];
+    }
+}

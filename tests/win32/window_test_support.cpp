@@ -465,6 +465,70 @@ long ProgramRun::WaitForExit(int timeoutMs) const {
     return static_cast<long>(code);
 }
 
+ProcessOutput RunCapturingOutput(const std::string& commandLine, int timeoutMs) {
+    ProcessOutput result;
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE read = nullptr;
+    HANDLE write = nullptr;
+    if (!CreatePipe(&read, &write, &inherit, 0)) {
+        result.output = "cannot create a pipe";
+        return result;
+    }
+    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = write;
+    startup.hStdError = write;
+    PROCESS_INFORMATION process{};
+    std::string command = commandLine;
+    const bool started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process) != FALSE;
+    CloseHandle(write);
+    if (!started) {
+        result.output = "cannot start " + commandLine;
+        CloseHandle(read);
+        return result;
+    }
+    // Read while it runs, so that a full pipe never holds it up.
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    for (bool ended = false; !ended;) {
+        ended = WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0;
+        DWORD available = 0;
+        while (PeekNamedPipe(read, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+            char chunk[4096];
+            DWORD got = 0;
+            if (!ReadFile(read, chunk, sizeof chunk, &got, nullptr) || got == 0) {
+                break;
+            }
+            result.output.append(chunk, got);
+        }
+        if (!ended && GetTickCount64() > end) {
+            TerminateProcess(process.hProcess, 1);
+            WaitForSingleObject(process.hProcess, 5000);
+            result.output += "\n(ended after " + std::to_string(timeoutMs) + " ms)";
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+            CloseHandle(read);
+            return result;
+        }
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    result.exitCode = static_cast<long>(code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    CloseHandle(read);
+    return result;
+}
+
+std::string TestProgramPath() {
+    char path[MAX_PATH] = {};
+    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::string(path, n < MAX_PATH ? n : 0);
+}
+
 HWND FindDescendant(HWND top, int id) {
     DescendantSearch search{id};
     EnumChildWindows(top, FindById, reinterpret_cast<LPARAM>(&search));

@@ -186,6 +186,15 @@ protected:
     std::unique_ptr<ProgramRun> program;
 };
 
+// A console program run to its end with its output (stdout and stderr together) caught.
+struct ProcessOutput {
+    long exitCode = -1; // -1: it did not start, or was ended at the timeout
+    std::string output;
+};
+ProcessOutput RunCapturingOutput(const std::string& commandLine, int timeoutMs);
+// This test program's own path.
+std::string TestProgramPath();
+
 // Any descendant of a window with that control ID; nullptr if there is none.
 HWND FindDescendant(HWND top, int id);
 // The text of a message box (its static text), also of another process.
