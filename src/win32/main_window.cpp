@@ -248,6 +248,8 @@ void MainWindow::Rescale(int dpi) {
     fonts_.clear();
     for (const auto& view : views_) {
         view->Rescale();
+        // A disabled control's tooltip is a rectangle of its parent's: it follows the control.
+        toolTips_.Moved(view->Hwnd());
     }
 }
 
