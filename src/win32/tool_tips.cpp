@@ -87,12 +87,32 @@ void ToolTips::Set(HWND control, const std::string& text) {
     if (!tips_ || !control) {
         return;
     }
-    Remove(control);
+    auto* shown = const_cast<char*>(text.c_str()); // the tooltip copies the text
+    HWND parent = GetParent(control);
+    if (withTools_.count(control) != 0) {
+        if (text.empty()) {
+            Remove(control);
+            withTools_.erase(control);
+            return;
+        }
+        // The tools stay; only their text changes (a new Load).
+        TTTOOLINFOA info = ToolInfo(parent, TTF_IDISHWND, reinterpret_cast<UINT_PTR>(control));
+        info.lpszText = shown;
+        SendMessageA(tips_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+        for (HWND child : ChildrenOf(control)) {
+            info = ToolInfo(control, TTF_IDISHWND, reinterpret_cast<UINT_PTR>(child));
+            info.lpszText = shown;
+            SendMessageA(tips_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+        }
+        info = ToolInfo(parent, 0, RectToolId(control));
+        info.lpszText = shown;
+        SendMessageA(tips_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+        return;
+    }
     if (text.empty()) {
         return;
     }
-    auto* shown = const_cast<char*>(text.c_str()); // the tooltip copies the text
-    HWND parent = GetParent(control);
+    withTools_.insert(control);
     TTTOOLINFOA info =
         ToolInfo(parent, TTF_IDISHWND | TTF_SUBCLASS, reinterpret_cast<UINT_PTR>(control));
     info.lpszText = shown;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <set>
 #include <string>
 
 namespace korvane::win32 {
@@ -29,6 +30,7 @@ private:
     void Remove(HWND control);
 
     HWND tips_ = nullptr;
+    std::set<HWND> withTools_;
 };
 
 } // namespace korvane::win32
