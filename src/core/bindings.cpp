@@ -296,12 +296,10 @@ void MainForm::AddDesktopResolution() {
         return;
     }
     const std::string item = IntToStr(width) + "x" + IntToStr(height);
-    for (const std::string& listed : aufloesung.Items()) {
-        if (listed == item) {
-            return;
-        }
+    const std::vector<std::string>& listed = aufloesung.Items();
+    if (std::find(listed.begin(), listed.end(), item) == listed.end()) {
+        aufloesung.AddItem(item);
     }
-    aufloesung.AddItem(item);
 }
 
 void MainForm::ComboBox1Change() {

@@ -71,61 +71,39 @@ void ToolTips::Create(HINSTANCE instance, HWND owner) {
     }
 }
 
-void ToolTips::Remove(HWND control) {
+void ToolTips::Send(UINT message, HWND control, const std::string& text) {
     HWND parent = GetParent(control);
-    TTTOOLINFOA info = ToolInfo(parent, TTF_IDISHWND, reinterpret_cast<UINT_PTR>(control));
-    SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    std::vector<TTTOOLINFOA> tools = {
+        ToolInfo(parent, TTF_IDISHWND | TTF_SUBCLASS, reinterpret_cast<UINT_PTR>(control))};
     for (HWND child : ChildrenOf(control)) {
-        info = ToolInfo(control, TTF_IDISHWND, reinterpret_cast<UINT_PTR>(child));
-        SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+        tools.push_back(
+            ToolInfo(control, TTF_IDISHWND | TTF_SUBCLASS, reinterpret_cast<UINT_PTR>(child)));
     }
-    info = ToolInfo(parent, 0, RectToolId(control));
-    SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    tools.push_back(ToolInfo(parent, TTF_SUBCLASS, RectToolId(control)));
+    tools.back().rect = RectInParent(control);
+    for (TTTOOLINFOA& info : tools) {
+        info.lpszText = const_cast<char*>(text.c_str()); // the tooltip copies the text
+        SendMessageA(tips_, message, 0, reinterpret_cast<LPARAM>(&info));
+    }
 }
 
 void ToolTips::Set(HWND control, const std::string& text) {
     if (!tips_ || !control) {
         return;
     }
-    auto* shown = const_cast<char*>(text.c_str()); // the tooltip copies the text
-    HWND parent = GetParent(control);
-    if (withTools_.count(control) != 0) {
-        if (text.empty()) {
-            Remove(control);
-            withTools_.erase(control);
-            return;
-        }
-        // The tools stay; only their text changes (a new Load).
-        TTTOOLINFOA info = ToolInfo(parent, TTF_IDISHWND, reinterpret_cast<UINT_PTR>(control));
-        info.lpszText = shown;
-        SendMessageA(tips_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
-        for (HWND child : ChildrenOf(control)) {
-            info = ToolInfo(control, TTF_IDISHWND, reinterpret_cast<UINT_PTR>(child));
-            info.lpszText = shown;
-            SendMessageA(tips_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
-        }
-        info = ToolInfo(parent, 0, RectToolId(control));
-        info.lpszText = shown;
-        SendMessageA(tips_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
-        return;
-    }
+    const bool hasTools = withTools_.count(control) != 0;
     if (text.empty()) {
-        return;
+        if (hasTools) {
+            Send(TTM_DELTOOLA, control, text);
+            withTools_.erase(control);
+        }
+    } else if (hasTools) {
+        // The tools stay; only their text changes (a new Load).
+        Send(TTM_UPDATETIPTEXTA, control, text);
+    } else {
+        Send(TTM_ADDTOOLA, control, text);
+        withTools_.insert(control);
     }
-    withTools_.insert(control);
-    TTTOOLINFOA info =
-        ToolInfo(parent, TTF_IDISHWND | TTF_SUBCLASS, reinterpret_cast<UINT_PTR>(control));
-    info.lpszText = shown;
-    SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
-    for (HWND child : ChildrenOf(control)) {
-        info = ToolInfo(control, TTF_IDISHWND | TTF_SUBCLASS, reinterpret_cast<UINT_PTR>(child));
-        info.lpszText = shown;
-        SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
-    }
-    info = ToolInfo(parent, TTF_SUBCLASS, RectToolId(control));
-    info.rect = RectInParent(control);
-    info.lpszText = shown;
-    SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void ToolTips::Moved(HWND control) {

@@ -27,7 +27,9 @@ public:
     HWND Hwnd() const noexcept { return tips_; }
 
 private:
-    void Remove(HWND control);
+    // Sends a tool message for each of the control's tools (itself, its children, its
+    // rectangle in the parent).
+    void Send(UINT message, HWND control, const std::string& text);
 
     HWND tips_ = nullptr;
     std::set<HWND> withTools_;

@@ -22,6 +22,7 @@ using korvane::testing::CrLfFile;
 using korvane::testing::FileLines;
 using korvane::wintest::ClassOf;
 using korvane::wintest::DemoConfigPath;
+using korvane::wintest::FileNamesIn;
 using korvane::wintest::MakeTempDir;
 using korvane::wintest::ReadBytes;
 using korvane::wintest::RemoveTree;
@@ -53,22 +54,7 @@ protected:
     std::string In(const std::string& name) const { return dir_ + "\\" + name; }
 
     // Names in the folder, so that a left-over temporary file shows.
-    std::vector<std::string> Listing() const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        HANDLE h = FindFirstFileA((dir_ + "\\*").c_str(), &found);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string name = found.cFileName;
-                if (name != "." && name != "..") {
-                    names.push_back(name);
-                }
-            } while (FindNextFileA(h, &found));
-            FindClose(h);
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> Listing() const { return FileNamesIn(dir_); }
 
     std::string dir_;
 };
