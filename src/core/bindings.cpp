@@ -93,8 +93,8 @@ bool MainForm::HasLine(int releaseLine) const noexcept {
 }
 
 void MainForm::ShowLineToolTips() {
-    const std::string word = LanguageText(61, "Zeile");
-    const std::string missing = LanguageText(62, "Nicht in dieser Datei");
+    const std::string word = LanguageText(entries::kToolTipLine);
+    const std::string missing = LanguageText(entries::kNotInThisFile);
     for (const BoundOption& option : BoundOptions()) {
         Control* control = Find(option.control);
         if (!control) {

@@ -33,7 +33,7 @@ CaptionStep Item(std::size_t entry, ComboBox& combo, std::size_t item) {
 }
 
 // A line of the language file: everything from the first '#' on is a comment.
-std::string LanguageEntry(std::string_view line) {
+std::string EntryOfLine(std::string_view line) {
     const std::size_t hash = line.find('#');
     if (hash != std::string_view::npos) {
         line = line.substr(0, hash);
@@ -66,20 +66,20 @@ void MainForm::ReadLanguageFile() {
     std::vector<std::string> lines;
     for (std::optional<std::string_view> line;
          lines.size() < kMaxLanguageLines && (line = reader.Next());) {
-        lines.push_back(LanguageEntry(*line));
+        lines.push_back(EntryOfLine(*line));
     }
     ListBox3.SetItems(std::move(lines));
     ApplyCaptions();
 }
 
-std::string MainForm::LanguageText(std::size_t entry, std::string_view germanDefault) const {
+std::string MainForm::LanguageText(const LanguageEntry& entry) const {
     const std::vector<std::string>& lines = LanguageLines();
-    if (entry >= lines.size() || lines[entry].empty()) {
-        return std::string(germanDefault);
+    if (entry.index >= lines.size() || lines[entry.index].empty()) {
+        return std::string(entry.germanDefault);
     }
     // A line of the file cannot hold a line break: the two characters \r stand for one.
     std::string text;
-    const std::string& line = lines[entry];
+    const std::string& line = lines[entry.index];
     for (std::size_t i = 0; i < line.size(); ++i) {
         if (line[i] == '\\' && i + 1 < line.size() && line[i + 1] == 'r') {
             text += '\r';

@@ -36,11 +36,6 @@ std::uint64_t Fingerprint(std::string_view bytes) noexcept {
     return hash;
 }
 
-constexpr std::string_view kChangedOnDiskQuestion =
-    "Die Datei f1graphics.cfg wurde nach dem Laden von einem anderen Programm ge\xe4ndert.\r"
-    "Trotzdem speichern und diese \xc4nderungen \xfc"
-    "berschreiben?";
-
 } // namespace
 
 MainForm::MainForm(Platform& p)
@@ -188,7 +183,7 @@ void MainForm::SaveDocument() {
             throw;
         }
     }
-    if (changed && !platform.AskYesNo(LanguageText(63, kChangedOnDiskQuestion))) {
+    if (changed && !platform.AskYesNo(LanguageText(entries::kChangedOnDisk))) {
         return;
     }
     const std::string bytes = document.Write();

@@ -11,6 +11,7 @@
 #include "core/controls.hpp"
 #include "core/file_layout.hpp"
 #include "core/form_layout.hpp"
+#include "core/language_entries.hpp"
 #include "core/platform.hpp"
 
 #include <cstdint>
@@ -44,7 +45,7 @@ public:
     // A text the program adds beyond the caption table (entries 61 and up): the language
     // file's entry, or the German default when the file has none (or leaves it empty), so an
     // older language file still works. "\r" in the entry stands for a line break.
-    std::string LanguageText(std::size_t entry, std::string_view germanDefault) const;
+    std::string LanguageText(const LanguageEntry& entry) const;
 
     // ---- Pages and commands (main_form.cpp) ----
     void HideAllPages();

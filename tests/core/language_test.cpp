@@ -516,6 +516,6 @@ TEST_F(LanguageTest, TextsBeyondTheCaptionTableFallBackToGerman) {
         }
         p.files["language.txt"] = file;
         f.Guarded([&f] { f.FormCreate(); });
-        EXPECT_EQ(f.LanguageText(61, "Zeile"), row.shown);
+        EXPECT_EQ(f.LanguageText(entries::kToolTipLine), row.shown);
     }
 }

@@ -1,0 +1,36 @@
+// The language file's entries beyond the caption table (61 and up): one constant each, with
+// the German text the program shows when the file lacks the entry or leaves it empty, so an
+// older language file still works. Each feature has its own range; a new text takes the next
+// free number of its range and is added to the English and German files.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace korvane {
+
+struct LanguageEntry {
+    std::size_t index;
+    std::string_view germanDefault;
+};
+
+namespace entries {
+
+// 61-63: tooltips and the changed-file question.
+inline constexpr LanguageEntry kToolTipLine{61, "Zeile"};
+inline constexpr LanguageEntry kNotInThisFile{62, "Nicht in dieser Datei"};
+inline constexpr LanguageEntry kChangedOnDisk{
+    63, "Die Datei f1graphics.cfg wurde nach dem Laden von einem anderen Programm ge\xe4ndert.\r"
+        "Trotzdem speichern und diese \xc4nderungen \xfc"
+        "berschreiben?"};
+
+// 64-69: safe Load, Save and Quit.
+
+// 70-79: the manual page's guidance.
+
+// 80-89: profiles.
+
+// 90: the Info page's last line.
+
+} // namespace entries
+} // namespace korvane
