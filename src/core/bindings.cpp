@@ -84,7 +84,7 @@ std::string MainForm::LineValue(int releaseLine) const {
 void MainForm::SetLine(int releaseLine, std::string_view value) {
     const int line = LineIn(layout_, releaseLine);
     if (line != kNoLine) {
-        document.SetValue(line, value);
+        WriteValue(line, value);
     }
 }
 

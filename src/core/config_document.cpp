@@ -83,9 +83,14 @@ void ConfigDocument::WriteTo(std::string& out) const {
         if (line.changed < 0) {
             out.append(text);
         } else {
+            // A line without ';' has no value of its own: the new one takes the place of its
+            // leading digits ("1024" becomes "1280", "1024 x" becomes "1280 x").
+            const std::size_t end = text.find(';') == std::string_view::npos
+                                        ? line.tailBegin
+                                        : line.valueBegin + line.valueLength;
             out.append(text.substr(0, line.valueBegin));
             out.append(changedValues_[static_cast<std::size_t>(line.changed)]);
-            out.append(text.substr(line.valueBegin + line.valueLength));
+            out.append(text.substr(end));
         }
         // A line that begins with Ctrl-Z would end the file for the next reader, losing it
         // and every line after it. Such a line stood behind a lone CR in the file it came

@@ -1,5 +1,7 @@
 #include "core/errors.hpp"
 
+#include <utility>
+
 namespace korvane {
 
 ListIndexError::ListIndexError(long long index)
@@ -21,6 +23,11 @@ std::string CaughtText() {
 }
 
 IoError::IoError(int code) : Error(IoErrorText(code)), code_(code) {}
+
+FileChangingError::FileChangingError() : Error("The file kept changing while it was read") {}
+
+ReplacementKeptError::ReplacementKeptError(int code, std::string keptPath)
+    : IoError(code), keptPath_(std::move(keptPath)) {}
 
 std::string IoErrorText(int code) {
     switch (code) {

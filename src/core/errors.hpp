@@ -45,6 +45,23 @@ private:
     int code_;
 };
 
+// The file kept changing while it was read: another program is writing it.
+class FileChangingError : public Error {
+public:
+    FileChangingError();
+};
+
+// A replacement failed after the original had been moved away; the new content is kept in a
+// file of its own.
+class ReplacementKeptError : public IoError {
+public:
+    ReplacementKeptError(int code, std::string keptPath);
+    const std::string& keptPath() const noexcept { return keptPath_; }
+
+private:
+    std::string keptPath_;
+};
+
 // The text shown for an I/O result: "File not found" for 2, "I/O error 87" for others.
 std::string IoErrorText(int code);
 

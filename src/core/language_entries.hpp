@@ -25,6 +25,21 @@ inline constexpr LanguageEntry kChangedOnDisk{
         "berschreiben?"};
 
 // 64-69: safe Load, Save and Quit.
+inline constexpr LanguageEntry kNotLoadedCompletely{
+    64, "f1graphics.cfg wurde nicht vollst\xe4ndig geladen, darum wurde nichts gespeichert. "
+        "Bitte zuerst erfolgreich laden."};
+inline constexpr LanguageEntry kSaveChanges{65, "\xc4nderungen an f1graphics.cfg speichern?"};
+inline constexpr LanguageEntry kDiscardChanges{
+    66, "Ihre \xc4nderungen verwerfen und f1graphics.cfg neu laden?"};
+inline constexpr LanguageEntry kValueBreaksLine{
+    67, "Ein Wert darf weder ';' noch Steuerzeichen enthalten: sonst \xe4ndert sich, wo der Wert "
+        "der Zeile endet."};
+inline constexpr LanguageEntry kFileKeptChanging{
+    68, "f1graphics.cfg wurde w\xe4hrend des Lesens von einem anderen Programm ge\xe4ndert. "
+        "Bitte warten, bis das Spiel die Datei geschrieben hat, und erneut laden."};
+inline constexpr LanguageEntry kNewContentKept{
+    69, "Die neuen Einstellungen konnten nicht an die Stelle von f1graphics.cfg treten. Sie "
+        "wurden in dieser Datei aufbewahrt:"};
 
 // 70-79: the manual page's guidance.
 

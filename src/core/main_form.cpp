@@ -152,63 +152,135 @@ std::string MainForm::LookupInstallDir() {
 }
 
 void MainForm::LoadDocument() {
+    fileOnDisk_ = Fingerprint(ReadDocument(InstallDir + "\\f1graphics.cfg"));
+    documentLoaded_ = true;
+}
+
+std::string MainForm::ReadDocument(const std::string& path) {
+    // From here the document changes: it is no file that may be written back until a Load
+    // has run to its end, and the player's changes are gone with it.
     documentLoaded_ = false;
+    unsavedChanges_ = false;
     document.Clear();
     layout_ = FileLayout::Release;
     // The whole file is read before anything is appended: a failed read leaves the
     // document empty.
-    const std::string bytes = platform.ReadFile(InstallDir + "\\f1graphics.cfg");
-    document.Append(bytes);
-    fileOnDisk_ = Fingerprint(bytes);
-    layout_ = RecogniseLayout(document);
-    documentLoaded_ = true;
-}
-
-void MainForm::SaveDocument() {
-    // Writing an empty document over the player's file would destroy it: Save writes only
-    // a file that was read completely.
-    if (!documentLoaded_) {
-        return;
-    }
-    const std::string path = InstallDir + "\\f1graphics.cfg";
-    // The game writes this file too (its menu, its performance test): a change it made since
-    // Load is overwritten only when the player says so. A file that is gone is written
-    // again without asking; one that cannot be read now is not written (the error box says
-    // why).
-    bool changed = false;
+    std::string bytes;
     try {
-        changed = Fingerprint(platform.ReadFile(path)) != fileOnDisk_;
-    } catch (const IoError& e) {
-        if (e.code() != 2 && e.code() != 3) {
-            throw;
-        }
+        bytes = platform.ReadFile(path);
+    } catch (const FileChangingError&) {
+        throw Error(LanguageText(entries::kFileKeptChanging));
     }
-    if (changed && !platform.AskYesNo(LanguageText(entries::kChangedOnDisk))) {
-        return;
-    }
-    const std::string bytes = document.Write();
-    platform.ReplaceFileContents(path, bytes, path + ".bak");
-    fileOnDisk_ = Fingerprint(bytes);
+    document.Append(bytes);
+    layout_ = RecogniseLayout(document);
+    return bytes;
 }
 
-void MainForm::SpeedButton1Click() {
-    InstallDir = LookupInstallDir();
+void MainForm::LoadIntoWindow(const std::function<void()>& readDocument) {
+    loading_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{loading_};
     CheckBox1.SetChecked(false);
     CheckBox2.SetChecked(false);
     CheckBox3.SetChecked(false);
     CheckBox4.SetChecked(false);
     CheckBox5.SetChecked(false);
-    LoadDocument();
+    readDocument();
+    // A transfer that fails part-way leaves controls and lines half rewritten.
+    documentLoaded_ = false;
     SpeedButton4.SetVisible(true);
     SpeedButton5.SetVisible(true);
     SpeedButton6.SetVisible(true);
     SpeedButton9.SetVisible(true);
     ShowLineToolTips();
     ApplyDocumentToControls();
+    documentLoaded_ = true;
+}
+
+bool MainForm::SaveDocument() {
+    // Writing what a failed Load left over the player's file would damage it: Save writes
+    // only a document whose Load ran to its end, and says so otherwise.
+    if (!documentLoaded_) {
+        throw Error(LanguageText(entries::kNotLoadedCompletely));
+    }
+    const std::string path = InstallDir + "\\f1graphics.cfg";
+    const std::string bytes = document.Write();
+    // The game writes this file too (its menu, its performance test): a change it made since
+    // Load is overwritten only when the player says so, and the file is looked at again after
+    // the answer, so a change made while the question was open is asked about too. A file
+    // that is gone is written again without asking; one that cannot be read now is not
+    // written (the error box says why).
+    std::uint64_t agreed = fileOnDisk_;
+    for (;;) {
+        std::uint64_t now = 0;
+        try {
+            now = Fingerprint(platform.ReadFile(path));
+        } catch (const IoError& e) {
+            if (e.code() != 2 && e.code() != 3) {
+                throw;
+            }
+            break;
+        }
+        if (now == agreed) {
+            break;
+        }
+        if (!platform.AskYesNo(LanguageText(entries::kChangedOnDisk))) {
+            return false;
+        }
+        agreed = now;
+    }
+    try {
+        platform.ReplaceFileContents(path, bytes, path + ".bak");
+    } catch (const ReplacementKeptError& e) {
+        throw Error(LanguageText(entries::kNewContentKept) + "\r" + e.keptPath());
+    }
+    fileOnDisk_ = Fingerprint(bytes);
+    unsavedChanges_ = false;
+    return true;
+}
+
+void MainForm::WriteValue(long long line, std::string_view value) {
+    if (!IsStorableValue(value)) {
+        throw Error(LanguageText(entries::kValueBreaksLine));
+    }
+    const bool differs = line < 0 || static_cast<unsigned long long>(line) >= document.Count() ||
+                         document.ValueView(line) != value;
+    if (document.SetValue(line, value) && differs && !loading_) {
+        unsavedChanges_ = true;
+    }
+}
+
+void MainForm::SpeedButton1Click() {
+    if (HasUnsavedChanges() && !platform.AskYesNo(LanguageText(entries::kDiscardChanges))) {
+        return;
+    }
+    InstallDir = LookupInstallDir();
+    LoadIntoWindow([this] { LoadDocument(); });
 }
 
 void MainForm::SpeedButton2Click() {
     SaveDocument();
+}
+
+bool MainForm::QueryClose() {
+    if (!HasUnsavedChanges()) {
+        return true;
+    }
+    switch (platform.AskYesNoCancel(LanguageText(entries::kSaveChanges))) {
+    case Platform::Answer::Yes: {
+        // A Save that fails says why and keeps the window, with the changes.
+        bool saved = false;
+        Guarded([this, &saved] { saved = SaveDocument(); });
+        return saved;
+    }
+    case Platform::Answer::No:
+        return true;
+    case Platform::Answer::Cancel:
+        return false;
+    }
+    return false;
 }
 
 void MainForm::SpeedButton3Click() {

@@ -62,9 +62,28 @@ public:
     // Document commands.
     std::string LookupInstallDir();
     void LoadDocument();
-    void SaveDocument();
-    // True while the document holds a file that was read completely: Save writes only then.
+    // False when nothing was written because the player kept another program's changes.
+    bool SaveDocument();
+    // True while the document holds a file whose Load ran to its end: Save writes only then.
     bool DocumentLoaded() const noexcept { return documentLoaded_; }
+    // True when the player changed a value since the last successful Load or Save. Load's own
+    // rewrites do not count.
+    bool HasUnsavedChanges() const noexcept { return unsavedChanges_ && documentLoaded_; }
+    // Empties the document and reads a graphics options file into it, recognising its
+    // layout; the document may not be saved until a Load has run to its end. Returns the
+    // bytes read.
+    std::string ReadDocument(const std::string& path);
+    // Load's steps from the reset of the check boxes on, with readDocument as the read: show
+    // the page buttons and fill every control. A Load that fails after the document began to
+    // change leaves a document that may not be saved. Its handlers' writes are no changes of
+    // the player's.
+    void LoadIntoWindow(const std::function<void()>& readDocument);
+    // Asked when the window is to close (Quit, its close box, Alt+F4, the system menu): with
+    // unsaved changes the player chooses to save them, drop them or stay. True to close.
+    bool QueryClose();
+    // The one way a value goes into a line: a value that would move where the line's value
+    // ends (';' or a control character) is refused with an error and the line stays as it was.
+    void WriteValue(long long line, std::string_view value);
 
     // ---- Setting bindings (bindings.cpp) ----
     // The layout of the document loaded; the handlers reach their lines through it.
@@ -129,6 +148,9 @@ private:
 
     std::vector<Control*> all_;
     bool documentLoaded_ = false;
+    bool unsavedChanges_ = false;
+    // While Load fills the window: the values its handlers write are not the player's.
+    bool loading_ = false;
     FileLayout layout_ = FileLayout::Release;
     // The 64-bit FNV-1a hash of the file's bytes as the last Load read them or the last Save
     // wrote them: other bytes on disk at Save mean another program changed the file.

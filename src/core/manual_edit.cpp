@@ -39,14 +39,15 @@ void MainForm::ListBox5Click() {
     SelectRow(ListBox5, ListBox1.Selected());
 }
 
-// The text goes in exactly as typed. With no row selected there is no line to write, and
-// the document must keep one value per line, so nothing happens.
+// The text goes in as typed, unless it would break the line (see WriteValue). With no row
+// selected there is no line to write, and the document must keep one value per line, so
+// nothing happens.
 void MainForm::SpeedButton10Click() {
     const int row = ListBox1.Selected();
     if (row < 0) {
         return;
     }
-    document.SetValue(row, edit1.Text());
+    WriteValue(row, edit1.Text());
 }
 
 } // namespace korvane

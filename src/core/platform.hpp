@@ -35,6 +35,10 @@ public:
     // A modal question: the text ("\r" breaks lines), warning icon, Yes and No with No as the
     // default, the application's title. True for Yes.
     virtual bool AskYesNo(const std::string& text) = 0;
+    enum class Answer { Yes, No, Cancel };
+    // A modal question: the text ("\r" breaks lines), question icon, Yes, No and Cancel with
+    // Yes as the default, the application's title. A box that cannot be shown is Cancel.
+    virtual Answer AskYesNoCancel(const std::string& text) = 0;
     // The modal error dialog of the language start-up: caption "Error", error icon, OK.
     virtual void ShowErrorDialog(const std::string& text) = 0;
     // Ends the program (closes the main window).

@@ -58,6 +58,17 @@ constexpr bool EqualIgnoringCase(std::string_view a, std::string_view b) noexcep
     return true;
 }
 
+// True when a value can stand in a line without moving where the line's value ends: no ';'
+// and no character of code below 32 (a tab, CR or LF would end it or break the line).
+constexpr bool IsStorableValue(std::string_view value) noexcept {
+    for (const char c : value) {
+        if (c == ';' || static_cast<unsigned char>(c) < 32) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The integer conversion: leading spaces (code 32 only), then a signed decimal number or a
 // hexadecimal one introduced by "$", "x", "X", "0x" or "0X" (32 bits, read as signed);
 // nothing may follow. Throws ConvertError with the text otherwise.

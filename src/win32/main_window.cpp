@@ -404,6 +404,16 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
                      suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
+    case WM_CLOSE: {
+        // Quit, the close box, Alt+F4 and the system menu all come here: unsaved changes
+        // are asked about first.
+        bool close = false;
+        form_.Guarded([this, &close] { close = form_.QueryClose(); });
+        if (close) {
+            DestroyWindow(hwnd);
+        }
+        return 0;
+    }
     case WM_DESTROY:
         platform_.SetOwner(nullptr);
         if (options_.quitWhenClosed) {

@@ -457,6 +457,18 @@ bool Win32Platform::AskYesNo(const std::string& text) {
                        MB_ICONWARNING | MB_YESNO | MB_DEFBUTTON2) == IDYES;
 }
 
+Platform::Answer Win32Platform::AskYesNoCancel(const std::string& text) {
+    switch (MessageBoxA(owner_, WithCrLf(text).c_str(), ProgramTitle().c_str(),
+                        MB_ICONQUESTION | MB_YESNOCANCEL | MB_DEFBUTTON1)) {
+    case IDYES:
+        return Answer::Yes;
+    case IDNO:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 void Win32Platform::ShowErrorDialog(const std::string& text) {
     MessageBoxA(owner_, WithCrLf(text).c_str(), "Error", MB_ICONERROR | MB_OK);
 }

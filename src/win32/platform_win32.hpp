@@ -68,6 +68,8 @@ public:
     // MB_ICONWARNING | MB_YESNO | MB_DEFBUTTON2 with the application's title; "\r" in the
     // text are line breaks. A box that cannot be shown counts as No.
     bool AskYesNo(const std::string& text) override;
+    // MB_ICONQUESTION | MB_YESNOCANCEL (Yes the default) with the application's title.
+    Answer AskYesNoCancel(const std::string& text) override;
     // Caption "Error", MB_ICONERROR | MB_OK; "\r" in the text are line breaks.
     void ShowErrorDialog(const std::string& text) override;
     // Closes the owner window (which ends the program), or posts WM_QUIT without one.

@@ -33,7 +33,9 @@ struct BindingsTest : ::testing::Test {
         platform.files[platform.GamePath()] = File(n, values);
         loaded = values;
         loadedLines = n;
+        platform.answerYes = true; // a reload drops the changes made before
         form.Guarded([&] { form.SpeedButton1Click(); });
+        platform.answerYes = false;
     }
     std::string V(int k) { return form.document.Value(k); }
     // Every line whose value differs from the file last loaded, with its value now.

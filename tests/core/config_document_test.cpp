@@ -135,7 +135,9 @@ TEST(ConfigDocument, ChangedValuesReplaceOnlyTheValuesOwnCharacters) {
         {"; comment", "4", "4; comment"}, // an empty value goes in front of the line
         {"", "9", "9"},
         {"12345678901234567890123;x", "1", "1;x"}, // 20 digits and more keep their line
-        {"12 34", "5", "512 34"},                  // digits without ';' are not lost
+        {"12 34", "5", "5 34"},                    // without ';' the digits are the value
+        {"1024", "1280", "1280"},
+        {"1024 x", "1280", "1280 x"},
         {std::string("1;a\0b", 5), "0", std::string("0;a\0b", 5)}, // NUL keeps the line
     };
     for (const Case& c : cases) {

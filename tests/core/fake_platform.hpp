@@ -10,6 +10,7 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@ public:
     std::map<std::string, std::string> files; // path -> bytes
     std::map<std::string, int> failingPaths;  // path -> I/O result to throw
     std::map<std::string, int> failingReads;  // the same, for reading only
+    std::set<std::string> changingReads;      // paths another program keeps writing
     std::vector<std::string> errorBoxes;
     std::vector<std::string> errorDialogs;
     std::vector<std::string> unshown;
@@ -44,6 +46,9 @@ public:
             if (auto f = failing->find(path); f != failing->end()) {
                 throw IoError(f->second);
             }
+        }
+        if (changingReads.count(path)) {
+            throw FileChangingError();
         }
         auto it = files.find(path);
         if (it == files.end()) {
@@ -67,6 +72,11 @@ public:
     bool AskYesNo(const std::string& text) override {
         questions.push_back(text);
         return answerYes;
+    }
+    Answer closeAnswer = Answer::Cancel; // the answer to every Yes/No/Cancel question
+    Answer AskYesNoCancel(const std::string& text) override {
+        questions.push_back(text);
+        return closeAnswer;
     }
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
     void ShowErrorBox(const std::string& text) override { errorBoxes.push_back(text); }

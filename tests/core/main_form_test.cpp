@@ -129,27 +129,58 @@ TEST_F(MainFormTest, AnEmptyInstallDirReadsFromTheDriveRoot) {
     EXPECT_EQ(form.document.Count(), 3u);
 }
 
-TEST_F(MainFormTest, SaveWritesOnlyADocumentThatWasReadCompletely) {
-    form.SpeedButton2Click(); // before any Load: nothing written
-    EXPECT_EQ(platform.writes, 0);
-
-    platform.files[platform.GamePath()] = "1;a\n2;b";
-    form.Guarded([&] { form.SpeedButton1Click(); });
-    form.document.SetValue(1, "7");
-    form.SpeedButton2Click();
-    EXPECT_EQ(platform.writes, 1);
-    EXPECT_EQ(platform.files[platform.GamePath()], "1;a\r\n7;b\r\n");
-
-    platform.failingPaths[platform.GamePath()] = 5; // the next Load fails while reading
-    form.Guarded([&] { form.SpeedButton1Click(); });
-    platform.failingPaths.clear();
-    form.SpeedButton2Click();
-    EXPECT_EQ(platform.writes, 1);
-    EXPECT_EQ(platform.files[platform.GamePath()], "1;a\r\n7;b\r\n");
+TEST(MainFormLoad, SaveWritesOnlyADocumentWhoseLoadRanToItsEnd) {
+    const std::string notLoaded = "f1graphics.cfg wurde nicht vollst\xe4ndig geladen, darum wurde "
+                                  "nichts gespeichert. Bitte zuerst erfolgreich laden.";
+    std::string crOnly = LinesFile(170);
+    std::erase(crOnly, '\n');
+    using Setup = void (*)(FakePlatform&, const std::string&);
+    // Each row: a good Load and a change, then a second Load under this row's setup.
+    const struct {
+        const char* name;
+        Setup setup; // nullptr: no Load at all
+        bool savable;
+    } rows[] = {
+        {"before any Load", nullptr, false},
+        {"a good Load", [](FakePlatform&, const std::string&) {}, true},
+        {"the file is gone", [](FakePlatform& p, const std::string&) { p.files.clear(); }, false},
+        {"the read is refused",
+         [](FakePlatform& p, const std::string&) { p.failingReads[p.GamePath()] = 5; }, false},
+        {"CR-only line ends: one line, the transfer fails",
+         [](FakePlatform& p, const std::string& cr) { p.files[p.GamePath()] = cr; }, false},
+        {"the game keeps writing the file",
+         [](FakePlatform& p, const std::string&) { p.changingReads.insert(p.GamePath()); }, false},
+        {"the registry lookup fails: all stays as it was",
+         [](FakePlatform& p, const std::string&) { p.registryError = "Invalid data type"; }, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakePlatform platform;
+        MainForm form{platform};
+        const std::string path = platform.GamePath();
+        platform.files[path] = LinesFile(170);
+        if (row.setup) {
+            form.Guarded([&] { form.SpeedButton1Click(); });
+            form.Guarded([&] { form.WriteValue(7, "7"); });
+            row.setup(platform, crOnly);
+            platform.answerYes = true; // drop the change
+            form.Guarded([&] { form.SpeedButton1Click(); });
+        }
+        const std::string onDisk = platform.files.count(path) ? platform.files[path] : "";
+        platform.errorBoxes.clear();
+        form.Guarded([&] { form.SpeedButton2Click(); });
+        EXPECT_EQ(platform.writes, row.savable ? 1 : 0);
+        if (row.savable) {
+            EXPECT_TRUE(platform.errorBoxes.empty());
+        } else {
+            EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{notLoaded});
+            EXPECT_EQ(platform.files.count(path) ? platform.files[path] : "", onDisk);
+        }
+    }
 }
 
 TEST_F(MainFormTest, AFailedSaveIsReported) {
-    platform.files[platform.GamePath()] = "1;a\n";
+    platform.files[platform.GamePath()] = LinesFile(170);
     form.Guarded([&] { form.SpeedButton1Click(); });
     platform.failingPaths[platform.GamePath()] = 101;
     form.Guarded([&] { form.SpeedButton2Click(); });
@@ -259,4 +290,83 @@ TEST(FormLayout, EveryModelControlHasALayoutRowAndIdsAreUnique) {
         }
     }
     EXPECT_EQ(form.AllControls().size(), MainFormLayout().size());
+}
+
+TEST(MainFormChanges, QuitAndLoadAskOnlyAboutThePlayersChanges) {
+    const std::string saveQuestion = "\xc4nderungen an f1graphics.cfg speichern?";
+    const std::string loadQuestion = "Ihre \xc4nderungen verwerfen und f1graphics.cfg neu laden?";
+    using Act = void (*)(MainForm&);
+    const struct {
+        const char* name;
+        Act act;
+        bool changed;
+    } rows[] = {
+        // The filter box's Load writes its second line.
+        {"Load's own rewrites", [](MainForm&) {}, false},
+        {"a check box", [](MainForm& f) { f.CheckBox1.UserClick(); }, true},
+        {"the slider moved to where it is", [](MainForm& f) { f.TrackBar2.UserScroll(0); }, false},
+        {"Apply",
+         [](MainForm& f) {
+             f.ListBox1.UserSelect(9);
+             f.edit1.UserEditText("5");
+             f.SpeedButton10Click();
+         },
+         true},
+        {"a refused value", [](MainForm& f) { f.ComboBox2.UserEditText("1;2"); }, false},
+        {"a change, then Save",
+         [](MainForm& f) {
+             f.CheckBox1.UserClick();
+             f.SpeedButton2Click();
+         },
+         false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakePlatform platform;
+        MainForm form{platform};
+        platform.files[platform.GamePath()] = LinesFile(170, {{93, "2"}});
+        form.Guarded([&] { form.SpeedButton1Click(); });
+        ASSERT_EQ(form.document.Value(94), "2");
+        form.Guarded([&] { row.act(form); });
+        EXPECT_EQ(form.HasUnsavedChanges(), row.changed);
+        platform.closeAnswer = Platform::Answer::Cancel;
+        EXPECT_EQ(form.QueryClose(), !row.changed);
+        form.Guarded([&] { form.SpeedButton1Click(); }); // answered No: the Load does not run
+        const std::vector<std::string> asked{saveQuestion, loadQuestion};
+        EXPECT_EQ(platform.questions, row.changed ? asked : std::vector<std::string>{});
+        EXPECT_EQ(form.HasUnsavedChanges(), row.changed);
+    }
+}
+
+TEST(MainFormChanges, QuitWithChangesSavesDropsOrStays) {
+    const struct {
+        Platform::Answer answer;
+        bool closes;
+        int writes;
+    } rows[] = {
+        {Platform::Answer::Yes, true, 1},
+        {Platform::Answer::No, true, 0},
+        {Platform::Answer::Cancel, false, 0},
+    };
+    for (const auto& row : rows) {
+        FakePlatform platform;
+        MainForm form{platform};
+        platform.files[platform.GamePath()] = LinesFile(170);
+        form.Guarded([&] { form.SpeedButton1Click(); });
+        form.Guarded([&] { form.CheckBox1.UserClick(); });
+        platform.closeAnswer = row.answer;
+        EXPECT_EQ(form.QueryClose(), row.closes);
+        EXPECT_EQ(platform.writes, row.writes);
+        EXPECT_EQ(form.HasUnsavedChanges(), row.writes == 0);
+    }
+    // Yes, but the save fails: the window stays, with the changes.
+    FakePlatform platform;
+    MainForm form{platform};
+    platform.files[platform.GamePath()] = LinesFile(170);
+    form.Guarded([&] { form.SpeedButton1Click(); });
+    form.Guarded([&] { form.CheckBox1.UserClick(); });
+    platform.closeAnswer = Platform::Answer::Yes;
+    platform.failingPaths[platform.GamePath()] = 5;
+    EXPECT_FALSE(form.QueryClose());
+    EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{"File access denied."});
 }

@@ -96,13 +96,21 @@ TEST_F(ManualEditTest, ApplyThenSaveWritesTheNewValueInFrontOfTheSameTail) {
 }
 
 TEST_F(ManualEditTest, ApplyStoresTheTextExactlyAsTyped) {
-    // No trimming and no check: whatever is typed is the line's value.
-    for (const std::string text : {"  12 ", "", "abc", "-0x1F;", "a\tb"}) {
+    // No trimming: whatever is typed is the line's value, unless it would move where the
+    // value ends (';' or a control character): then the line stays and a box says why.
+    const std::string refused = "Ein Wert darf weder ';' noch Steuerzeichen enthalten: sonst "
+                                "\xe4ndert sich, wo der Wert der Zeile endet.";
+    for (const std::string text : {"  12 ", "", "abc", "-0x1F;", "a\tb", "1;2", "x\x1f"}) {
+        const bool storable = text.find_first_of(";\t\x1f") == std::string::npos;
         Click(form.ListBox4, 9);
         form.edit1.UserEditText(text);
-        form.SpeedButton10Click();
-        EXPECT_EQ(form.document.Value(9), text);
-        EXPECT_EQ(FileLines(form.document.Write())[9], text + " ;  desc 9");
+        form.document.SetValue(9, "90");
+        platform.errorBoxes.clear();
+        form.Guarded([&] { form.SpeedButton10Click(); });
+        EXPECT_EQ(form.document.Value(9), storable ? text : "90") << text;
+        EXPECT_EQ(FileLines(form.document.Write())[9], (storable ? text : "90") + " ;  desc 9");
+        EXPECT_EQ(platform.errorBoxes,
+                  storable ? std::vector<std::string>{} : std::vector<std::string>{refused});
     }
     EXPECT_EQ(form.document.Count(), static_cast<std::size_t>(kLines));
 }
