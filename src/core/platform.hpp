@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace korvane {
 
@@ -43,6 +44,9 @@ public:
     virtual void ShowErrorDialog(const std::string& text) = 0;
     // Ends the program (closes the main window).
     virtual void CloseProgram() = 0;
+    // The names of the files (not folders) in a folder, sorted as Explorer sorts them;
+    // none when the folder cannot be listed.
+    virtual std::vector<std::string> ListFiles(const std::string& folder) = 0;
 };
 
 } // namespace korvane

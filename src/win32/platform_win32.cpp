@@ -5,6 +5,8 @@
 #include "win32/handles.hpp"
 #include "win32/report.hpp"
 
+#include <shlwapi.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -479,6 +481,44 @@ void Win32Platform::CloseProgram() {
     } else {
         PostQuitMessage(0);
     }
+}
+
+std::vector<std::string> Win32Platform::ListFiles(const std::string& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE find = INVALID_HANDLE_VALUE;
+    try {
+        find = FindFirstFileW(SystemPath(folder + "\\*").c_str(), &found);
+    } catch (const IoError&) {
+        return {}; // a folder the system cannot name has no files
+    }
+    if (find == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            names.emplace_back(found.cFileName);
+        }
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+    std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
+        return StrCmpLogicalW(a.c_str(), b.c_str()) < 0;
+    });
+    std::vector<std::string> files;
+    for (const std::wstring& name : names) {
+        BOOL lost = FALSE;
+        const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, nullptr,
+                                          0, nullptr, &lost);
+        if (n <= 1 || lost) {
+            continue;
+        }
+        std::string file(static_cast<std::size_t>(n), '\0');
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, file.data(), n, nullptr,
+                            nullptr);
+        file.pop_back(); // the terminating zero
+        files.push_back(std::move(file));
+    }
+    return files;
 }
 
 } // namespace korvane::win32

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvane::win32 {
 
@@ -74,6 +75,9 @@ public:
     void ShowErrorDialog(const std::string& text) override;
     // Closes the owner window (which ends the program), or posts WM_QUIT without one.
     void CloseProgram() override;
+    // FindFirstFileW, sorted by StrCmpLogicalW (Explorer's own order); a name the ANSI code
+    // page cannot spell is left out, since no ANSI path could open it.
+    std::vector<std::string> ListFiles(const std::string& folder) override;
 
 private:
     HWND owner_ = nullptr;

@@ -83,7 +83,17 @@ public:
     void ShowErrorDialog(const std::string& text) override { errorDialogs.push_back(text); }
     void ReportUnshown(const std::string& text) noexcept override { unshown.push_back(text); }
     void CloseProgram() override { closed = true; }
-
+    // The files directly in the folder, in the map's order.
+    std::vector<std::string> ListFiles(const std::string& folder) override {
+        std::vector<std::string> names;
+        for (const auto& [path, bytes] : files) {
+            if (path.size() > folder.size() + 1 && path.starts_with(folder + "\\") &&
+                path.find('\\', folder.size() + 1) == std::string::npos) {
+                names.push_back(path.substr(folder.size() + 1));
+            }
+        }
+        return names;
+    }
     // The game file's path for the current install directory.
     std::string GamePath() const { return installDir + "\\f1graphics.cfg"; }
 };
