@@ -125,6 +125,12 @@ void ComboBox::AddItem(std::string text) {
     Notify(Property::Items);
 }
 
+void ComboBox::SetItems(std::vector<std::string> items) {
+    Show(std::string(), -1, 0, 0);
+    items_ = std::move(items);
+    Notify(Property::Items);
+}
+
 void ComboBox::Show(std::string text, int index, std::size_t selStart, std::size_t selLength) {
     const bool selectionChanged = index != itemIndex_;
     const bool textChanged = text != text_ || selStart != selStart_ || selLength != selLength_;

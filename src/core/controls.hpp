@@ -160,6 +160,8 @@ public:
     void SetItem(std::size_t i, std::string text);
     // Adds an item after the others.
     void AddItem(std::string text);
+    // Replaces the whole list; no item is selected then.
+    void SetItems(std::vector<std::string> items);
     int ItemIndex() const noexcept { return itemIndex_; }
     const std::string& Text() const noexcept { return text_; }
     // The highlighted part of an editable drop-down's text (auto-complete), as a range.

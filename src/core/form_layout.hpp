@@ -64,10 +64,25 @@ constexpr int kEdit1 = 1801;
 constexpr int kEdit2 = 1802;
 constexpr int kShape1 = 1901;
 
+// Controls beyond the form, by name: the profiles 2011-2019.
+struct NamedId {
+    std::string_view name;
+    int id;
+};
+inline constexpr NamedId kProfileControls[] = {
+    {"ProfileList", 2011},  {"ProfileUse", 2012},   {"ProfileSaveAs", 2013},
+    {"ProfileShown", 2014}, {"ProfileLabel", 2015},
+};
+
 // The ID of a control by its designer name: the family's base plus the name's number.
 constexpr int OfName(std::string_view name) {
     if (name == "aufloesung") {
         return kAufloesung;
+    }
+    for (const NamedId& named : kProfileControls) {
+        if (name == named.name) {
+            return named.id;
+        }
     }
     constexpr struct {
         std::string_view family;
@@ -92,7 +107,7 @@ constexpr int OfName(std::string_view name) {
 }
 static_assert(OfName("CheckBox17") == CheckBox(17) && OfName("edit2") == kEdit2 &&
               OfName("aufloesung") == kAufloesung && OfName("Shape1") == kShape1 &&
-              OfName("Checkbox3") == -1);
+              OfName("Checkbox3") == -1 && OfName("ProfileShown") == 2014);
 } // namespace ids
 
 // Colours as 0xRRGGBB; kDefaultColour means the system colour of the control kind.

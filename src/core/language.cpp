@@ -69,6 +69,7 @@ void MainForm::ReadLanguageFile() {
         lines.push_back(EntryOfLine(*line));
     }
     ListBox3.SetItems(std::move(lines));
+    ApplyProfileCaptions();
     ApplyCaptions();
 }
 

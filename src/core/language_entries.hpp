@@ -44,6 +44,24 @@ inline constexpr LanguageEntry kNewContentKept{
 // 70-79: the manual page's guidance.
 
 // 80-89: profiles.
+inline constexpr LanguageEntry kProfileLabel{80, "&Profil:"};
+inline constexpr LanguageEntry kProfileUse{81, "&Verwenden"};
+inline constexpr LanguageEntry kProfileSaveAs{82, "&Als Profil speichern\x85"};
+inline constexpr LanguageEntry kProfileShown{
+    83, "Profil %s wird angezeigt. Speichern schreibt es in f1graphics.cfg."};
+inline constexpr LanguageEntry kProfileInUse{84, "in Gebrauch"};
+inline constexpr LanguageEntry kProfileReplace{85, "Das Profil %s gibt es schon. M\xf6"
+                                                   "chten Sie es ersetzen?"};
+inline constexpr LanguageEntry kProfileNameLength{86,
+                                                  "Der Name eines Profils hat 1 bis 40 Zeichen."};
+inline constexpr LanguageEntry kProfileNameCharacter{
+    87, "Der Name eines Profils darf keines der Zeichen \\ / : * ? \" < > | und keine "
+        "Steuerzeichen enthalten."};
+inline constexpr LanguageEntry kProfileNameEnding{
+    88, "Der Name eines Profils darf nicht auf einen Punkt oder ein Leerzeichen enden."};
+inline constexpr LanguageEntry kProfileNameReserved{
+    89, "Dieser Name ist vergeben: CON, PRN, AUX, NUL, COM1 bis COM9 und LPT1 bis LPT9 (auch "
+        "mit Endung) geh\xf6ren Windows, f1graphics dem Spiel."};
 
 // 90: the Info page's last line.
 

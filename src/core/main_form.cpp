@@ -57,6 +57,7 @@ MainForm::MainForm(Platform& p)
             def.member);
     }
     AddDesktopResolution();
+    ProfileUse.SetEnabled(false);
 
     // The document's lists are the list boxes' rows.
     ListBox1.SetSource([this] { return document.Count(); },
@@ -152,7 +153,9 @@ std::string MainForm::LookupInstallDir() {
 }
 
 void MainForm::LoadDocument() {
-    fileOnDisk_ = Fingerprint(ReadDocument(InstallDir + "\\f1graphics.cfg"));
+    fileBytes_.clear();
+    fileBytes_ = ReadDocument(InstallDir + "\\f1graphics.cfg");
+    fileOnDisk_ = Fingerprint(fileBytes_);
     documentLoaded_ = true;
 }
 
@@ -237,6 +240,7 @@ bool MainForm::SaveDocument() {
         throw Error(LanguageText(entries::kNewContentKept) + "\r" + e.keptPath());
     }
     fileOnDisk_ = Fingerprint(bytes);
+    fileBytes_ = bytes;
     unsavedChanges_ = false;
     return true;
 }
@@ -252,16 +256,32 @@ void MainForm::WriteValue(long long line, std::string_view value) {
     }
 }
 
+bool MainForm::MayDropChanges() {
+    return !HasUnsavedChanges() || platform.AskYesNo(LanguageText(entries::kDiscardChanges));
+}
+
 void MainForm::SpeedButton1Click() {
-    if (HasUnsavedChanges() && !platform.AskYesNo(LanguageText(entries::kDiscardChanges))) {
+    if (!MayDropChanges()) {
         return;
     }
     InstallDir = LookupInstallDir();
-    LoadIntoWindow([this] { LoadDocument(); });
+    ProfileShown.SetCaption({});
+    // The profiles are listed also when f1graphics.cfg cannot be shown: one of them may
+    // take the place of a damaged file.
+    try {
+        LoadIntoWindow([this] { LoadDocument(); });
+    } catch (...) {
+        ListProfiles();
+        throw;
+    }
+    ListProfiles();
 }
 
 void MainForm::SpeedButton2Click() {
-    SaveDocument();
+    if (SaveDocument()) {
+        ProfileShown.SetCaption({});
+        ListProfiles();
+    }
 }
 
 bool MainForm::QueryClose() {

@@ -4,7 +4,7 @@
 //
 // The handlers live in several files: main_form.cpp (pages, Load, Save, Quit, the error
 // guard), bindings.cpp (the setting controls), language.cpp (start-up and captions) and
-// manual_edit.cpp (the manual edit page).
+// manual_edit.cpp (the manual edit page) and profiles.cpp (the profiles on the General page).
 #pragma once
 
 #include "core/config_document.hpp"
@@ -131,6 +131,19 @@ public:
     void ListBox5Click();
     void SpeedButton10Click(); // Apply
 
+    // ---- Profiles (profiles.cpp) ----
+    // Lists the game folder's profiles anew, marking the one whose bytes f1graphics.cfg had
+    // when last loaded or saved. The profile of the name given, else the one chosen before,
+    // else the one in use, is chosen.
+    void ListProfiles(const std::string& choose = {});
+    // The profile chosen in the list; empty when none is.
+    std::string ChosenProfile() const;
+    void ProfileListChange();
+    // Shows the chosen profile as Load shows f1graphics.cfg, as a change of the player's.
+    void ProfileUseClick();
+    // Writes what Save would write to f1graphics.cfg into a profile of a name asked for.
+    void ProfileSaveAsClick();
+
     // ---- State ----
     Platform& platform;
     ConfigDocument document;
@@ -145,6 +158,10 @@ public:
 
 private:
     void ShowPage(Panel& page, SpeedButton& button, FontStyle style);
+    // Before Load or Use replaces the document: true when there is nothing unsaved or the
+    // player lets it go.
+    bool MayDropChanges();
+    void ApplyProfileCaptions();
 
     std::vector<Control*> all_;
     bool documentLoaded_ = false;
@@ -155,6 +172,10 @@ private:
     // The 64-bit FNV-1a hash of the file's bytes as the last Load read them or the last Save
     // wrote them: other bytes on disk at Save mean another program changed the file.
     std::uint64_t fileOnDisk_ = 0;
+    // The same file's bytes, for the profile that holds them.
+    std::string fileBytes_;
+    // The profiles of the list, by item, without the mark of the one in use.
+    std::vector<std::string> profileNames_;
 };
 
 } // namespace korvane

@@ -2,6 +2,7 @@
 // tests fake it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -47,6 +48,11 @@ public:
     // The names of the files (not folders) in a folder, sorted as Explorer sorts them;
     // none when the folder cannot be listed.
     virtual std::vector<std::string> ListFiles(const std::string& folder) = 0;
+    // A small modal dialog that asks for a line of text: the caption, a label before the
+    // field, the field holding text and focused, OK (Enter) and Cancel (Esc). The text
+    // typed, or nothing for Cancel.
+    virtual std::optional<std::string> AskText(const std::string& caption, const std::string& label,
+                                               const std::string& text) = 0;
 };
 
 } // namespace korvane

@@ -3,9 +3,11 @@
 #include "core/config_document.hpp"
 #include "core/errors.hpp"
 #include "core/file_layout.hpp"
+#include "core/main_form.hpp"
 #include "core/text.hpp"
 
 #include <exception>
+#include <optional>
 
 namespace korvane {
 
@@ -30,6 +32,37 @@ bool IsDeviceName(std::string_view name) {
             EqualIgnoringCase(name.substr(0, 3), "LPT")) &&
            name[3] >= '1' && name[3] <= '9';
 }
+
+// The text with its first "%s" replaced by the name.
+std::string WithName(std::string text, std::string_view name) {
+    if (const std::size_t at = text.find("%s"); at != std::string::npos) {
+        text.replace(at, 2, name);
+    }
+    return text;
+}
+
+// A button's caption as a dialog's: without its access-key mark and its closing dots.
+std::string AsDialogCaption(std::string_view caption) {
+    std::string text;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i; // "&&" stands for one '&'
+        }
+        text += caption[i];
+    }
+    while (!text.empty() && (text.back() == '.' || text.back() == '\x85')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+constexpr const LanguageEntry* kNameRuleTexts[] = {
+    nullptr,
+    &entries::kProfileNameLength,
+    &entries::kProfileNameCharacter,
+    &entries::kProfileNameEnding,
+    &entries::kProfileNameReserved,
+};
 
 } // namespace
 
@@ -104,6 +137,88 @@ std::vector<Profile> FindProfiles(Platform& platform, const std::string& folder,
 
 std::string ProfilePath(const std::string& folder, std::string_view name) {
     return folder + "\\" + std::string(name) + std::string(kExtension);
+}
+
+void MainForm::ApplyProfileCaptions() {
+    ProfileLabel.SetCaption(LanguageText(entries::kProfileLabel));
+    ProfileUse.SetCaption(LanguageText(entries::kProfileUse));
+    ProfileSaveAs.SetCaption(LanguageText(entries::kProfileSaveAs));
+}
+
+void MainForm::ListProfiles(const std::string& choose) {
+    std::string chosen = choose.empty() ? ChosenProfile() : choose;
+    std::vector<std::string> items;
+    profileNames_.clear();
+    for (Profile& profile : FindProfiles(platform, InstallDir, fileBytes_)) {
+        // With none chosen yet, the field shows the profile the game uses.
+        if (chosen.empty() && profile.inUse) {
+            chosen = profile.name;
+        }
+        items.push_back(profile.inUse
+                            ? profile.name + " (" + LanguageText(entries::kProfileInUse) + ")"
+                            : profile.name);
+        profileNames_.push_back(std::move(profile.name));
+    }
+    ProfileList.SetItems(std::move(items));
+    for (std::size_t i = 0; i < profileNames_.size(); ++i) {
+        if (EqualIgnoringCase(profileNames_[i], chosen)) {
+            ProfileList.SetItemIndex(static_cast<long long>(i));
+        }
+    }
+    ProfileListChange();
+}
+
+std::string MainForm::ChosenProfile() const {
+    const int i = ProfileList.ItemIndex();
+    return i >= 0 && static_cast<std::size_t>(i) < profileNames_.size()
+               ? profileNames_[static_cast<std::size_t>(i)]
+               : std::string();
+}
+
+void MainForm::ProfileListChange() {
+    ProfileUse.SetEnabled(!ChosenProfile().empty());
+}
+
+void MainForm::ProfileUseClick() {
+    const std::string name = ChosenProfile();
+    if (name.empty() || !MayDropChanges()) {
+        return;
+    }
+    ProfileShown.SetCaption({});
+    const std::string path = ProfilePath(InstallDir, name);
+    LoadIntoWindow([this, &path] { ReadDocument(path); });
+    // f1graphics.cfg is not what the window shows: Quit asks, and only Save writes it.
+    unsavedChanges_ = true;
+    ProfileShown.SetCaption(WithName(LanguageText(entries::kProfileShown), name));
+}
+
+void MainForm::ProfileSaveAsClick() {
+    if (!documentLoaded_) {
+        throw Error(LanguageText(entries::kNotLoadedCompletely));
+    }
+    const std::string caption = AsDialogCaption(LanguageText(entries::kProfileSaveAs));
+    const std::string label = LanguageText(entries::kProfileLabel);
+    // The dialog comes back with the name typed until the name may be used or the player
+    // cancels.
+    std::string name;
+    for (;;) {
+        const std::optional<std::string> typed = platform.AskText(caption, label, name);
+        if (!typed) {
+            return;
+        }
+        name = *typed;
+        if (const NameProblem problem = CheckProfileName(name); problem != NameProblem::None) {
+            platform.ShowErrorBox(
+                ErrorBoxText(LanguageText(*kNameRuleTexts[static_cast<int>(problem)])));
+            continue;
+        }
+        if (!platform.FileExists(ProfilePath(InstallDir, name)) ||
+            platform.AskYesNo(WithName(LanguageText(entries::kProfileReplace), name))) {
+            break;
+        }
+    }
+    platform.ReplaceFileContents(ProfilePath(InstallDir, name), document.Write(), {});
+    ListProfiles(name);
 }
 
 } // namespace korvane

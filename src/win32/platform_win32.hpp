@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,6 +79,9 @@ public:
     // FindFirstFileW, sorted by StrCmpLogicalW (Explorer's own order); a name the ANSI code
     // page cannot spell is left out, since no ANSI path could open it.
     std::vector<std::string> ListFiles(const std::string& folder) override;
+    // A dialog of its own (text_dialog.cpp); OK and Cancel have the message boxes' words.
+    std::optional<std::string> AskText(const std::string& caption, const std::string& label,
+                                       const std::string& text) override;
 
 private:
     HWND owner_ = nullptr;

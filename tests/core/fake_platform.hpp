@@ -94,6 +94,18 @@ public:
         }
         return names;
     }
+    // The answers to the text dialogs, first to last; Cancel when none is left.
+    std::vector<std::optional<std::string>> typedTexts;
+    std::optional<std::string> AskText(const std::string&, const std::string&,
+                                       const std::string&) override {
+        if (typedTexts.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::string> typed = typedTexts.front();
+        typedTexts.erase(typedTexts.begin());
+        return typed;
+    }
+
     // The game file's path for the current install directory.
     std::string GamePath() const { return installDir + "\\f1graphics.cfg"; }
 };

@@ -1,5 +1,6 @@
 // Profiles: the rules for a new profile's name, which files of the game folder are
 // profiles, and the mark of the one whose bytes f1graphics.cfg has.
+#include "core/main_form.hpp"
 #include "core/profiles.hpp"
 #include "fake_platform.hpp"
 
@@ -127,4 +128,43 @@ TEST(FindProfilesTest, MarksTheProfileWithTheBytesF1graphicsHas) {
         EXPECT_EQ(FindProfiles(platform, "C:\\Game", row.inUse),
                   (std::vector<Profile>{{"High", row.marked}}));
     }
+}
+
+TEST(ProfileListTest, TheMarkFollowsF1graphicsAsLastLoadedOrSaved) {
+    FakePlatform platform;
+    MainForm form{platform};
+    platform.files[platform.GamePath()] = kGame;
+    platform.files["C:\\Game\\High.cfg"] = kGame;
+    platform.files["C:\\Game\\Low.cfg"] = Changed();
+    form.SpeedButton1Click();
+    EXPECT_EQ(form.ProfileList.Items(), (std::vector<std::string>{"High (in Gebrauch)", "Low"}));
+    EXPECT_EQ(form.ChosenProfile(), "High");
+    platform.files["C:\\Game\\Low.cfg"] = form.document.Write(); // what Save writes
+    form.SpeedButton2Click();
+    EXPECT_EQ(form.ProfileList.Items(), (std::vector<std::string>{"High", "Low (in Gebrauch)"}));
+}
+
+// Use is a change of the player's (Quit asks); with unsaved changes it asks first, as Load
+// does; a profile that fails to show leaves nothing that Save would write.
+TEST(ProfileUseTest, UseIsAChangeAndAFailedUseLeavesNothingToSave) {
+    FakePlatform platform;
+    MainForm form{platform};
+    platform.files[platform.GamePath()] = kGame;
+    platform.files["C:\\Game\\High.cfg"] = Changed();
+    form.SpeedButton1Click();
+    form.ProfileList.UserSelect(0);
+    form.ProfileUseClick();
+    EXPECT_EQ(form.LineValue(0), "1");
+    EXPECT_TRUE(form.HasUnsavedChanges());
+
+    platform.files["C:\\Game\\High.cfg"] = "damaged";
+    form.ProfileUseClick();
+    EXPECT_EQ(platform.questions,
+              std::vector<std::string>{std::string(entries::kDiscardChanges.germanDefault)});
+    EXPECT_EQ(form.LineValue(0), "1");
+    platform.answerYes = true;
+    form.Guarded([&] { form.ProfileUseClick(); });
+    form.Guarded([&] { form.SpeedButton2Click(); });
+    EXPECT_EQ(platform.files[platform.GamePath()], kGame);
+    EXPECT_EQ(platform.errorBoxes.back(), std::string(entries::kNotLoadedCompletely.germanDefault));
 }

@@ -12,6 +12,7 @@ namespace {
 std::mutex seenMutex;
 std::vector<SeenBox> seenBoxes;
 WORD answerKey = 0;
+std::vector<std::optional<std::string>> textAnswers;
 // The boxes answered with a key, with the ticks of the timer since.
 std::map<HWND, int> answeredBoxes;
 
@@ -42,6 +43,8 @@ BOOL CALLBACK CloseBox(HWND hwnd, LPARAM) {
         return TRUE;
     }
     WORD key = 0;
+    std::optional<std::string> typed;
+    const bool textDialog = FindWindowExA(hwnd, nullptr, "Edit", nullptr) != nullptr;
     {
         std::lock_guard<std::mutex> lock(seenMutex);
         if (auto answered = answeredBoxes.find(hwnd); answered != answeredBoxes.end()) {
@@ -51,6 +54,14 @@ BOOL CALLBACK CloseBox(HWND hwnd, LPARAM) {
             return TRUE;
         }
         key = answerKey;
+        if (textDialog) {
+            key = VK_ESCAPE;
+            if (!textAnswers.empty()) {
+                typed = textAnswers.front();
+                textAnswers.erase(textAnswers.begin());
+                key = typed ? VK_RETURN : VK_ESCAPE;
+            }
+        }
     }
     SeenBox box{WindowText(hwnd), {}, {}, nullptr};
     EnumChildWindows(hwnd, CollectStaticText, reinterpret_cast<LPARAM>(&box.text));
@@ -64,6 +75,9 @@ BOOL CALLBACK CloseBox(HWND hwnd, LPARAM) {
     }
     if (key) {
         SetForegroundWindow(hwnd);
+        if (typed) {
+            TypeText(*typed);
+        }
         PressKey(key);
     } else {
         PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
@@ -320,6 +334,12 @@ BoxCatcher::BoxCatcher() : timer_(SetTimer(nullptr, 0, 20, CatchBoxes)) {
     seenBoxes.clear();
     answeredBoxes.clear();
     answerKey = 0;
+    textAnswers.clear();
+}
+
+void BoxCatcher::AnswerTextDialogs(std::vector<std::optional<std::string>> answers) {
+    std::lock_guard<std::mutex> lock(seenMutex);
+    textAnswers = std::move(answers);
 }
 
 void BoxCatcher::AnswerWithKey(WORD vk) {

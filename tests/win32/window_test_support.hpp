@@ -14,6 +14,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,10 @@ public:
     // again. A box that is still there a second after its key is closed with OK, so that a
     // test fails rather than hangs.
     void AnswerWithKey(WORD vk);
+    // Dialogs with a text field (not message boxes) are answered in turn, as a user would:
+    // the next text typed into the field and Enter, or Esc for nothing; Esc when no answer
+    // is left.
+    void AnswerTextDialogs(std::vector<std::optional<std::string>> answers);
 
 private:
     UINT_PTR timer_;
