@@ -28,13 +28,6 @@ std::string Cut(std::size_t lines) {
     }
     return kGame.substr(0, at);
 }
-std::string Lines(int n, const std::string& line) {
-    std::string s;
-    while (n-- > 0) {
-        s += line;
-    }
-    return s;
-}
 
 } // namespace
 
@@ -44,38 +37,20 @@ TEST(ProfileNameTest, EachRuleRefusesItsNames) {
         std::string name;
         NameProblem problem;
     } rows[] = {
-        {"High", P::None},
-        {" High 2", P::None},
-        {"Hoch \xe4\xf6\xfc", P::None},
-        {std::string(40, 'x'), P::None},
-        {"COM0", P::None},
-        {"COM10", P::None},
-        {"CONSOLE", P::None},
-        {"f1graphics2", P::None},
-        {"", P::Length},
-        {std::string(41, 'x'), P::Length},
-        {"a\\b", P::Character},
-        {"a/b", P::Character},
-        {"a:b", P::Character},
-        {"a*b", P::Character},
-        {"a?b", P::Character},
-        {"a\"b", P::Character},
-        {"a<b", P::Character},
-        {"a>b", P::Character},
-        {"a|b", P::Character},
-        {"a\tb", P::Character},
-        {std::string("a\0b", 3), P::Character},
-        {"High.", P::Ending},
-        {"High ", P::Ending},
-        {"CON", P::Reserved},
-        {"con", P::Reserved},
-        {"Aux.txt", P::Reserved},
-        {"NUL .cfg", P::Reserved},
-        {"PRN", P::Reserved},
-        {"COM1", P::Reserved},
-        {"lpt9.x", P::Reserved},
-        {"f1graphics", P::Reserved},
-        {"F1Graphics", P::Reserved},
+        // clang-format off
+        {"High", P::None}, {" High 2", P::None}, {"Hoch \xe4\xf6\xfc", P::None},
+        {std::string(40, 'x'), P::None}, {"COM0", P::None}, {"COM10", P::None},
+        {"CONSOLE", P::None}, {"f1graphics2", P::None},
+        {"", P::Length}, {std::string(41, 'x'), P::Length},
+        {"a\\b", P::Character}, {"a/b", P::Character}, {"a:b", P::Character},
+        {"a*b", P::Character}, {"a?b", P::Character}, {"a\"b", P::Character},
+        {"a<b", P::Character}, {"a>b", P::Character}, {"a|b", P::Character},
+        {"a\tb", P::Character}, {std::string("a\0b", 3), P::Character},
+        {"High.", P::Ending}, {"High ", P::Ending},
+        {"CON", P::Reserved}, {"con", P::Reserved}, {"Aux.txt", P::Reserved},
+        {"NUL .cfg", P::Reserved}, {"PRN", P::Reserved}, {"COM1", P::Reserved},
+        {"lpt9.x", P::Reserved}, {"f1graphics", P::Reserved}, {"F1Graphics", P::Reserved},
+        // clang-format on
     };
     for (const auto& row : rows) {
         EXPECT_EQ(CheckProfileName(row.name), row.problem) << row.name;
@@ -94,9 +69,9 @@ TEST(FindProfilesTest, ListsTheGraphicsOptionsFilesNamedCfgButF1graphics) {
         {"f1graphics.cfg", kGame, ""},
         {"F1GRAPHICS.CFG", kGame, ""},
         {"other.cfg", "[Options]\r\nSound=1\r\n", ""},
-        {"words.cfg", Lines(200, "words but no value\r\n"), ""},
-        {"short.cfg", LinesFile(165), ""}, // one line short of the release layout
-        {"cut.cfg", Cut(120), ""},         // the patched file without its end
+        {"empty.cfg", std::string(200, '\n'), ""}, // lines without values
+        {"short.cfg", LinesFile(165), ""},         // one line short of the release layout
+        {"cut.cfg", Cut(120), ""},                 // the patched file without its end
         {"High.txt", kGame, ""},
         {".cfg", kGame, ""},
         {"locked.cfg", kGame, ""}, // cannot be read
@@ -130,28 +105,17 @@ TEST(FindProfilesTest, MarksTheProfileWithTheBytesF1graphicsHas) {
     }
 }
 
-TEST(ProfileListTest, TheMarkFollowsF1graphicsAsLastLoadedOrSaved) {
-    FakePlatform platform;
-    MainForm form{platform};
-    platform.files[platform.GamePath()] = kGame;
-    platform.files["C:\\Game\\High.cfg"] = kGame;
-    platform.files["C:\\Game\\Low.cfg"] = Changed();
-    form.SpeedButton1Click();
-    EXPECT_EQ(form.ProfileList.Items(), (std::vector<std::string>{"High (in Gebrauch)", "Low"}));
-    EXPECT_EQ(form.ChosenProfile(), "High");
-    platform.files["C:\\Game\\Low.cfg"] = form.document.Write(); // what Save writes
-    form.SpeedButton2Click();
-    EXPECT_EQ(form.ProfileList.Items(), (std::vector<std::string>{"High", "Low (in Gebrauch)"}));
-}
-
-// Use is a change of the player's (Quit asks); with unsaved changes it asks first, as Load
-// does; a profile that fails to show leaves nothing that Save would write.
+// After Load the profile in use is chosen. Use is a change of the player's (Quit asks); with
+// unsaved changes it asks first, as Load does; a profile that fails to show leaves nothing
+// that Save would write.
 TEST(ProfileUseTest, UseIsAChangeAndAFailedUseLeavesNothingToSave) {
     FakePlatform platform;
     MainForm form{platform};
     platform.files[platform.GamePath()] = kGame;
     platform.files["C:\\Game\\High.cfg"] = Changed();
+    platform.files["C:\\Game\\Low.cfg"] = kGame;
     form.SpeedButton1Click();
+    EXPECT_EQ(form.ChosenProfile(), "Low");
     form.ProfileList.UserSelect(0);
     form.ProfileUseClick();
     EXPECT_EQ(form.LineValue(0), "1");
