@@ -299,7 +299,7 @@ TEST_F(WindowInputTest, TabStaysOnThePageOnShow) {
         {4,
          1,
          {I::CheckBox(3), I::CheckBox(1), I::CheckBox(2), I::CheckBox(8), I::ComboBox(3),
-          I::CheckBox(12)}},
+          I::CheckBox(12), I::OfName("ProfileList")}},
         {5,
          4,
          {I::ComboBox(1), I::kAufloesung, I::ComboBox(2), I::CheckBox(17), I::CheckBox(16),
