@@ -57,6 +57,9 @@ MainForm::MainForm(Platform& p)
             def.member);
     }
     AddDesktopResolution();
+    for (ComboBox* combo : {&aufloesung, &ComboBox1, &ComboBox2, &ComboBox3}) {
+        combo->onLeave = [this] { SettleDropDowns(); };
+    }
 
     // The document's lists are the list boxes' rows.
     ListBox1.SetSource([this] { return document.Count(); },
@@ -121,6 +124,7 @@ void MainForm::ResetButtonStyles() {
 }
 
 void MainForm::ShowPage(Panel& page, SpeedButton& button, FontStyle style) {
+    SettleDropDowns();
     HideAllPages();
     page.SetVisible(true);
     ResetButtonStyles();
@@ -141,6 +145,7 @@ void MainForm::SpeedButton7Click() {
 }
 
 void MainForm::SpeedButton9Click() {
+    SettleDropDowns();
     HideAllPages();
     ResetButtonStyles();
     Panel2.SetVisible(true);
@@ -253,6 +258,7 @@ void MainForm::WriteValue(long long line, std::string_view value) {
 }
 
 void MainForm::SpeedButton1Click() {
+    SettleDropDowns();
     if (HasUnsavedChanges() && !platform.AskYesNo(LanguageText(entries::kDiscardChanges))) {
         return;
     }
@@ -261,6 +267,7 @@ void MainForm::SpeedButton1Click() {
 }
 
 void MainForm::SpeedButton2Click() {
+    SettleDropDowns();
     SaveDocument();
 }
 
@@ -284,6 +291,7 @@ bool MainForm::QueryClose() {
 }
 
 void MainForm::SpeedButton3Click() {
+    SettleDropDowns();
     platform.CloseProgram();
 }
 

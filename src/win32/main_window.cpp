@@ -292,6 +292,10 @@ std::uint32_t MainWindow::BackgroundOf(int id) const noexcept {
 
 ControlView* MainWindow::ViewOf(HWND child) const noexcept {
     auto it = byWindow_.find(child);
+    if (it == byWindow_.end() && child) {
+        // A part of a control (a drop-down's edit field) speaks for its control.
+        it = byWindow_.find(GetParent(child));
+    }
     return it == byWindow_.end() ? nullptr : it->second;
 }
 

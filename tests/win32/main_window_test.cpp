@@ -236,8 +236,20 @@ TEST_F(MainWindowTest, QuitClosesTheWindowWithoutWritingTheFile) {
     const bool wasChecked = form->CheckBox2.Checked();
     MouseClick(Ctl(ids::CheckBox(2)));
     ASSERT_TRUE(Pump([&] { return form->CheckBox2.Checked() != wasChecked; }));
+    // With that change Alt+F4 asks first: Escape (Cancel) keeps the window; then Quit, and
+    // N (No) closes it without saving.
+    boxesExpected = true;
+    boxes->AnswerWithKey(VK_ESCAPE);
+    PressKey(VK_F4, {VK_MENU});
+    ASSERT_TRUE(Pump([&] { return boxes->Seen().size() == 1; }));
+    EXPECT_EQ(boxes->Seen()[0].text, "\xc4nderungen an f1graphics.cfg speichern?");
+    EXPECT_EQ(boxes->Seen()[0].buttons, (std::vector<int>{IDYES, IDNO, IDCANCEL}));
+    Pump([] { return false; }, 200);
+    ASSERT_TRUE(window->IsOpen());
+    boxes->AnswerWithKey('N');
     MouseClick(Ctl(ids::SpeedButton(3)));
     ASSERT_TRUE(Pump([&] { return !window->IsOpen(); }));
+    EXPECT_EQ(boxes->Seen().size(), 2u);
     EXPECT_EQ(ReadBytes(GamePath()), before);
 }
 
