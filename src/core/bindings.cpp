@@ -175,10 +175,9 @@ int StoredLine(const MainForm& form, const ComboBox& combo) {
 
 void MainForm::SettleDropDowns() {
     for (ComboBox* combo : {&aufloesung, &ComboBox1, &ComboBox2, &ComboBox3}) {
-        if (std::find(typedInto_.begin(), typedInto_.end(), combo) == typedInto_.end()) {
-            continue;
+        if (std::erase(typedInto_, combo) == 0) {
+            continue; // it shows its line already
         }
-        std::erase(typedInto_, combo);
         combo->SetMarked(false);
         const int line = LineIn(layout_, StoredLine(*this, *combo));
         if (line == kNoLine || static_cast<std::size_t>(line) >= document.Count()) {
