@@ -41,8 +41,30 @@ public:
     explicit IoError(int code);
     int code() const noexcept { return code_; }
 
+protected:
+    // A failure of its own kind with its own text.
+    IoError(int code, const std::string& text);
+
 private:
     int code_;
+};
+
+// The file kept changing while it was read: another program is writing it.
+class FileChangingError : public Error {
+public:
+    FileChangingError();
+};
+
+// A replacement failed after the original had been moved away; the new content is
+// kept in a file of its own. code() is the replacement's I/O result.
+class ReplacementKeptError : public IoError {
+public:
+    ReplacementKeptError(int code, std::string keptPath);
+    // The file that holds the new content.
+    const std::string& keptPath() const noexcept { return keptPath_; }
+
+private:
+    std::string keptPath_;
 };
 
 // The text shown for an I/O result: "File not found" for 2, "I/O error 87" for others.
