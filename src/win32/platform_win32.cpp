@@ -391,7 +391,7 @@ std::string LongPathForm(const std::string& path) {
 std::string ReadWholeFile(const std::string& path, const std::function<void()>& afterEachRead) {
     const std::wstring name = SystemPath(path);
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
-        // Shared for every use, so that the game can write, replace or delete the file
+        // Shared for every use: the file is never locked, the game can write or delete it
         // while it is read here.
         UniqueHandle file(CreateFileW(name.c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
