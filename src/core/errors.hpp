@@ -41,6 +41,10 @@ public:
     explicit IoError(int code);
     int code() const noexcept { return code_; }
 
+protected:
+    // A failure of its own kind with its own text.
+    IoError(int code, const std::string& text);
+
 private:
     int code_;
 };
@@ -51,11 +55,12 @@ public:
     FileChangingError();
 };
 
-// A replacement failed after the original had been moved away; the new content is kept in a
-// file of its own.
+// A replacement failed after the original had been moved away; the new content is
+// kept in a file of its own. code() is the replacement's I/O result.
 class ReplacementKeptError : public IoError {
 public:
     ReplacementKeptError(int code, std::string keptPath);
+    // The file that holds the new content.
     const std::string& keptPath() const noexcept { return keptPath_; }
 
 private:

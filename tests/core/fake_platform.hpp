@@ -24,7 +24,11 @@ public:
     std::map<std::string, std::string> files; // path -> bytes
     std::map<std::string, int> failingPaths;  // path -> I/O result to throw
     std::map<std::string, int> failingReads;  // the same, for reading only
-    std::set<std::string> changingReads;      // paths another program keeps writing
+    std::set<std::string> changingReads;      // paths whose read throws FileChangingError
+    // path -> where the new content is kept: the replacement throws ReplacementKeptError(5)
+    // and leaves the files as the real one would (the original as the backup, no file at
+    // path, the new content under the kept name).
+    std::map<std::string, std::string> keptReplacements;
     std::vector<std::string> errorBoxes;
     std::vector<std::string> errorDialogs;
     std::vector<std::string> unshown;
@@ -47,7 +51,7 @@ public:
                 throw IoError(f->second);
             }
         }
-        if (changingReads.count(path)) {
+        if (changingReads.count(path) != 0) {
             throw FileChangingError();
         }
         auto it = files.find(path);
@@ -60,6 +64,14 @@ public:
                              const std::string& backupPath) override {
         if (auto f = failingPaths.find(path); f != failingPaths.end()) {
             throw IoError(f->second);
+        }
+        if (auto k = keptReplacements.find(path); k != keptReplacements.end()) {
+            if (auto old = files.find(path); old != files.end()) {
+                files[backupPath] = old->second;
+                files.erase(old);
+            }
+            files[k->second] = std::string(bytes);
+            throw ReplacementKeptError(5, k->second);
         }
         ++writes;
         if (auto old = files.find(path); old != files.end() && !backupPath.empty()) {

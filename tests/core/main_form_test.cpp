@@ -185,6 +185,13 @@ TEST_F(MainFormTest, AFailedSaveIsReported) {
     platform.failingPaths[platform.GamePath()] = 101;
     form.Guarded([&] { form.SpeedButton2Click(); });
     EXPECT_EQ(platform.errorBoxes.back(), "Disk full.");
+    // The original could not be put back: the box names where the new content is.
+    platform.failingPaths.clear();
+    platform.keptReplacements[platform.GamePath()] = platform.GamePath() + ".new";
+    form.Guarded([&] { form.SpeedButton2Click(); });
+    EXPECT_EQ(platform.errorBoxes.back(),
+              "Die neuen Einstellungen konnten nicht an die Stelle von f1graphics.cfg treten. Sie "
+              "wurden in dieser Datei aufbewahrt:\rC:\\Game\\f1graphics.cfg.new.");
 }
 
 TEST(MainFormSave, AsksBeforeOverwritingAFileChangedSinceLoadAndKeepsABackup) {
