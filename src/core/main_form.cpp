@@ -36,6 +36,11 @@ std::uint64_t Fingerprint(std::string_view bytes) noexcept {
     return hash;
 }
 
+// The game's options file in its install folder.
+std::string GameFilePath(const std::string& installDir) {
+    return installDir + "\\f1graphics.cfg";
+}
+
 } // namespace
 
 MainForm::MainForm(Platform& p)
@@ -157,7 +162,7 @@ void MainForm::LoadDocument() {
     layout_ = FileLayout::Release;
     // The whole file is read before anything is appended: a failed read leaves the
     // document empty.
-    const std::string bytes = platform.ReadFile(InstallDir + "\\f1graphics.cfg");
+    const std::string bytes = platform.ReadFile(GameFilePath(InstallDir));
     document.Append(bytes);
     fileOnDisk_ = Fingerprint(bytes);
     layout_ = RecogniseLayout(document);
@@ -170,7 +175,7 @@ void MainForm::SaveDocument() {
     if (!documentLoaded_) {
         return;
     }
-    const std::string path = InstallDir + "\\f1graphics.cfg";
+    const std::string path = GameFilePath(InstallDir);
     // The game writes this file too (its menu, its performance test): a change it made since
     // Load is overwritten only when the player says so. A file that is gone is written
     // again without asking; one that cannot be read now is not written (the error box says
