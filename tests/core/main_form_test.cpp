@@ -14,9 +14,7 @@ using korvane::testing::LinesFile;
 
 namespace {
 
-struct MainFormTest : ::testing::Test {
-    FakePlatform platform;
-    MainForm form{platform};
+struct MainFormTest : ::testing::Test, korvane::testing::FakeForm {
 
     std::vector<std::string> VisiblePages() {
         std::vector<std::string> out;
@@ -133,8 +131,7 @@ TEST_F(MainFormTest, SaveWritesOnlyADocumentThatWasReadCompletely) {
     form.SpeedButton2Click(); // before any Load: nothing written
     EXPECT_EQ(platform.writes, 0);
 
-    platform.files[platform.GamePath()] = "1;a\n2;b";
-    form.Guarded([&] { form.SpeedButton1Click(); });
+    Load("1;a\n2;b");
     form.document.SetValue(1, "7");
     form.SpeedButton2Click();
     EXPECT_EQ(platform.writes, 1);
@@ -149,8 +146,7 @@ TEST_F(MainFormTest, SaveWritesOnlyADocumentThatWasReadCompletely) {
 }
 
 TEST_F(MainFormTest, AFailedSaveIsReported) {
-    platform.files[platform.GamePath()] = "1;a\n";
-    form.Guarded([&] { form.SpeedButton1Click(); });
+    Load("1;a\n");
     platform.failingPaths[platform.GamePath()] = 101;
     form.Guarded([&] { form.SpeedButton2Click(); });
     EXPECT_EQ(platform.errorBoxes.back(), "Disk full.");
@@ -227,8 +223,7 @@ TEST(MainFormSave, AsksBeforeOverwritingAFileChangedSinceLoadAndKeepsABackup) {
 }
 
 TEST_F(MainFormTest, QuitClosesWithoutWriting) {
-    platform.files[platform.GamePath()] = "1;a\n";
-    form.Guarded([&] { form.SpeedButton1Click(); });
+    Load("1;a\n");
     form.document.SetValue(0, "0");
     form.SpeedButton3Click();
     EXPECT_TRUE(platform.closed);

@@ -5,11 +5,14 @@
 
 #include "core/form_layout.hpp"
 
+#include "../lines_file.hpp"
+
 #include <string>
 #include <vector>
 
 using namespace korvane;
 using namespace korvane::wintest;
+using korvane::testing::DataFile;
 
 namespace {
 
@@ -17,10 +20,6 @@ constexpr const char* kMainClass = "TForm1";
 constexpr const char* kMainCaption = "VQR Korvane";
 constexpr const char* kBoxClass = "#32770";
 constexpr int kTimeoutMs = 15000;
-
-std::string DataFile(const std::string& name) {
-    return ReadBytes(DataPath(name));
-}
 
 // The texts of a dialog's buttons.
 std::vector<std::string> ButtonTexts(HWND dialog) {
