@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(LanguageStart, MissingLanguageFileTest, ::testing::Valu
 
 TEST_F(LanguageStartTest, AnOlderFileShowsTheVersionDialogThenTheWindowWithItsCaptions) {
     // The English file, made for version 0.3.
-    std::string file = DataFile("language.txt");
+    std::string file = DataFile("languages/english.txt");
     const std::size_t line2 = file.find("\r\n", file.find("\r\n") + 2) + 2;
     file.replace(line2, file.find("\r\n", line2) - line2, "0.3");
     WriteLanguageFile(file);
@@ -229,9 +229,10 @@ TEST_P(ShippedLanguageFileTest, OpensWithoutADialogShowingTheFilesCaptions) {
 
 const ShippedFile kShippedFiles[] = {
     {"English",
-     "language.txt",
+     "languages/english.txt",
      {
          {ids::SpeedButton(1), "&Load"},
+         {ids::Label(30), "Updates, language packs, help and more at:"},
          {ids::SpeedButton(7), "&Info"},
          {ids::SpeedButton(9), "&Manual edit"},
          {ids::SpeedButton(10), "A&pply"},
@@ -421,6 +422,6 @@ TEST_P(ShippedCaptionFitTest, EveryCaptionFitsItsControl) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LanguageStart, ShippedCaptionFitTest,
-                         ::testing::Values("language.txt", "languages/deutsch.txt"));
+                         ::testing::Values("languages/english.txt", "languages/deutsch.txt"));
 
 } // namespace

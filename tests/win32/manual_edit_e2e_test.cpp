@@ -382,7 +382,7 @@ namespace {
 class KeyboardManualEditTest : public ManualEditE2ETest {
 protected:
     void SetUp() override {
-        languageFile = ReadBytes(DataPath("language.txt"));
+        languageFile = korvane::testing::DataFile("languages/english.txt");
         ManualEditE2ETest::SetUp();
     }
 
