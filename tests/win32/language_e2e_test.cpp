@@ -16,9 +16,6 @@ using korvane::testing::DataFile;
 
 namespace {
 
-constexpr const char* kMainClass = "TForm1";
-constexpr const char* kMainCaption = "VQR Korvane";
-constexpr const char* kBoxClass = "#32770";
 constexpr int kTimeoutMs = 15000;
 
 // The texts of a dialog's buttons.
@@ -57,7 +54,7 @@ protected:
         const bool seen = ProgramRun::WaitUntil(
             [&] {
                 windowShown = windowShown || MainWindow() != nullptr;
-                box = program->Find(kBoxClass);
+                box = program->Find(kDialogClass);
                 return box != nullptr || windowShown;
             },
             kTimeoutMs);
@@ -94,12 +91,12 @@ protected:
         bool boxSeen = false;
         ProgramRun::WaitUntil(
             [&] {
-                boxSeen = boxSeen || program->Find(kBoxClass) != nullptr;
+                boxSeen = boxSeen || program->Find(kDialogClass) != nullptr;
                 main = MainWindow();
                 return main != nullptr || boxSeen;
             },
             kTimeoutMs);
-        EXPECT_FALSE(boxSeen) << MessageBoxText(program->Find(kBoxClass));
+        EXPECT_FALSE(boxSeen) << MessageBoxText(program->Find(kDialogClass));
         EXPECT_NE(main, nullptr) << "the main window did not show";
         return main;
     }
@@ -223,7 +220,7 @@ TEST_P(ShippedLanguageFileTest, OpensWithoutADialogShowingTheFilesCaptions) {
     // The texts the file never touches.
     ExpectCaptions(main, {{ids::Label(24), "0.4"}},
                    {{ids::ComboBox(1), {"100%", "50%", "25%", "12.5%"}}});
-    EXPECT_EQ(program->Find(kBoxClass), nullptr);
+    EXPECT_EQ(program->Find(kDialogClass), nullptr);
     CloseAndExpectEnd(main);
 }
 

@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, HasTheFormsSizePlaceCaptionAndFixedBorder) {
     GetWindowRect(window->Hwnd(), &outer);
     EXPECT_EQ(outer.left, 293);
     EXPECT_EQ(outer.top, 202);
-    EXPECT_EQ(WindowText(window->Hwnd()), "VQR Korvane");
+    EXPECT_EQ(WindowText(window->Hwnd()), kMainCaption);
     const LONG style = GetWindowLongA(window->Hwnd(), GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);

@@ -38,7 +38,7 @@ BOOL CALLBACK CollectButtonAndIcon(HWND child, LPARAM lp) {
 }
 
 BOOL CALLBACK CloseBox(HWND hwnd, LPARAM) {
-    if (ClassOf(hwnd) != "#32770" || !IsWindowVisible(hwnd)) {
+    if (ClassOf(hwnd) != kDialogClass || !IsWindowVisible(hwnd)) {
         return TRUE;
     }
     WORD key = 0;

@@ -117,12 +117,17 @@ inline constexpr Page kInfoPage{ids::SpeedButton(7), ids::Panel(6)};
 inline constexpr Page kPages[] = {kGeneralPage, kGraphicsPage, kObjectsPage, kManualPage,
                                   kInfoPage};
 
-// The window on the demo game, opened with a language file of three lines: no caption is
-// replaced (the form's German captions stay) and the version check passes.
+// The program's main window (its class and caption) and the system's dialog class.
+inline constexpr const char* kMainClass = "TForm1";
+inline constexpr const char* kMainCaption = "VQR Korvane";
+inline constexpr const char* kDialogClass = "#32770";
+// A language file of three lines: no caption is replaced (the form's German captions stay)
+// and the version check passes.
+inline constexpr const char* kQuietLanguageFile = "Deutsch\r\nTest\r\n0.4\r\n";
+
+// The window on the demo game, opened with the quiet language file.
 class WindowTest : public ::testing::Test {
 protected:
-    static constexpr const char* kQuietLanguageFile = "Deutsch\r\nTest\r\n0.4\r\n";
-
     void SetUp() override;
     void TearDown() override;
     // Creates and shows the window; SetUp calls it unless openInSetUp is false.
