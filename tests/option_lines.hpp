@@ -1,7 +1,7 @@
-// Which lines of f1graphics.cfg each setting reads and writes, in the game's release file and
-// in the patched game's (data/demo/game): read off the two files' comments, apart from the
-// program's own table, so that each checks the other. Every test that needs a setting's
-// lines takes them from here.
+// Which lines of f1graphics.cfg each setting reads and writes, in the game's release layout
+// and in the patched game's (the demo file). Written apart from the program's own table
+// (src/core/file_layout.cpp), never derived from it, so that each checks the other. Every
+// test that needs a setting's lines takes them from here.
 #pragma once
 
 #include <stdexcept>
