@@ -1,5 +1,7 @@
 // The failures the program reports: each carries the exact text the user sees in the
-// global error box. There are no error codes in the program's own logic.
+// global error box. Only IoError carries a number as well, the runtime's I/O result, which
+// the program's logic asks for where a result means something of its own (a file that is
+// not there).
 #pragma once
 
 #include <stdexcept>

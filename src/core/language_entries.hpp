@@ -46,6 +46,7 @@ inline constexpr LanguageEntry kNewContentKept{
 // 80-89: profiles.
 
 // 90: the Info page's last line.
+inline constexpr LanguageEntry kInfoLastLine{90, "Updates, Sprachpakete, Hilfe, usw. gibt es auf:"};
 
 } // namespace entries
 } // namespace korvane

@@ -36,6 +36,11 @@ std::uint64_t Fingerprint(std::string_view bytes) noexcept {
     return hash;
 }
 
+// The game's options file in its install folder.
+std::string GameFilePath(const std::string& installDir) {
+    return installDir + "\\f1graphics.cfg";
+}
+
 } // namespace
 
 MainForm::MainForm(Platform& p)
@@ -157,7 +162,7 @@ std::string MainForm::LookupInstallDir() {
 }
 
 void MainForm::LoadDocument() {
-    fileOnDisk_ = Fingerprint(ReadDocument(InstallDir + "\\f1graphics.cfg"));
+    fileOnDisk_ = Fingerprint(ReadDocument(GameFilePath(InstallDir)));
     documentLoaded_ = true;
 }
 
@@ -210,7 +215,7 @@ bool MainForm::SaveDocument() {
     if (!documentLoaded_) {
         throw Error(LanguageText(entries::kNotLoadedCompletely));
     }
-    const std::string path = InstallDir + "\\f1graphics.cfg";
+    const std::string path = GameFilePath(InstallDir);
     const std::string bytes = document.Write();
     // The game writes this file too (its menu, its performance test): a change it made since
     // Load is overwritten only when the player says so, and the file is looked at again after

@@ -1,17 +1,16 @@
 // A Platform for native tests: files in a map, the registry as a string, and a record of
-// every message shown.
+// every message shown; and a form on it, set up as the tests need it.
 #pragma once
 
 #include "core/errors.hpp"
+#include "core/main_form.hpp"
 #include "core/platform.hpp"
 
 #include "../lines_file.hpp"
 
-#include <fstream>
 #include <map>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -100,12 +99,24 @@ public:
     std::string GamePath() const { return installDir + "\\f1graphics.cfg"; }
 };
 
-// A file of the repository's data folder, whole; empty when it cannot be read.
-inline std::string DataFile(const std::string& relative) {
-    std::ifstream in(std::string(KORVANE_DATA_DIR) + "/" + relative, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+// A form on a fake platform. Load puts the bytes into the game's file and clicks "Laden"
+// (dropping the changes made before, as the player confirms); Start gives it a language file
+// and runs the creation handler; both inside the form's error guard, as the window runs them.
+struct FakeForm {
+    FakePlatform platform;
+    MainForm form{platform};
+
+    void Load(const std::string& bytes) {
+        platform.files[platform.GamePath()] = bytes;
+        const bool answer = platform.answerYes;
+        platform.answerYes = true;
+        form.Guarded([this] { form.SpeedButton1Click(); });
+        platform.answerYes = answer;
+    }
+    void Start(const std::string& languageBytes) {
+        platform.files["language.txt"] = languageBytes;
+        form.Guarded([this] { form.FormCreate(); });
+    }
+};
 
 } // namespace korvane::testing

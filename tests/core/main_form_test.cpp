@@ -9,14 +9,13 @@
 #include <set>
 
 using namespace korvane;
+using korvane::testing::FakeForm;
 using korvane::testing::FakePlatform;
 using korvane::testing::LinesFile;
 
 namespace {
 
-struct MainFormTest : ::testing::Test {
-    FakePlatform platform;
-    MainForm form{platform};
+struct MainFormTest : ::testing::Test, korvane::testing::FakeForm {
 
     std::vector<std::string> VisiblePages() {
         std::vector<std::string> out;
@@ -155,12 +154,13 @@ TEST(MainFormLoad, SaveWritesOnlyADocumentWhoseLoadRanToItsEnd) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        FakePlatform platform;
-        MainForm form{platform};
+        FakeForm f;
+        FakePlatform& platform = f.platform;
+        MainForm& form = f.form;
         const std::string path = platform.GamePath();
         platform.files[path] = LinesFile(170);
         if (row.setup) {
-            form.Guarded([&] { form.SpeedButton1Click(); });
+            f.Load(LinesFile(170));
             form.Guarded([&] { form.WriteValue(7, "7"); });
             row.setup(platform, crOnly);
             platform.answerYes = true; // drop the change
@@ -180,8 +180,7 @@ TEST(MainFormLoad, SaveWritesOnlyADocumentWhoseLoadRanToItsEnd) {
 }
 
 TEST_F(MainFormTest, AFailedSaveIsReported) {
-    platform.files[platform.GamePath()] = LinesFile(170);
-    form.Guarded([&] { form.SpeedButton1Click(); });
+    Load(LinesFile(170));
     platform.failingPaths[platform.GamePath()] = 101;
     form.Guarded([&] { form.SpeedButton2Click(); });
     EXPECT_EQ(platform.errorBoxes.back(), "Disk full.");
@@ -265,8 +264,7 @@ TEST(MainFormSave, AsksBeforeOverwritingAFileChangedSinceLoadAndKeepsABackup) {
 }
 
 TEST_F(MainFormTest, QuitClosesWithoutWriting) {
-    platform.files[platform.GamePath()] = "1;a\n";
-    form.Guarded([&] { form.SpeedButton1Click(); });
+    Load("1;a\n");
     form.document.SetValue(0, "0");
     form.SpeedButton3Click();
     EXPECT_TRUE(platform.closed);
@@ -329,10 +327,10 @@ TEST(MainFormChanges, QuitAndLoadAskOnlyAboutThePlayersChanges) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        FakePlatform platform;
-        MainForm form{platform};
-        platform.files[platform.GamePath()] = LinesFile(170, {{93, "2"}});
-        form.Guarded([&] { form.SpeedButton1Click(); });
+        FakeForm f;
+        FakePlatform& platform = f.platform;
+        MainForm& form = f.form;
+        f.Load(LinesFile(170, {{93, "2"}}));
         ASSERT_EQ(form.document.Value(94), "2");
         form.Guarded([&] { row.act(form); });
         EXPECT_EQ(form.HasUnsavedChanges(), row.changed);
@@ -349,10 +347,10 @@ TEST(MainFormChanges, QuitAndLoadAskOnlyAboutThePlayersChanges) {
 // (Cancel: the table above; No: the window's own test.)
 TEST(MainFormChanges, QuitWithChangesClosesOnlyWhenTheSaveWorked) {
     for (const bool saveFails : {false, true}) {
-        FakePlatform platform;
-        MainForm form{platform};
-        platform.files[platform.GamePath()] = LinesFile(170);
-        form.Guarded([&] { form.SpeedButton1Click(); });
+        FakeForm f;
+        FakePlatform& platform = f.platform;
+        MainForm& form = f.form;
+        f.Load(LinesFile(170));
         form.Guarded([&] { form.CheckBox1.UserClick(); });
         platform.closeAnswer = Platform::Answer::Yes;
         if (saveFails) {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace korvane;
-using korvane::testing::FakePlatform;
+using korvane::testing::FakeForm;
 using korvane::testing::LinesFile;
 
 TEST(DropDownSettle, ATextThatNamesNothingIsMarkedAndTheStoredValueShowsOnLeaving) {
@@ -33,11 +33,9 @@ TEST(DropDownSettle, ATextThatNamesNothingIsMarkedAndTheStoredValueShowsOnLeavin
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);
-        FakePlatform platform;
-        MainForm form{platform};
-        platform.files[platform.GamePath()] =
-            LinesFile(170, {{1, "1024"}, {2, "768"}, {23, "0"}, {101, "700"}, {53, "2"}});
-        form.Guarded([&] { form.SpeedButton1Click(); });
+        FakeForm f;
+        MainForm& form = f.form;
+        f.Load(LinesFile(170, {{1, "1024"}, {2, "768"}, {23, "0"}, {101, "700"}, {53, "2"}}));
         ComboBox& combo = form.*row.combo;
         form.Guarded([&] { combo.UserEditText(row.typed); });
         EXPECT_EQ(combo.Text(), row.typed);

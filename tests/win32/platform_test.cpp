@@ -10,9 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <string>
-#include <thread>
 #include <vector>
 
 using korvane::ConfigDocument;
@@ -22,7 +20,7 @@ using korvane::RegistryError;
 using korvane::ReplacementKeptError;
 using korvane::testing::CrLfFile;
 using korvane::testing::FileLines;
-using korvane::wintest::ClassOf;
+using korvane::wintest::BoxCatcher;
 using korvane::wintest::DemoConfigPath;
 using korvane::wintest::FileNamesIn;
 using korvane::wintest::MakeTempDir;
@@ -593,75 +591,23 @@ TEST(PlatformGameKey, LookupReadsTheGameKey) {
     EXPECT_EQ(found, "C:\\Program Files\\Game");
 }
 
-namespace {
-
-struct BoxSeen {
-    std::string title;
-    std::string text;
-    bool errorIcon = false;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM out) {
-    if (ClassOf(window) == "#32770" && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(out) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK FindIcon(HWND child, LPARAM data) {
-    if (lstrcmpiA(ClassOf(child).c_str(), "Static") == 0 &&
-        (GetWindowLongPtrA(child, GWL_STYLE) & SS_ICON)) {
-        const auto icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-        *reinterpret_cast<bool*>(data) |= icon == LoadIconA(nullptr, IDI_ERROR);
-    }
-    return TRUE;
-}
-
-// Shows a box through show() while another thread reads it and presses OK.
-template <typename Show> BoxSeen Watch(Show&& show) {
-    BoxSeen seen;
-    std::atomic<bool> done{false};
-    const DWORD self = GetCurrentThreadId();
-    std::thread watcher([&] {
-        for (int i = 0; i < 500 && !done; ++i) {
-            HWND box = nullptr;
-            EnumThreadWindows(self, FindBox, reinterpret_cast<LPARAM>(&box));
-            if (box) {
-                char buffer[1024] = {};
-                GetWindowTextA(box, buffer, sizeof buffer);
-                seen.title = buffer;
-                GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
-                seen.text = buffer;
-                EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&seen.errorIcon));
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-                return;
-            }
-            Sleep(20);
-        }
-    });
-    show();
-    done = true;
-    watcher.join();
-    return seen;
-}
-
-} // namespace
-
+// The boxes are read and closed by the shared catcher.
 TEST(PlatformBoxes, ErrorBoxHasTheProgramsTitle) {
-    Win32Platform platform;
-    const BoxSeen seen = Watch([&] { platform.ShowErrorBox("File not found."); });
-    EXPECT_EQ(seen.title, "korvane_win32_tests");
-    EXPECT_EQ(seen.text, "File not found.");
-    EXPECT_TRUE(seen.errorIcon);
+    BoxCatcher boxes;
+    Win32Platform().ShowErrorBox("File not found.");
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].caption, "korvane_win32_tests");
+    EXPECT_EQ(boxes.Seen()[0].text, "File not found.");
+    EXPECT_EQ(boxes.Seen()[0].icon, LoadIconA(nullptr, IDI_ERROR));
 }
 
 TEST(PlatformBoxes, ErrorDialogBreaksLinesAtCr) {
-    Win32Platform platform;
-    const BoxSeen seen = Watch([&] { platform.ShowErrorDialog("eins\rzwei\r\ndrei\r"); });
-    EXPECT_EQ(seen.title, "Error");
-    EXPECT_EQ(seen.text, "eins\r\nzwei\r\ndrei\r\n");
-    EXPECT_TRUE(seen.errorIcon);
+    BoxCatcher boxes;
+    Win32Platform().ShowErrorDialog("eins\rzwei\r\ndrei\r");
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].caption, "Error");
+    EXPECT_EQ(boxes.Seen()[0].text, "eins\r\nzwei\r\ndrei\r\n");
+    EXPECT_EQ(boxes.Seen()[0].icon, LoadIconA(nullptr, IDI_ERROR));
 }
 
 TEST(PlatformScreen, TheDesktopResolutionIsTheScreensMode) {
