@@ -39,7 +39,7 @@ TEST_F(SafeE2ETest, AFileWhoseLoadFailedIsNeitherSavedNorTouched) {
 // stored; Tab leaves the box, which then shows that stored pair.
 TEST_F(SafeE2ETest, ADropDownShowsWhatIsStoredOnceLeft) {
     Load();
-    ShowPage(ids::SpeedButton(5), ids::Panel(4));
+    ShowPage(kGraphicsPage);
     FocusByMouse(Ctl(ids::kAufloesung), POINT{20, 10});
     PressKey(VK_HOME);
     PressKey(VK_END, {VK_SHIFT});
