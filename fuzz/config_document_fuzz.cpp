@@ -110,6 +110,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::size_t begin = 0;
         std::size_t length = 0;
         ModelValue(lines[k], begin, length);
+        if (lines[k].find(';') == std::string::npos) {
+            // Without a ';' the new value takes the place of the leading digits.
+            length = 0;
+            while (length < lines[k].size() && lines[k][length] >= '0' && lines[k][length] <= '9') {
+                ++length;
+            }
+        }
         written[k] = ModelWrite(std::string(lines[k]).replace(begin, length, "42"));
         std::string changed;
         for (const std::string& line : written) {

@@ -1,9 +1,12 @@
-// Game files for tests, shared by the native and the Windows tests: n lines
+// Files for tests, shared by the native and the Windows tests: game files of n lines
 // "value\t; line k" with CR LF ends, every value not given "0"; a file's lines, and lines
-// joined into a file as the program writes it.
+// joined into a file as the program writes it; the files of the repository's data folder.
 #pragma once
 
+#include <fstream>
 #include <map>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -44,6 +47,23 @@ inline std::string CrLfFile(const std::vector<std::string>& lines) {
         s += line + "\r\n";
     }
     return s;
+}
+
+// A file of the repository's data folder, whole. It throws when the file cannot be read, so
+// that no test compares against an empty file by mistake.
+inline std::string DataFile(const std::string& relative) {
+#ifdef _WIN32
+    const std::string path = std::string("Z:") + KORVANE_DATA_DIR + "/" + relative; // wine
+#else
+    const std::string path = std::string(KORVANE_DATA_DIR) + "/" + relative;
+#endif
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
 }
 
 } // namespace korvane::testing

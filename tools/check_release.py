@@ -70,6 +70,9 @@ def main():
             text = z.read("README.txt")
             check("README.txt has CR LF ends",
                   text.count(b"\n") > 0 and text.count(b"\n") == text.count(b"\r\n"))
+        if {"language.txt", "languages/english.txt"} <= names:
+            check("language.txt is the English file",
+                  z.read("language.txt") == z.read("languages/english.txt"))
         if "Korvane.exe" in names:
             check("zipped exe is the checked one", z.read("Korvane.exe") == data)
     failed = results.count(False)

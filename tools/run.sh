@@ -18,9 +18,7 @@ mkdir -p "$demo/run"
 cp -r "$KORVANE_ROOT/data/demo/game" "$demo/game"
 chmod -R u+w "$demo/game"
 cp "$KORVANE_ROOT/build/windows/src/win32/Korvane.exe" "$demo/run/"
-if [ -f "$KORVANE_ROOT/data/language.txt" ]; then
-    cp "$KORVANE_ROOT/data/language.txt" "$demo/run/"
-fi
+cp "$KORVANE_ROOT/build/windows/language.txt" "$demo/run/" # made from languages/english.txt
 
 if [ -n "${DISPLAY:-}" ]; then
     export KORVANE_USE_DISPLAY=1

@@ -119,7 +119,7 @@ take_set() {
     done
 }
 
-take_set "" data/language.txt 96 ""
+take_set "" data/languages/english.txt 96 ""
 take_set de- data/languages/deutsch.txt 96 ""
-take_set "" data/language.txt 144 -144dpi general
+take_set "" data/languages/english.txt 144 -144dpi general
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1

@@ -72,6 +72,26 @@ std::optional<Resolution> ParseResolution(std::string_view text) {
     return Resolution{width, height};
 }
 
+// A stored value and the text its drop-down shows for it.
+struct NamedValue {
+    const char* value;
+    const char* text;
+};
+constexpr NamedValue kResolutions[] = {
+    {"800", "800x600"}, {"1024", "1024x768"}, {"1152", "1152x864"}};
+// In item order: the texture quality writes its selected item's code.
+constexpr NamedValue kTextures[] = {{"0", "100%"}, {"2", "50%"}, {"4", "25%"}, {"8", "12.5%"}};
+
+template <std::size_t N>
+std::optional<std::string> Named(const NamedValue (&table)[N], std::string_view value) {
+    for (const auto& row : table) {
+        if (value == row.value) {
+            return std::string(row.text);
+        }
+    }
+    return std::nullopt;
+}
+
 // A tooltip row's comment: the line's own, cut to a length a tooltip can show.
 constexpr std::size_t kToolTipCommentLimit = 200;
 
@@ -120,42 +140,74 @@ void MainForm::ShowLineToolTips() {
     }
 }
 
-void MainForm::ApplyDocumentToControls() {
-    // Every step reads its line when it comes: a handler run by an earlier step may have
-    // rewritten it (CheckBox6 clearing CheckBox7 rewrites line 67 before step 11).
-    {
+std::optional<std::string> MainForm::StoredChoice(const ComboBox& combo) const {
+    if (&combo == &aufloesung) {
         // The resolution as stored, when both lines hold a number; the height's line is read
         // only when the file has it, so a file that short still stops where it did.
         const std::string v = LineValue(1);
         const bool hasHeight = static_cast<std::size_t>(LineIn(layout_, 2)) < document.Count();
         const std::string height = hasHeight ? LineValue(2) : std::string();
         if (AllDigits(v) && AllDigits(height)) {
-            aufloesung.SetText(v + "x" + height);
-        } else if (v == "800") {
-            aufloesung.SetText("800x600");
-        } else if (v == "1024") {
-            aufloesung.SetText("1024x768");
-        } else if (v == "1152") {
-            aufloesung.SetText("1152x864");
+            return v + "x" + height;
         }
+        return Named(kResolutions, v);
+    }
+    if (&combo == &ComboBox1) {
+        return Named(kTextures, LineValue(23));
+    }
+    if (&combo == &ComboBox2) {
+        return LineValue(101);
+    }
+    return ItemText(ComboBox3, LineValue(53) == "3" ? 1 : 0);
+}
+
+namespace {
+
+// The release line a drop-down of the settings stores its value in.
+int StoredLine(const MainForm& form, const ComboBox& combo) {
+    return &combo == &form.aufloesung  ? 1
+           : &combo == &form.ComboBox1 ? 23
+           : &combo == &form.ComboBox2 ? 101
+                                       : 53;
+}
+
+} // namespace
+
+void MainForm::SettleDropDowns() {
+    for (ComboBox* combo : {&aufloesung, &ComboBox1, &ComboBox2, &ComboBox3}) {
+        if (std::erase(typedInto_, combo) == 0) {
+            continue; // it shows its line already
+        }
+        combo->SetMarked(false);
+        const int line = LineIn(layout_, StoredLine(*this, *combo));
+        if (line == kNoLine || static_cast<std::size_t>(line) >= document.Count()) {
+            continue; // nothing stored to show
+        }
+        combo->SetText(StoredChoice(*combo).value_or(document.Value(line)));
+    }
+}
+
+void MainForm::Typed(ComboBox& combo, bool storable) {
+    if (std::find(typedInto_.begin(), typedInto_.end(), &combo) == typedInto_.end()) {
+        typedInto_.push_back(&combo);
+    }
+    combo.SetMarked(!storable);
+}
+
+void MainForm::ApplyDocumentToControls() {
+    // Every step reads its line when it comes: a handler run by an earlier step may have
+    // rewritten it (CheckBox6 clearing CheckBox7 rewrites line 67 before step 11).
+    if (auto shown = StoredChoice(aufloesung)) {
+        aufloesung.SetText(*shown);
     }
     CheckBox3.SetChecked(LineValue(0) == "1");
     CheckBox1.SetChecked(LineValue(3) == "1");
     CheckBox2.SetChecked(LineValue(5) == "1");
-    {
-        const std::string v = LineValue(23);
-        if (v == "0") {
-            ComboBox1.SetText("100%");
-        } else if (v == "2") {
-            ComboBox1.SetText("50%");
-        } else if (v == "4") {
-            ComboBox1.SetText("25%");
-        } else if (v == "8") {
-            ComboBox1.SetText("12.5%");
-        }
+    if (auto shown = StoredChoice(ComboBox1)) {
+        ComboBox1.SetText(*shown);
     }
-    ComboBox2.SetText(LineValue(101));
-    ComboBox3.SetText(ItemText(ComboBox3, LineValue(53) == "3" ? 1 : 0));
+    ComboBox2.SetText(*StoredChoice(ComboBox2));
+    ComboBox3.SetText(*StoredChoice(ComboBox3));
     if (LineValue(50) == "1") {
         CheckBox5.SetChecked(true);
     }
@@ -284,7 +336,9 @@ void MainForm::CheckBox17Click() {
 void MainForm::aufloesungChange() {
     // Width and height go together; a text that names no resolution writes nothing, so a
     // half-typed "1920x10" leaves the file as it was.
-    if (const auto size = ParseResolution(aufloesung.Text())) {
+    const auto size = ParseResolution(aufloesung.Text());
+    Typed(aufloesung, size.has_value());
+    if (size) {
         SetLine(1, IntToStr(size->width));
         SetLine(2, IntToStr(size->height));
     }
@@ -303,20 +357,23 @@ void MainForm::AddDesktopResolution() {
 }
 
 void MainForm::ComboBox1Change() {
-    // By the selected item, whatever the field shows.
-    static const char* const kCodes[] = {"0", "2", "4", "8"};
+    // By the selected item, whatever the field shows (it is marked while that differs).
     const int index = ComboBox1.ItemIndex();
-    if (index >= 0 && index < 4) {
-        SetLine(23, kCodes[index]);
+    const bool known = index >= 0 && static_cast<std::size_t>(index) < std::size(kTextures);
+    Typed(ComboBox1, known && ComboBox1.Text() == ItemText(ComboBox1, index));
+    if (known) {
+        SetLine(23, kTextures[index].value);
     }
 }
 
 void MainForm::ComboBox2Change() {
+    Typed(ComboBox2, IsStorableValue(ComboBox2.Text()));
     SetLine(101, ComboBox2.Text());
 }
 
 void MainForm::ComboBox3Change() {
     const std::string& text = ComboBox3.Text();
+    Typed(ComboBox3, text == ItemText(ComboBox3, 0) || text == ItemText(ComboBox3, 1));
     if (text == ItemText(ComboBox3, 1)) {
         SetLine(53, "3");
     } else if (text == ItemText(ComboBox3, 0)) {

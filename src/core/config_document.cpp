@@ -38,8 +38,9 @@ void Describe(std::string_view text, std::uint32_t& valueBegin, std::uint32_t& v
 } // namespace
 
 void ConfigDocument::Append(std::string bytes) {
-    // One pass: the reader moves each line's text up in place, and the line is described
-    // while its bytes are still in the cache.
+    // One pass: each line is found where it stands in the bytes (only a line with a lone CR
+    // is compacted), and described while its bytes are still in the cache. The bytes are
+    // kept as they are, line ends and all; a line is its offset and length in them.
     const std::size_t base = text_.size();
     const std::size_t first = lines_.size();
     const std::size_t expected = first + bytes.size() / 48 + 1;

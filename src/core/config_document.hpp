@@ -1,9 +1,9 @@
-// The in-memory f1graphics.cfg: one entry per physical line in each of four lists (value,
-// tail, description, line number), addressed by zero-based line index.
+// The in-memory f1graphics.cfg: its lines, addressed by zero-based line index. A line's
+// value, tail, description and line number are read from the line when asked for.
 //
 // Each line's own bytes are kept. A line whose value is unchanged is written back exactly
 // as read; a changed value replaces only the value's own characters. The tail and
-// description lists are display views of at most 500 characters, derived from the line.
+// description are display views of at most 500 characters, derived from the line.
 #pragma once
 
 #include <cstddef>
@@ -17,13 +17,13 @@ namespace korvane {
 
 class ConfigDocument {
 public:
-    // What changed, for views that show the lists.
+    // What changed, for views that show the lines.
     enum class Change { Reset, Value };
     using Listener = std::function<void(Change, std::size_t line)>;
 
     static constexpr std::size_t kViewLimit = 500;
 
-    // Empties the four lists.
+    // Removes every line.
     void Clear();
 
     // Appends the lines of a whole file's bytes. Lines end at LF; CRs are never part of a
@@ -34,15 +34,15 @@ public:
     std::string Write() const;
     void WriteTo(std::string& out) const;
 
-    // Number of lines (entries of the value list).
+    // Number of lines.
     std::size_t Count() const noexcept { return lines_.size(); }
 
-    // Entry k of the value list; ListIndexError outside 0 .. Count()-1.
+    // Line k's value; ListIndexError outside 0 .. Count()-1.
     std::string Value(long long k) const { return std::string(ValueView(k)); }
     // The same without a copy; valid until the document changes.
     std::string_view ValueView(long long k) const;
 
-    // Replaces entry k of the value list in place. k = -1 names no line and is ignored
+    // Replaces line k's value in place. k = -1 names no line and is ignored
     // (returns false); k >= Count() fails with InsertLineError and changes nothing.
     bool SetValue(long long k, std::string_view text);
 
@@ -74,7 +74,7 @@ private:
     }
     void Notify(Change change, std::size_t line) const;
 
-    std::string text_; // every line's bytes, back to back
+    std::string text_; // the bytes as read, line ends included; a line is a piece of them
     std::vector<Line> lines_;
     std::vector<std::string> changedValues_;
     std::vector<Listener> listeners_;

@@ -187,6 +187,13 @@ void ComboBox::UserSelect(int i) {
     }
 }
 
+void ComboBox::SetMarked(bool marked) {
+    if (marked_ != marked) {
+        marked_ = marked;
+        Notify(Property::Marked);
+    }
+}
+
 std::int64_t ComboBox::Now() const {
     return clock_ ? clock_() : 0;
 }

@@ -33,6 +33,7 @@ enum class Property : std::uint8_t {
     Selection, // selected item or row
     Position,  // a slider's position
     ToolTip,   // the text shown when the mouse rests on the control
+    Marked,    // a drop-down's text names nothing it can store
 };
 
 class Control;
@@ -189,8 +190,19 @@ public:
     void UserSearchChar(char c);
     void SetClock(Clock clock) { clock_ = std::move(clock); }
     const std::string& SearchText() const noexcept { return search_; }
+    // The focus left the drop-down.
+    void UserLeave() {
+        if (onLeave) {
+            onLeave();
+        }
+    }
+
+    // Marked: the text names nothing the drop-down can store; the view shows it.
+    bool Marked() const noexcept { return marked_; }
+    void SetMarked(bool marked);
 
     std::function<void()> onChange;
+    std::function<void()> onLeave;
 
 private:
     int FindExact(std::string_view text) const;
@@ -205,6 +217,7 @@ private:
     std::size_t selStart_ = 0;
     std::size_t selLength_ = 0;
     Clock clock_;
+    bool marked_ = false;
     std::string search_;
     std::int64_t lastKey_ = 0;
     bool haveLastKey_ = false;

@@ -24,10 +24,16 @@ std::string CaughtText() {
 
 IoError::IoError(int code) : Error(IoErrorText(code)), code_(code) {}
 
-FileChangingError::FileChangingError() : Error("The file kept changing while it was read") {}
+IoError::IoError(int code, const std::string& text) : Error(text), code_(code) {}
+
+FileChangingError::FileChangingError()
+    : Error("The file kept changing while it was read: another program is writing it") {}
 
 ReplacementKeptError::ReplacementKeptError(int code, std::string keptPath)
-    : IoError(code), keptPath_(std::move(keptPath)) {}
+    : IoError(code, "The file could not be replaced and the original could not be put back; "
+                    "the new content is kept in " +
+                        keptPath),
+      keptPath_(std::move(keptPath)) {}
 
 std::string IoErrorText(int code) {
     switch (code) {

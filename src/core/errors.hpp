@@ -1,5 +1,7 @@
 // The failures the program reports: each carries the exact text the user sees in the
-// global error box. There are no error codes in the program's own logic.
+// global error box. Only IoError carries a number as well, the runtime's I/O result, which
+// the program's logic asks for where a result means something of its own (a file that is
+// not there).
 #pragma once
 
 #include <stdexcept>
@@ -41,6 +43,10 @@ public:
     explicit IoError(int code);
     int code() const noexcept { return code_; }
 
+protected:
+    // A failure of its own kind with its own text.
+    IoError(int code, const std::string& text);
+
 private:
     int code_;
 };
@@ -51,11 +57,12 @@ public:
     FileChangingError();
 };
 
-// A replacement failed after the original had been moved away; the new content is kept in a
-// file of its own.
+// A replacement failed after the original had been moved away; the new content is
+// kept in a file of its own. code() is the replacement's I/O result.
 class ReplacementKeptError : public IoError {
 public:
     ReplacementKeptError(int code, std::string keptPath);
+    // The file that holds the new content.
     const std::string& keptPath() const noexcept { return keptPath_; }
 
 private:

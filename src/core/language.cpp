@@ -132,6 +132,12 @@ void MainForm::ApplyCaptions() {
         }
     } catch (const std::exception&) {
     }
+    // The Info page's last caption is read apart from the transfer (a file without it keeps
+    // the German text), and like the transfer never shows an error.
+    try {
+        Label30.SetCaption(LanguageText(entries::kInfoLastLine));
+    } catch (const std::exception&) {
+    }
 
     // The version check runs whether the transfer ended early or not; a file of fewer than
     // three lines fails here with the list's own index error.

@@ -64,6 +64,7 @@ inline constexpr LanguageEntry kProfileNameReserved{
         "mit Endung) geh\xf6ren Windows, f1graphics dem Spiel."};
 
 // 90: the Info page's last line.
+inline constexpr LanguageEntry kInfoLastLine{90, "Updates, Sprachpakete, Hilfe, usw. gibt es auf:"};
 
 } // namespace entries
 } // namespace korvane

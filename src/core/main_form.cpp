@@ -36,6 +36,11 @@ std::uint64_t Fingerprint(std::string_view bytes) noexcept {
     return hash;
 }
 
+// The game's options file in its install folder.
+std::string GameFilePath(const std::string& installDir) {
+    return installDir + "\\f1graphics.cfg";
+}
+
 } // namespace
 
 MainForm::MainForm(Platform& p)
@@ -58,6 +63,9 @@ MainForm::MainForm(Platform& p)
     }
     AddDesktopResolution();
     ProfileUse.SetEnabled(false);
+    for (ComboBox* combo : {&aufloesung, &ComboBox1, &ComboBox2, &ComboBox3}) {
+        combo->onLeave = [this] { SettleDropDowns(); };
+    }
 
     // The document's lists are the list boxes' rows.
     ListBox1.SetSource([this] { return document.Count(); },
@@ -122,6 +130,7 @@ void MainForm::ResetButtonStyles() {
 }
 
 void MainForm::ShowPage(Panel& page, SpeedButton& button, FontStyle style) {
+    SettleDropDowns();
     HideAllPages();
     page.SetVisible(true);
     ResetButtonStyles();
@@ -142,6 +151,7 @@ void MainForm::SpeedButton7Click() {
 }
 
 void MainForm::SpeedButton9Click() {
+    SettleDropDowns();
     HideAllPages();
     ResetButtonStyles();
     Panel2.SetVisible(true);
@@ -154,7 +164,7 @@ std::string MainForm::LookupInstallDir() {
 
 void MainForm::LoadDocument() {
     fileBytes_.clear();
-    fileBytes_ = ReadDocument(InstallDir + "\\f1graphics.cfg");
+    fileBytes_ = ReadDocument(GameFilePath(InstallDir));
     fileOnDisk_ = Fingerprint(fileBytes_);
     documentLoaded_ = true;
 }
@@ -208,7 +218,7 @@ bool MainForm::SaveDocument() {
     if (!documentLoaded_) {
         throw Error(LanguageText(entries::kNotLoadedCompletely));
     }
-    const std::string path = InstallDir + "\\f1graphics.cfg";
+    const std::string path = GameFilePath(InstallDir);
     const std::string bytes = document.Write();
     // The game writes this file too (its menu, its performance test): a change it made since
     // Load is overwritten only when the player says so, and the file is looked at again after
@@ -261,6 +271,7 @@ bool MainForm::MayDropChanges() {
 }
 
 void MainForm::SpeedButton1Click() {
+    SettleDropDowns();
     if (!MayDropChanges()) {
         return;
     }
@@ -278,6 +289,7 @@ void MainForm::SpeedButton1Click() {
 }
 
 void MainForm::SpeedButton2Click() {
+    SettleDropDowns();
     if (SaveDocument()) {
         ProfileShown.SetCaption({});
         ListProfiles();
@@ -304,6 +316,7 @@ bool MainForm::QueryClose() {
 }
 
 void MainForm::SpeedButton3Click() {
+    SettleDropDowns();
     platform.CloseProgram();
 }
 

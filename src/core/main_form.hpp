@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,12 @@ public:
     // At start: the player's own screen as a fourth resolution, when it is none of the three.
     void AddDesktopResolution();
     void ApplyDocumentToControls();
+    // The text a settings drop-down shows for what its line holds, by its load rule;
+    // nothing for a value the rule does not name.
+    std::optional<std::string> StoredChoice(const ComboBox& combo) const;
+    // The drop-downs the player typed into since they last showed their lines show what is
+    // stored again (the player left them, or pressed a button of the strip).
+    void SettleDropDowns();
     void CheckBox1Click();
     void CheckBox2Click();
     void CheckBox3Click();
@@ -163,7 +170,12 @@ private:
     bool MayDropChanges();
     void ApplyProfileCaptions();
 
+    // A settings drop-down's text after the player's input: marked when it names nothing
+    // the drop-down can store, and shown from its line again when the player leaves it.
+    void Typed(ComboBox& combo, bool storable);
+
     std::vector<Control*> all_;
+    std::vector<ComboBox*> typedInto_;
     bool documentLoaded_ = false;
     bool unsavedChanges_ = false;
     // While Load fills the window: the values its handlers write are not the player's.

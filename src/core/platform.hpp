@@ -17,12 +17,16 @@ public:
     // The game's directory from the registry (empty when the key or value is missing or
     // empty); throws RegistryError for the lookup's own failures.
     virtual std::string LookupInstallDir() = 0;
-    // A whole file's bytes; throws IoError with the file layer's result number.
+    // A whole file's bytes, read without locking it; throws IoError with the file layer's
+    // result number, and FileChangingError when the file changed during each of three reads.
     virtual std::string ReadFile(const std::string& path) = 0;
     // Replaces a file's content so that a failure leaves the old content intact, keeping the
-    // file's attributes; throws IoError. When the file exists and backupPath is not empty,
+    // file's attributes; throws IoError. The new content is written to path + ".tmp" first
+    // (a leftover of that name is removed). When the file exists and backupPath is not empty,
     // the file as it was before is kept under backupPath (an older backup is replaced), and
-    // a backup that cannot be made fails the whole replacement.
+    // a backup that cannot be made fails the whole replacement. When the original was moved
+    // to backupPath and cannot be moved back, the new content is kept in path + ".new" (or
+    // the temporary file) and ReplacementKeptError names it.
     virtual void ReplaceFileContents(const std::string& path, std::string_view bytes,
                                      const std::string& backupPath) = 0;
     // The primary screen's width and height in pixels; 0 when unknown.

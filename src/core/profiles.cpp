@@ -180,6 +180,7 @@ void MainForm::ProfileListChange() {
 }
 
 void MainForm::ProfileUseClick() {
+    SettleDropDowns();
     const std::string name = ChosenProfile();
     if (name.empty() || !MayDropChanges()) {
         return;
@@ -193,6 +194,7 @@ void MainForm::ProfileUseClick() {
 }
 
 void MainForm::ProfileSaveAsClick() {
+    SettleDropDowns();
     if (!documentLoaded_) {
         throw Error(LanguageText(entries::kNotLoadedCompletely));
     }

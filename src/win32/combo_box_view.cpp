@@ -89,6 +89,11 @@ public:
         case Property::Text:
             ShowState();
             break;
+        case Property::Marked:
+            if (keyWindow_) {
+                InvalidateRect(keyWindow_, nullptr, TRUE);
+            }
+            break;
         default:
             ControlView::Mirror(property, index);
             break;
@@ -101,13 +106,31 @@ public:
     }
 
     // The field and the list keep the system's colours, also when the drop-down asks as a
-    // static control would.
-    HBRUSH OnCtlColor(UINT, HDC) override { return nullptr; }
+    // static control would; a marked field (its text names nothing the drop-down can store)
+    // draws its text red, or inverted where the system is in high contrast.
+    HBRUSH OnCtlColor(UINT msg, HDC dc) override {
+        if (msg != WM_CTLCOLOREDIT || !combo_.Marked()) {
+            return nullptr;
+        }
+        HIGHCONTRASTA contrast{};
+        contrast.cbSize = sizeof(contrast);
+        if (SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+            (contrast.dwFlags & HCF_HIGHCONTRASTON)) {
+            SetTextColor(dc, GetSysColor(COLOR_WINDOW));
+            SetBkColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            return GetSysColorBrush(COLOR_WINDOWTEXT);
+        }
+        SetTextColor(dc, RGB(192, 0, 0));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return GetSysColorBrush(COLOR_WINDOW);
+    }
 
     void OnCommand(UINT code) override {
         if (code == CBN_SELCHANGE) {
             const int index = static_cast<int>(SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0));
             Host().UserInput([this, index] { combo_.UserSelect(index); });
+        } else if (code == CBN_KILLFOCUS) {
+            Host().UserInput([this] { combo_.UserLeave(); });
         } else if (code == CBN_EDITCHANGE && Editable()) {
             // The field already shows the user's edit; keep its caret where the user left it.
             std::string text = WindowTextOf(Hwnd());

@@ -54,8 +54,8 @@ public:
     virtual HBRUSH Brush(std::uint32_t rgb) = 0;
     // The colour a control's own background shows: its own, or its parent's, up to the form.
     virtual std::uint32_t BackgroundOf(int id) const noexcept = 0;
-    // Handles a notification or WM_CTLCOLOR* message a parent window received from a child;
-    // false if no view takes it.
+    // Handles a notification or WM_CTLCOLOR* message a parent window received from a child,
+    // by the child's view. A parent passes on every message; false where no view takes it.
     virtual bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexcept = 0;
 };
 

@@ -292,59 +292,77 @@ std::uint32_t MainWindow::BackgroundOf(int id) const noexcept {
 
 ControlView* MainWindow::ViewOf(HWND child) const noexcept {
     auto it = byWindow_.find(child);
+    if (it == byWindow_.end() && child) {
+        // A part of a control (a drop-down's edit field) speaks for its control.
+        it = byWindow_.find(GetParent(child));
+    }
     return it == byWindow_.end() ? nullptr : it->second;
 }
 
+namespace {
+
+// The notifications and WM_CTLCOLOR* messages a parent passes on to its child's view.
+bool IsReflectedMessage(UINT msg) noexcept {
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 bool MainWindow::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexcept {
+    if (!IsReflectedMessage(msg)) {
+        return false;
+    }
     try {
-        switch (msg) {
-        case WM_COMMAND:
-            if (ControlView* view = ViewOf(reinterpret_cast<HWND>(lp))) {
-                view->OnCommand(HIWORD(wp));
-                result = 0;
-                return true;
-            }
-            return false;
-        case WM_HSCROLL:
-        case WM_VSCROLL:
-            if (ControlView* view = ViewOf(reinterpret_cast<HWND>(lp))) {
-                view->OnScroll(LOWORD(wp));
-                result = 0;
-                return true;
-            }
-            return false;
-        case WM_DRAWITEM: {
-            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-            if (ControlView* view = ViewOf(item->hwndItem)) {
-                view->OnDrawItem(*item);
-                result = TRUE;
-                return true;
-            }
-            return false;
-        }
-        case WM_MEASUREITEM: {
+        if (msg == WM_MEASUREITEM) {
             // Sent while the list is being created, before its window is known by handle.
             auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
             auto it = byId_.find(static_cast<int>(item->CtlID));
-            if (it != byId_.end() && it->second->ItemHeight() > 0) {
-                item->itemHeight = it->second->ItemHeight();
-                result = TRUE;
-                return true;
+            if (it == byId_.end() || it->second->ItemHeight() <= 0) {
+                return false;
             }
+            item->itemHeight = it->second->ItemHeight();
+            result = TRUE;
+            return true;
+        }
+        // The child the message comes from: named in lp, or in the item to draw.
+        const auto* draw =
+            msg == WM_DRAWITEM ? reinterpret_cast<const DRAWITEMSTRUCT*>(lp) : nullptr;
+        ControlView* view = ViewOf(draw ? draw->hwndItem : reinterpret_cast<HWND>(lp));
+        if (view == nullptr) {
             return false;
         }
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-            if (ControlView* view = ViewOf(reinterpret_cast<HWND>(lp))) {
-                if (HBRUSH brush = view->OnCtlColor(msg, reinterpret_cast<HDC>(wp))) {
-                    result = reinterpret_cast<LRESULT>(brush);
-                    return true;
-                }
+        switch (msg) {
+        case WM_COMMAND:
+            view->OnCommand(HIWORD(wp));
+            result = 0;
+            return true;
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+            view->OnScroll(LOWORD(wp));
+            result = 0;
+            return true;
+        case WM_DRAWITEM:
+            view->OnDrawItem(*draw);
+            result = TRUE;
+            return true;
+        default: // the WM_CTLCOLOR* messages: a brush, or the default colours
+            if (HBRUSH brush = view->OnCtlColor(msg, reinterpret_cast<HDC>(wp))) {
+                result = reinterpret_cast<LRESULT>(brush);
+                return true;
             }
-            return false;
-        default:
             return false;
         }
     } catch (...) {

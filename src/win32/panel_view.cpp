@@ -49,23 +49,10 @@ public:
             EndPaint(hwnd, &ps);
             return 0;
         }
-        case WM_COMMAND:
-        case WM_NOTIFY:
-        case WM_HSCROLL:
-        case WM_VSCROLL:
-        case WM_DRAWITEM:
-        case WM_MEASUREITEM:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX: {
-            LRESULT result = 0;
-            if (Host().Reflect(msg, wp, lp, result)) {
+        default:
+            if (LRESULT result = 0; Host().Reflect(msg, wp, lp, result)) {
                 return result;
             }
-            break;
-        }
-        default:
             break;
         }
         return DefWindowProcA(hwnd, msg, wp, lp);

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -91,69 +91,110 @@ std::string NormalisedRest(std::string_view rest) {
     return out;
 }
 
-// The folder part of a path including its last separator ("" for a bare name, "C:" for
-// a name relative to a drive's current folder).
-std::string FolderOf(const std::string& path) {
-    const std::size_t sep = path.find_last_of("\\/");
-    if (sep != std::string::npos) {
-        return path.substr(0, sep + 1);
-    }
-    if (path.size() >= 2 && path[1] == ':' && IsDriveLetter(path[0])) {
-        return path.substr(0, 2);
-    }
-    return std::string();
-}
-
 // The attributes of an open file, or 0 when they cannot be had.
 DWORD AttributesOf(HANDLE file) {
     BY_HANDLE_FILE_INFORMATION info;
     return GetFileInformationByHandle(file, &info) ? info.dwFileAttributes : 0;
 }
 
-// The temporary file of a replacement: removed when it goes unless it was moved into place.
+// What changes when another program writes a file: its size and last-write time.
+struct FileState {
+    unsigned long long size = 0;
+    unsigned long long written = 0;
+    bool operator==(const FileState&) const = default;
+};
+
+unsigned long long Combined(DWORD high, DWORD low) noexcept {
+    return (static_cast<unsigned long long>(high) << 32) | low;
+}
+
+template <typename Info> FileState StateOf(const Info& info) noexcept {
+    return {Combined(info.nFileSizeHigh, info.nFileSizeLow),
+            Combined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
+}
+
+// How often a file that changes while it is read is read before the read gives up.
+constexpr int kReadAttempts = 3;
+
+// The bytes of an open file from where it stands to its end; size is what it is expected to
+// hold. A file that grew meanwhile is still read whole (one byte more than the size, so that
+// one that did not needs no second buffer).
+std::string ReadOpenFile(HANDLE file, unsigned long long size) {
+    std::string bytes;
+    if (size >= bytes.max_size() / 2) {
+        throw IoError(IoResultFromSystemError(ERROR_NOT_ENOUGH_MEMORY));
+    }
+    bytes.resize(static_cast<std::size_t>(size) + 1);
+    std::size_t got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            bytes.resize(bytes.size() + (bytes.size() / 2) + 4096);
+        }
+        const DWORD want =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - got, std::size_t{1} << 30));
+        DWORD read = 0;
+        if (!::ReadFile(file, bytes.data() + got, want, &read, nullptr)) {
+            ThrowLastIoError();
+        }
+        if (read == 0) {
+            break;
+        }
+        got += read;
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
+// The temporary file of a replacement, beside its target under the target's name with
+// ".tmp" (visible, so that a leftover can be seen and is removed by the next replacement):
+// removed when it goes unless it was moved into place or kept.
 class TemporaryFile {
 public:
-    TemporaryFile() = default;
+    explicit TemporaryFile(const std::string& target)
+        : path_(target + ".tmp"), system_(SystemPath(path_)) {}
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
-        if (!path_.empty()) {
-            DeleteFileW(path_.c_str());
+        if (owned_) {
+            DeleteFileW(system_.c_str());
         }
     }
 
-    // Creates a new, empty file beside target with the given attributes (0 for none) and
-    // returns its open handle.
-    UniqueHandle Create(const std::string& target, DWORD attributes) {
-        static std::uint32_t counter = 0;
-        const std::string folder = FolderOf(target);
-        const std::uint32_t seed = GetCurrentProcessId() * 2654435761u ^ GetTickCount();
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            char name[32];
-            std::snprintf(name, sizeof name, "~kv%08lx.tmp",
-                          static_cast<unsigned long>(seed + ++counter));
-            std::wstring candidate = SystemPath(folder + name);
-            UniqueHandle file(CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                          attributes ? attributes : FILE_ATTRIBUTE_NORMAL,
-                                          nullptr));
-            if (file.Valid()) {
-                path_ = std::move(candidate);
-                return file;
+    // Removes a leftover of the name (a read-only one too; a directory fails with IoError(5))
+    // and creates the file new and empty, with normal attributes; returns its open handle.
+    UniqueHandle Create() {
+        const DWORD leftover = GetFileAttributesW(system_.c_str());
+        if (leftover != INVALID_FILE_ATTRIBUTES) {
+            if (leftover & FILE_ATTRIBUTE_DIRECTORY) {
+                throw IoError(5);
             }
-            const DWORD error = GetLastError();
-            if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
-                throw IoError(IoResultFromSystemError(error));
+            if (leftover &
+                (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
+                SetFileAttributesW(system_.c_str(), FILE_ATTRIBUTE_NORMAL);
             }
+            if (!DeleteFileW(system_.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+                ThrowLastIoError();
+            }
+        } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
+            ThrowLastIoError();
         }
-        throw IoError(IoResultFromSystemError(ERROR_FILE_EXISTS));
+        UniqueHandle file(CreateFileW(system_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid()) {
+            ThrowLastIoError();
+        }
+        owned_ = true;
+        return file;
     }
 
-    const std::wstring& Path() const noexcept { return path_; }
-    // The file now has its final name: nothing to remove.
-    void Release() noexcept { path_.clear(); }
+    const std::string& Path() const noexcept { return path_; }
+    // The file now has its final name, or is kept: nothing to remove.
+    void Release() noexcept { owned_ = false; }
 
 private:
-    std::wstring path_;
+    std::string path_;
+    std::wstring system_;
+    bool owned_ = false;
 };
 
 void WriteAll(HANDLE file, std::string_view bytes) {
@@ -199,7 +240,7 @@ std::string WithCrLf(const std::string& text) {
 }
 
 // The attributes a replacement takes over from the file it replaces. Wine's ReplaceFileW
-// merges none of them, so the new file is created with them.
+// merges none of them, and MoveFileExW never does, so they are set on the result.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                   FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
@@ -219,9 +260,38 @@ void CheckBackupReplaceable(const std::wstring& backup) {
     }
 }
 
-void ReplaceKeepingBackupAt(const std::wstring& target, const std::wstring& replacement,
-                            const std::wstring& backup) {
-    if (ReplaceFileW(target.c_str(), replacement.c_str(), backup.c_str(), 0, nullptr, nullptr)) {
+// The new content of a replacement whose original could not be put back: moved to the
+// target's name with ".new" (replacing an older one), visible; where that fails it stays
+// under its own name. Returns the name that holds it.
+std::string KeepReplacement(const std::string& path, const std::string& replacement) {
+    const std::string kept = path + ".new";
+    try {
+        const std::wstring keptName = SystemPath(kept);
+        // An older one goes, even a read-only or hidden one; a folder stays.
+        const DWORD older = GetFileAttributesW(keptName.c_str());
+        if (older != INVALID_FILE_ATTRIBUTES && !(older & FILE_ATTRIBUTE_DIRECTORY) &&
+            (older & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM))) {
+            SetFileAttributesW(keptName.c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+        if (MoveFileExW(SystemPath(replacement).c_str(), keptName.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED |
+                            MOVEFILE_WRITE_THROUGH)) {
+            SetFileAttributesW(keptName.c_str(), FILE_ATTRIBUTE_NORMAL);
+            return kept;
+        }
+    } catch (const IoError&) {
+        // a name the system cannot take: the content stays where it is
+    }
+    return replacement;
+}
+
+void ReplaceKeepingBackupAt(const std::string& path, const std::string& replacement,
+                            const std::string& backupPath,
+                            const std::function<void()>& beforeMoveBack = {}) {
+    const std::wstring target = SystemPath(path);
+    const std::wstring backup = SystemPath(backupPath);
+    if (ReplaceFileW(target.c_str(), SystemPath(replacement).c_str(), backup.c_str(), 0, nullptr,
+                     nullptr)) {
         return;
     }
     const DWORD error = GetLastError();
@@ -229,7 +299,15 @@ void ReplaceKeepingBackupAt(const std::wstring& target, const std::wstring& repl
         // The original already has the backup's name (the older backup is gone) and the new
         // content could not take its place: the original goes back, unless something new has
         // appeared under its name meanwhile (then the original stays safe as the backup).
-        MoveFileExW(backup.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+        if (beforeMoveBack) {
+            beforeMoveBack();
+        }
+        if (!MoveFileExW(backup.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            // Nothing has the target's name now, or something else has: the new content must
+            // not be lost with the temporary file.
+            throw ReplacementKeptError(IoResultFromSystemError(error),
+                                       KeepReplacement(path, replacement));
+        }
     }
     throw IoError(IoResultFromSystemError(error));
 }
@@ -312,45 +390,40 @@ std::string LongPathForm(const std::string& path) {
     throw IoError(3);
 }
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadWholeFile(const std::string& path, const std::function<void()>& afterEachRead) {
     const std::wstring name = SystemPath(path);
-    UniqueHandle file(CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.Valid()) {
-        ThrowLastIoError();
-    }
-    if (AttributesOf(file.Get()) & FILE_ATTRIBUTE_DIRECTORY) {
-        throw IoError(5);
-    }
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.Get(), &size)) {
-        ThrowLastIoError();
-    }
-    std::string bytes;
-    if (static_cast<unsigned long long>(size.QuadPart) >= bytes.max_size() / 2) {
-        throw IoError(IoResultFromSystemError(ERROR_NOT_ENOUGH_MEMORY));
-    }
-    // One byte more than the size, so that a file that grew while being read is read whole
-    // and one that did not needs no second buffer.
-    bytes.resize(static_cast<std::size_t>(size.QuadPart) + 1);
-    std::size_t got = 0;
-    for (;;) {
-        if (got == bytes.size()) {
-            bytes.resize(bytes.size() + (bytes.size() / 2) + 4096);
-        }
-        const DWORD want =
-            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - got, std::size_t{1} << 30));
-        DWORD read = 0;
-        if (!::ReadFile(file.Get(), bytes.data() + got, want, &read, nullptr)) {
+    for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
+        // Shared for every use: the file is never locked, the game can write or delete it
+        // while it is read here.
+        UniqueHandle file(CreateFileW(name.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        if (!file.Valid()) {
             ThrowLastIoError();
         }
-        if (read == 0) {
-            break;
+        BY_HANDLE_FILE_INFORMATION before;
+        if (!GetFileInformationByHandle(file.Get(), &before)) {
+            ThrowLastIoError();
         }
-        got += read;
+        if (before.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            throw IoError(5);
+        }
+        const FileState state = StateOf(before);
+        std::string bytes = ReadOpenFile(file.Get(), state.size);
+        if (afterEachRead) {
+            afterEachRead();
+        }
+        // The figures of the open file, the one that was read: they change with every write
+        // of another program. A look by name could see the figures of a folder entry brought
+        // up to date only later, or of another file that took the name (whose content was
+        // not read here, so that it does not make this read inconsistent).
+        BY_HANDLE_FILE_INFORMATION after;
+        if (bytes.size() == state.size && GetFileInformationByHandle(file.Get(), &after) &&
+            StateOf(after) == state) {
+            return bytes;
+        }
     }
-    bytes.resize(got);
-    return bytes;
+    throw FileChangingError();
 }
 
 void ReplaceWholeFile(const std::string& path, std::string_view bytes,
@@ -379,12 +452,11 @@ void ReplaceWholeFile(const std::string& path, std::string_view bytes,
     }
     // Without an original there is nothing to back up (an older backup stays as it is).
     const bool backUp = exists && !backupPath.empty();
-    const std::wstring backup = backUp ? SystemPath(backupPath) : std::wstring();
     if (backUp) {
-        CheckBackupReplaceable(backup);
+        CheckBackupReplaceable(SystemPath(backupPath));
     }
-    TemporaryFile temporary;
-    UniqueHandle file = temporary.Create(path, kept);
+    TemporaryFile temporary(path);
+    UniqueHandle file = temporary.Create();
     WriteAll(file.Get(), bytes);
     if (!FlushFileBuffers(file.Get())) {
         ThrowLastIoError();
@@ -395,19 +467,31 @@ void ReplaceWholeFile(const std::string& path, std::string_view bytes,
     if (backUp) {
         // One call makes the backup and puts the new file in place; on Windows it also
         // carries the original's security descriptor over.
-        ReplaceKeepingBackupAt(target, temporary.Path(), backup);
-    } else if (!MoveFileExW(temporary.Path().c_str(), target.c_str(),
+        try {
+            ReplaceKeepingBackupAt(path, temporary.Path(), backupPath);
+        } catch (const ReplacementKeptError&) {
+            temporary.Release(); // it holds the only copy of the new content
+            throw;
+        }
+    } else if (!MoveFileExW(SystemPath(temporary.Path()).c_str(), target.c_str(),
                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         // Not ReplaceFileW without a backup: when it cannot move the new file in, it has
         // already deleted the original.
         ThrowLastIoError();
     }
     temporary.Release();
+    // The new content is in place: a file that keeps its content but not its attributes
+    // (hidden, say) is no failure of the save, only worth a line of debug output.
+    if (kept != 0 && !SetFileAttributesW(target.c_str(), kept)) {
+        ReportLine("the attributes of " + path + " could not be restored: system error " +
+                   std::to_string(GetLastError()));
+    }
 }
 
 void ReplaceKeepingBackup(const std::string& path, const std::string& replacement,
-                          const std::string& backupPath) {
-    ReplaceKeepingBackupAt(SystemPath(path), SystemPath(replacement), SystemPath(backupPath));
+                          const std::string& backupPath,
+                          const std::function<void()>& beforeMoveBack) {
+    ReplaceKeepingBackupAt(path, replacement, backupPath, beforeMoveBack);
 }
 
 bool FileExistsAt(const std::string& path) {

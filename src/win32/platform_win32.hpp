@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,22 +29,32 @@ int IoResultFromSystemError(DWORD error) noexcept;
 // neither REG_SZ nor REG_EXPAND_SZ. The data is cut at its first zero byte, not expanded.
 std::string LookupInstallDirIn(HKEY root, const char* subKey, const char* valueName);
 
-// Whole-file read; IoError on failure.
-std::string ReadWholeFile(const std::string& path);
-// Writes a temporary file in the same folder (with the original's hidden, system and
-// archive attributes), flushes it and replaces the original in one step; on any failure the
-// original is untouched, the temporary file removed, and IoError thrown. With a backup path
-// and an existing original, the original becomes the backup (replacing an older one) in the
-// same step; a backup that is read-only or a directory fails with IoError(5) before anything
-// is written.
+// Whole-file read without locking the file: other programs may write it meanwhile. The
+// file's size and last-write time before and after the read must agree, else it is read
+// again, three reads in all, before FileChangingError; IoError on failure. afterEachRead
+// (for tests) runs after each read, before the second look.
+std::string ReadWholeFile(const std::string& path, const std::function<void()>& afterEachRead = {});
+// Writes the new content to path + ".tmp" (visible, normal attributes; a leftover of that
+// name is removed first, a read-only one too, and a directory of that name fails with
+// IoError(5) before anything is written), flushes it and replaces the original in one step,
+// then sets the original's hidden, system, archive and not-indexed attributes on the result.
+// On a failure the original is untouched, the temporary file removed, and IoError thrown.
+// With a backup path and an existing original, the original becomes the backup (replacing
+// an older one) in the same step; a backup that is read-only or a directory fails with
+// IoError(5) before anything is written. When that step fails after the original was moved
+// away and cannot be put back, ReplacementKeptError names where the new content is.
 void ReplaceWholeFile(const std::string& path, std::string_view bytes,
                       const std::string& backupPath = {});
 // The step of a replacement with a backup: replacement takes the place of path, and path
 // becomes backupPath (ReplaceFileW). When the system has already moved the original to the
 // backup's name but cannot move the replacement in, the original is moved back. IoError on
-// failure; the replacement is then still where it was.
+// failure; the replacement is then still where it was. When the original cannot be moved
+// back, the replacement is moved to path + ".new" (replacing an older one), or stays where it
+// is when that fails, and ReplacementKeptError names it. beforeMoveBack (for tests) runs
+// just before the original is moved back.
 void ReplaceKeepingBackup(const std::string& path, const std::string& replacement,
-                          const std::string& backupPath);
+                          const std::string& backupPath,
+                          const std::function<void()>& beforeMoveBack = {});
 // True when a file (not a directory) exists at path.
 bool FileExistsAt(const std::string& path);
 // A path longer than the system limit in a form the file functions accept ("\\?\" for a

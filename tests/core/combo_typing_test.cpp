@@ -10,7 +10,6 @@
 #include <vector>
 
 using namespace korvane;
-using korvane::testing::FakePlatform;
 using korvane::testing::LinesFile;
 
 namespace {
@@ -262,14 +261,11 @@ TEST(ComboSearch, TheFirstKeyStartsASearchWhateverTheClock) {
 
 // ---- Through the form ----
 
-struct FormTyping : ::testing::Test {
-    FakePlatform platform;
-    MainForm form{platform};
+struct FormTyping : ::testing::Test, korvane::testing::FakeForm {
     std::int64_t now = 0;
     void SetUp() override {
         // No width stored: the resolution's field stays empty after the Load.
-        platform.files[platform.GamePath()] = LinesFile(170, {{1, ""}});
-        form.Guarded([&] { form.SpeedButton1Click(); });
+        Load(LinesFile(170, {{1, ""}}));
         ASSERT_TRUE(platform.errorBoxes.empty());
         for (ComboBox* c : {&form.ComboBox4, &form.ComboBox5, &form.ComboBox6}) {
             c->SetClock([this] { return now; });

@@ -1,5 +1,5 @@
-// Reading and writing f1graphics.cfg: the four lists, the line-end rules, and lines kept
-// byte for byte.
+// Reading and writing f1graphics.cfg: each line's value, tail and description, the line-end
+// rules, and lines kept byte for byte.
 #include "core/config_document.hpp"
 #include "core/errors.hpp"
 
@@ -7,11 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 using namespace korvane;
 using korvane::testing::CrLfFile;
+using korvane::testing::DataFile;
 using korvane::testing::FileLines;
 
 namespace {
@@ -20,13 +18,6 @@ ConfigDocument Read(const std::string& bytes) {
     ConfigDocument doc;
     doc.Append(bytes);
     return doc;
-}
-
-std::string ReadFixture(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 } // namespace
@@ -226,7 +217,7 @@ TEST(ConfigDocument, TellsListenersWhatChanged) {
 }
 
 TEST(ConfigDocument, RealGameFileRoundTripsWithCrLf) {
-    const std::string bytes = ReadFixture(KORVANE_DATA_DIR "/demo/game/f1graphics.cfg");
+    const std::string bytes = DataFile("demo/game/f1graphics.cfg");
     ASSERT_FALSE(bytes.empty());
     ConfigDocument doc = Read(bytes);
     EXPECT_EQ(doc.Count(), 287u);

@@ -1,17 +1,16 @@
 // A Platform for native tests: files in a map, the registry as a string, and a record of
-// every message shown.
+// every message shown; and a form on it, set up as the tests need it.
 #pragma once
 
 #include "core/errors.hpp"
+#include "core/main_form.hpp"
 #include "core/platform.hpp"
 
 #include "../lines_file.hpp"
 
-#include <fstream>
 #include <map>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,7 +23,11 @@ public:
     std::map<std::string, std::string> files; // path -> bytes
     std::map<std::string, int> failingPaths;  // path -> I/O result to throw
     std::map<std::string, int> failingReads;  // the same, for reading only
-    std::set<std::string> changingReads;      // paths another program keeps writing
+    std::set<std::string> changingReads;      // paths whose read throws FileChangingError
+    // path -> where the new content is kept: the replacement throws ReplacementKeptError(5)
+    // and leaves the files as the real one would (the original as the backup, no file at
+    // path, the new content under the kept name).
+    std::map<std::string, std::string> keptReplacements;
     std::vector<std::string> errorBoxes;
     std::vector<std::string> errorDialogs;
     std::vector<std::string> unshown;
@@ -47,7 +50,7 @@ public:
                 throw IoError(f->second);
             }
         }
-        if (changingReads.count(path)) {
+        if (changingReads.count(path) != 0) {
             throw FileChangingError();
         }
         auto it = files.find(path);
@@ -60,6 +63,14 @@ public:
                              const std::string& backupPath) override {
         if (auto f = failingPaths.find(path); f != failingPaths.end()) {
             throw IoError(f->second);
+        }
+        if (auto k = keptReplacements.find(path); k != keptReplacements.end()) {
+            if (auto old = files.find(path); old != files.end()) {
+                files[backupPath] = old->second;
+                files.erase(old);
+            }
+            files[k->second] = std::string(bytes);
+            throw ReplacementKeptError(5, k->second);
         }
         ++writes;
         if (auto old = files.find(path); old != files.end() && !backupPath.empty()) {
@@ -110,12 +121,24 @@ public:
     std::string GamePath() const { return installDir + "\\f1graphics.cfg"; }
 };
 
-// A file of the repository's data folder, whole; empty when it cannot be read.
-inline std::string DataFile(const std::string& relative) {
-    std::ifstream in(std::string(KORVANE_DATA_DIR) + "/" + relative, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+// A form on a fake platform. Load puts the bytes into the game's file and clicks "Laden"
+// (dropping the changes made before, as the player confirms); Start gives it a language file
+// and runs the creation handler; both inside the form's error guard, as the window runs them.
+struct FakeForm {
+    FakePlatform platform;
+    MainForm form{platform};
+
+    void Load(const std::string& bytes) {
+        platform.files[platform.GamePath()] = bytes;
+        const bool answer = platform.answerYes;
+        platform.answerYes = true;
+        form.Guarded([this] { form.SpeedButton1Click(); });
+        platform.answerYes = answer;
+    }
+    void Start(const std::string& languageBytes) {
+        platform.files["language.txt"] = languageBytes;
+        form.Guarded([this] { form.FormCreate(); });
+    }
+};
 
 } // namespace korvane::testing

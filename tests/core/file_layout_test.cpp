@@ -4,6 +4,8 @@
 #include "core/main_form.hpp"
 #include "fake_platform.hpp"
 
+#include "../option_lines.hpp"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,7 +15,7 @@
 
 using namespace korvane;
 using korvane::testing::DataFile;
-using korvane::testing::FakePlatform;
+using korvane::testing::FakeForm;
 
 namespace {
 
@@ -72,85 +74,62 @@ TEST(FileLayout, TheRealFileIsThePatchedGamesAndAnythingElseTheRelease) {
 
 namespace {
 
-// One option: a value stored in its (first) line and what the control then shows; a user
-// change and the lines it writes, in the release and in the patched layout.
+// One option: a value stored in its (first) line and what the control then shows, and a
+// user change; the lines it reads and writes are the shared table's.
 struct OptionRow {
     const char* name;
-    std::vector<int> release;
-    std::vector<int> patched;
     const char* stored;
     std::function<bool(MainForm&)> shows;
     std::function<void(MainForm&)> change;
 };
 
-void Click(CheckBox& box) {
-    box.UserClick();
-}
-
 std::vector<OptionRow> Options() {
-    auto box = [](const char* name, CheckBox MainForm::*b, std::vector<int> rel,
-                  std::vector<int> pat, const char* stored = "1") {
-        return OptionRow{name,
-                         std::move(rel),
-                         std::move(pat),
-                         stored,
-                         [b](MainForm& f) { return (f.*b).Checked(); },
-                         [b](MainForm& f) { Click(f.*b); }};
+    auto box = [](const char* name, CheckBox MainForm::*b, const char* stored = "1") {
+        return OptionRow{name, stored, [b](MainForm& f) { return (f.*b).Checked(); },
+                         [b](MainForm& f) { (f.*b).UserClick(); }};
     };
-    auto pick = [](const char* name, ComboBox MainForm::*c, std::vector<int> rel,
-                   std::vector<int> pat, const char* stored, std::string shown, int picked) {
-        return OptionRow{name,
-                         std::move(rel),
-                         std::move(pat),
-                         stored,
-                         [c, shown](MainForm& f) { return (f.*c).Text() == shown; },
+    auto pick = [](const char* name, ComboBox MainForm::*c, const char* stored, std::string shown,
+                   int picked) {
+        return OptionRow{name, stored, [c, shown](MainForm& f) { return (f.*c).Text() == shown; },
                          [c, picked](MainForm& f) { (f.*c).UserSelect(picked); }};
     };
-    auto slide = [](const char* name, TrackBar MainForm::*t, std::vector<int> rel,
-                    std::vector<int> pat, int stored) {
-        return OptionRow{name,
-                         std::move(rel),
-                         std::move(pat),
-                         stored == 7 ? "7" : "40",
+    auto slide = [](const char* name, TrackBar MainForm::*t, int stored) {
+        return OptionRow{name, stored == 7 ? "7" : "40",
                          [t, stored](MainForm& f) { return (f.*t).Position() == stored; },
                          [t, stored](MainForm& f) { (f.*t).UserScroll(stored + 2); }};
     };
     using M = MainForm;
     return {
-        {"aufloesung",
-         {1, 2},
-         {1, 2},
-         "1024",
-         [](MainForm& f) { return f.aufloesung.Text().starts_with("1024x"); },
+        {"aufloesung", "1024", [](MainForm& f) { return f.aufloesung.Text().starts_with("1024x"); },
          [](MainForm& f) { f.aufloesung.UserSelect(2); }},
-        box("CheckBox3", &M::CheckBox3, {0}, {0}),
-        box("CheckBox1", &M::CheckBox1, {3}, {3}),
-        box("CheckBox8", &M::CheckBox8, {4}, {4}),
-        box("CheckBox2", &M::CheckBox2, {5}, {5}),
-        pick("ComboBox1", &M::ComboBox1, {23}, {23}, "4", "25%", 0),
-        box("CheckBox15", &M::CheckBox15, {25}, {25}, "0"),
-        box("CheckBox16", &M::CheckBox16, {34}, {34}),
-        box("CheckBox17", &M::CheckBox17, {37}, {37}),
-        box("CheckBox4", &M::CheckBox4, {43}, {44}, "1"),
-        slide("TrackBar1", &M::TrackBar1, {46}, {47}, 7),
-        slide("TrackBar2", &M::TrackBar2, {49}, {50}, 40),
-        box("CheckBox5", &M::CheckBox5, {50}, {51}),
-        pick("ComboBox4", &M::ComboBox4, {51}, {52}, "2",
+        box("CheckBox3", &M::CheckBox3),
+        box("CheckBox1", &M::CheckBox1),
+        box("CheckBox8", &M::CheckBox8),
+        box("CheckBox2", &M::CheckBox2),
+        pick("ComboBox1", &M::ComboBox1, "4", "25%", 0),
+        box("CheckBox15", &M::CheckBox15, "0"),
+        box("CheckBox16", &M::CheckBox16),
+        box("CheckBox17", &M::CheckBox17),
+        box("CheckBox4", &M::CheckBox4),
+        slide("TrackBar1", &M::TrackBar1, 7),
+        slide("TrackBar2", &M::TrackBar2, 40),
+        box("CheckBox5", &M::CheckBox5),
+        pick("ComboBox4", &M::ComboBox4, "2",
              "Immer(au\xdf"
              "er TV-Sicht)",
              0),
-        pick("ComboBox3", &M::ComboBox3, {53}, {54}, "3", "Grafikkarte", 0),
-        box("CheckBox14", &M::CheckBox14, {59}, {60}),
-        box("CheckBox6", &M::CheckBox6, {60}, {61}),
-        box("CheckBox7", &M::CheckBox7, {67}, {}),
-        box("CheckBox12", &M::CheckBox12, {93, 94}, {98, 99}, "2"),
-        pick("ComboBox2", &M::ComboBox2, {101}, {106}, "700", "700", 1),
-        box("CheckBox13", &M::CheckBox13, {102, 165}, {107, 170}),
-        box("CheckBox11", &M::CheckBox11, {107}, {112}),
-        box("CheckBox9", &M::CheckBox9, {109}, {114}),
-        pick("ComboBox5", &M::ComboBox5, {117}, {122}, "1", "Immer", 0),
-        box("CheckBox10", &M::CheckBox10, {121}, {126}),
-        pick("ComboBox6", &M::ComboBox6, {123}, {128}, "3", "Alle", 0),
+        pick("ComboBox3", &M::ComboBox3, "3", "Grafikkarte", 0),
+        box("CheckBox14", &M::CheckBox14),
+        box("CheckBox6", &M::CheckBox6),
+        box("CheckBox7", &M::CheckBox7),
+        box("CheckBox12", &M::CheckBox12, "2"),
+        pick("ComboBox2", &M::ComboBox2, "700", "700", 1),
+        box("CheckBox13", &M::CheckBox13),
+        box("CheckBox11", &M::CheckBox11),
+        box("CheckBox9", &M::CheckBox9),
+        pick("ComboBox5", &M::ComboBox5, "1", "Immer", 0),
+        box("CheckBox10", &M::CheckBox10),
+        pick("ComboBox6", &M::ComboBox6, "3", "Alle", 0),
     };
 }
 
@@ -158,11 +137,14 @@ std::vector<OptionRow> Options() {
 
 TEST(FileLayout, EveryOptionReadsAndWritesItsOwnLinesInEitherLayout) {
     const std::string real = RealFile();
-    for (const OptionRow& row : Options()) {
+    const std::vector<OptionRow> options = Options();
+    ASSERT_EQ(options.size(), korvane::testing::AllOptionLines().size());
+    for (const OptionRow& row : options) {
         for (const FileLayout layout : {FileLayout::Release, FileLayout::Patched}) {
             const bool patched = layout == FileLayout::Patched;
             SCOPED_TRACE(std::string(row.name) + (patched ? " patched" : " release"));
-            const std::vector<int>& lines = patched ? row.patched : row.release;
+            const korvane::testing::OptionLines& table = korvane::testing::LinesOf(row.name);
+            const std::vector<int>& lines = patched ? table.patched : table.release;
             std::string file = patched ? real : korvane::testing::LinesFile(170);
             if (!lines.empty()) {
                 ConfigDocument doc;
@@ -170,37 +152,34 @@ TEST(FileLayout, EveryOptionReadsAndWritesItsOwnLinesInEitherLayout) {
                 doc.SetValue(lines[0], row.stored);
                 file = doc.Write();
             }
-            FakePlatform p;
-            MainForm f(p);
-            p.files[p.GamePath()] = file;
-            f.Guarded([&f] { f.SpeedButton1Click(); });
-            ASSERT_TRUE(p.errorBoxes.empty()) << p.errorBoxes.front();
-            ASSERT_EQ(f.Layout(), layout);
-            EXPECT_EQ(row.shows(f), !lines.empty());
+            FakeForm t;
+            t.Load(file);
+            ASSERT_TRUE(t.platform.errorBoxes.empty()) << t.platform.errorBoxes.front();
+            ASSERT_EQ(t.form.Layout(), layout);
+            EXPECT_EQ(row.shows(t.form), !lines.empty());
 
             std::vector<std::string> before;
-            for (std::size_t k = 0; k < f.document.Count(); ++k) {
-                before.push_back(f.document.Value(static_cast<long long>(k)));
+            for (std::size_t k = 0; k < t.form.document.Count(); ++k) {
+                before.push_back(t.form.document.Value(static_cast<long long>(k)));
             }
-            f.Guarded([&] { row.change(f); });
+            t.form.Guarded([&] { row.change(t.form); });
             std::set<int> written;
             for (std::size_t k = 0; k < before.size(); ++k) {
-                if (f.document.Value(static_cast<long long>(k)) != before[k]) {
+                if (t.form.document.Value(static_cast<long long>(k)) != before[k]) {
                     written.insert(static_cast<int>(k));
                 }
             }
             EXPECT_EQ(written, std::set<int>(lines.begin(), lines.end()));
-            EXPECT_TRUE(p.errorBoxes.empty());
+            EXPECT_TRUE(t.platform.errorBoxes.empty());
         }
     }
 }
 
 TEST(FileLayout, ToolTipsNameEachLineWithItsCommentOrSayTheFileLacksIt) {
-    FakePlatform p;
-    MainForm f(p);
+    FakeForm t;
+    MainForm& f = t.form;
     EXPECT_EQ(f.CheckBox4.ToolTip(), "") << "no tooltips before a Load";
-    p.files[p.GamePath()] = RealFile();
-    f.Guarded([&f] { f.SpeedButton1Click(); });
+    t.Load(RealFile());
     EXPECT_EQ(f.CheckBox4.ToolTip(), "Zeile 44: Enable mirrors");
     EXPECT_EQ(f.CheckBox13.ToolTip(), "Zeile 107: [MAIN VIEW] Display track shadows\r\n"
                                       "Zeile 170: [MIRROR VIEW] Display track shadows");
@@ -210,9 +189,8 @@ TEST(FileLayout, ToolTipsNameEachLineWithItsCommentOrSayTheFileLacksIt) {
               std::string("Zeile 128: ").size() + std::string(f.document.CommentView(128)).size());
 
     // A comment longer than a tooltip shows is cut; the release layout keeps its numbers.
-    p.files[p.GamePath()] = korvane::testing::LinesFile(60) + "0\t; " + std::string(300, 'x') +
-                            "\r\n" + korvane::testing::LinesFile(110);
-    f.Guarded([&f] { f.SpeedButton1Click(); });
+    t.Load(korvane::testing::LinesFile(60) + "0\t; " + std::string(300, 'x') + "\r\n" +
+           korvane::testing::LinesFile(110));
     EXPECT_EQ(f.Layout(), FileLayout::Release);
     EXPECT_EQ(f.CheckBox6.ToolTip(), "Zeile 60: " + std::string(200, 'x'));
     EXPECT_EQ(f.CheckBox7.ToolTip(), "Zeile 67: line 6");

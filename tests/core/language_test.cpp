@@ -8,14 +8,15 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 
 using namespace korvane;
 using korvane::testing::CrLfFile;
-using korvane::testing::FakePlatform;
+using korvane::testing::DataFile;
+using korvane::testing::FakeForm;
 
 namespace {
 
@@ -24,7 +25,8 @@ const std::string kVersionDialog =
     "Sie k\xf6nnen Korvane zwar verwenden, allerdings sind m\xf6glicherweise nicht alle "
     "Elemente beschriftet/richtig beschriftet!";
 
-// The caption table in transfer order: entry, control, and the item for drop-downs.
+// The caption table in transfer order: entry, control, and the item for drop-downs. Only
+// the tests of the transfer itself use it.
 struct Step {
     std::size_t entry;
     const char* control;
@@ -65,44 +67,25 @@ std::string NumberedFile(std::size_t n, const std::string& version = "0.4") {
     return CrLfFile(lines);
 }
 
-std::string ReadDataFile(const std::string& relative) {
-    std::ifstream in(std::string(KORVANE_DATA_DIR) + "/" + relative, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("cannot open " + relative);
+Control& ByName(MainForm& form, const std::string& name) {
+    for (Control* c : form.AllControls()) {
+        if (c->Name() == name) {
+            return *c;
+        }
     }
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    throw std::runtime_error("no control " + name);
 }
 
-struct LanguageTest : ::testing::Test {
-    FakePlatform platform;
-    MainForm form{platform};
-
-    // Starts the window as the view does: the creation handler inside the error guard.
-    void Start(const std::string& bytes) {
-        platform.files["language.txt"] = bytes;
-        form.Guarded([this] { form.FormCreate(); });
+// The text a step targets, as the form shows it now.
+std::string Shown(MainForm& form, const Step& s) {
+    Control& c = ByName(form, s.control);
+    if (s.item < 0) {
+        return c.Caption();
     }
+    return dynamic_cast<ComboBox&>(c).Items().at(static_cast<std::size_t>(s.item));
+}
 
-    Control& ByName(const std::string& name) {
-        for (Control* c : form.AllControls()) {
-            if (c->Name() == name) {
-                return *c;
-            }
-        }
-        throw std::runtime_error("no control " + name);
-    }
-
-    // The text a step targets, as the form shows it now.
-    std::string Shown(const Step& s) {
-        Control& c = ByName(s.control);
-        if (s.item < 0) {
-            return c.Caption();
-        }
-        return dynamic_cast<ComboBox&>(c).Items().at(static_cast<std::size_t>(s.item));
-    }
-
+struct LanguageTest : ::testing::Test, FakeForm {
     // Every caption and every item of the window, by control name.
     std::map<std::string, std::string> Texts() {
         std::map<std::string, std::string> out;
@@ -244,24 +227,13 @@ TEST_F(LanguageTest, FortySixLinesStopAtLabel3AndStillCheckTheVersion) {
 
 TEST_F(LanguageTest, ATransferEndsAtTheFirstMissingEntry) {
     for (std::size_t n : {4u, 16u, 17u, 47u, 48u, 60u}) {
-        FakePlatform p;
-        MainForm f(p);
-        p.files["language.txt"] = NumberedFile(n);
-        f.Guarded([&f] { f.FormCreate(); });
+        FakeForm t;
+        t.Start(NumberedFile(n));
         bool ended = false;
         for (const Step& s : kSteps) {
             ended = ended || s.entry >= n;
-            Control* c = nullptr;
-            for (Control* x : f.AllControls()) {
-                if (x->Name() == s.control) {
-                    c = x;
-                }
-            }
-            ASSERT_NE(c, nullptr);
-            const std::string shown =
-                s.item < 0 ? c->Caption()
-                           : dynamic_cast<ComboBox*>(c)->Items()[static_cast<std::size_t>(s.item)];
-            const ControlDef* def = FindControlDef(c->Id());
+            const std::string shown = Shown(t.form, s);
+            const ControlDef* def = FindControlDef(ByName(t.form, s.control).Id());
             const std::string original =
                 s.item < 0 ? std::string(def->caption)
                            : std::string(def->items[static_cast<std::size_t>(s.item)]);
@@ -270,8 +242,8 @@ TEST_F(LanguageTest, ATransferEndsAtTheFirstMissingEntry) {
                                                    : "T" + std::to_string(s.entry)))
                 << n << " lines, " << StepName(s);
         }
-        EXPECT_TRUE(p.errorDialogs.empty()) << n;
-        EXPECT_TRUE(p.errorBoxes.empty()) << n;
+        EXPECT_TRUE(t.platform.errorDialogs.empty()) << n;
+        EXPECT_TRUE(t.platform.errorBoxes.empty()) << n;
     }
 }
 
@@ -299,15 +271,13 @@ TEST_F(LanguageTest, VersionCheckComparesTrimmedTextsExactly) {
         {"0,4", false},  {"v0.4", false},  {"# 0.4", false},
     };
     for (const auto& c : cases) {
-        FakePlatform p;
-        MainForm f(p);
-        p.files["language.txt"] = "English\r\nMe\r\n" + c.line + "\r\n";
-        f.Guarded([&f] { f.FormCreate(); });
-        EXPECT_EQ(p.errorDialogs,
+        FakeForm t;
+        t.Start("English\r\nMe\r\n" + c.line + "\r\n");
+        EXPECT_EQ(t.platform.errorDialogs,
                   c.passes ? std::vector<std::string>{} : std::vector<std::string>{kVersionDialog})
             << c.line;
-        EXPECT_TRUE(p.errorBoxes.empty());
-        EXPECT_FALSE(p.closed);
+        EXPECT_TRUE(t.platform.errorBoxes.empty());
+        EXPECT_FALSE(t.platform.closed);
     }
     // The check trims the entry itself, whatever put it into the list.
     form.ListBox3.SetItems({"", "", " 0.4\t"});
@@ -409,18 +379,18 @@ char AccessKey(const std::string& caption) {
 } // namespace
 
 TEST_F(LanguageTest, ShippedFilesLoadCleanly) {
-    for (const char* name : {"language.txt", "languages/english.txt", "languages/deutsch.txt"}) {
+    for (const char* name : {"languages/english.txt", "languages/deutsch.txt"}) {
         SCOPED_TRACE(name);
-        FakePlatform p;
-        MainForm f(p);
-        const std::string bytes = ReadDataFile(name);
-        p.files["language.txt"] = bytes;
-        f.Guarded([&f] { f.FormCreate(); });
-        EXPECT_TRUE(p.errorBoxes.empty());
-        EXPECT_TRUE(p.errorDialogs.empty());
-        EXPECT_FALSE(p.closed);
-        ASSERT_GE(f.LanguageLines().size(), 61u);
-        for (std::size_t k = 0; k <= 60; ++k) {
+        FakeForm t;
+        MainForm& f = t.form;
+        const std::string bytes = DataFile(name);
+        t.Start(bytes);
+        EXPECT_TRUE(t.platform.errorBoxes.empty());
+        EXPECT_TRUE(t.platform.errorDialogs.empty());
+        EXPECT_FALSE(t.platform.closed);
+        ASSERT_GE(f.LanguageLines().size(), 91u);
+        // Every caption, and every text of its own (61 and up) the program has yet.
+        for (std::size_t k = 0; k <= 90; k = k == 63 ? 90 : k + 1) {
             EXPECT_FALSE(f.LanguageLines()[k].empty()) << "entry " << k;
         }
         // Windows text: every line ends in CR LF, and there are no other CRs.
@@ -466,34 +436,29 @@ TEST_F(LanguageTest, ShippedFilesLoadCleanly) {
             }
         }
     }
-    EXPECT_EQ(ReadDataFile("language.txt"), ReadDataFile("languages/english.txt"));
+    // The build makes the shipped language.txt from the English file.
+    std::ifstream built(KORVANE_LANGUAGE_FILE, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(built), {}),
+              DataFile("languages/english.txt"));
 }
 
+// Every text of the window stays the form's own, but where the form has no real German
+// text (the file fills it in) and where the form's caption names another option than its
+// line holds (the file says what the line does).
 TEST_F(LanguageTest, GermanFileReproducesTheFormsOwnCaptions) {
-    const std::map<std::string, std::string> form_ = Texts();
-    Start(ReadDataFile("languages/deutsch.txt"));
+    std::map<std::string, std::string> expected = Texts();
+    Start(DataFile("languages/deutsch.txt"));
     EXPECT_EQ(form.Label27.Caption(), "Deutsch");
-    // Where the form's caption names another option than its line holds, the file says
-    // what the line does.
-    const std::map<std::string, std::string> mended = {
-        {"CheckBox2", "Im Fenster ausf\xfchren"},
-        {"CheckBox12", "Bilineare Texturfilterung"},
-        {"Label21", "Linsenreflexe:"},
-    };
-    std::size_t compared = 0;
-    for (const Step& s : kSteps) {
-        const std::string original = form_.at(StepName(s));
-        if (original.empty() || original == s.control || original == "##") {
-            continue; // the form has no real German text here
+    for (const auto& [name, text] : Texts()) {
+        const std::string& original = expected.at(name);
+        if (original.empty() || original == name || original == "##") {
+            expected[name] = text;
         }
-        if (auto it = mended.find(StepName(s)); it != mended.end()) {
-            EXPECT_EQ(Shown(s), it->second) << StepName(s);
-            continue;
-        }
-        EXPECT_EQ(Shown(s), original) << StepName(s);
-        ++compared;
     }
-    EXPECT_EQ(compared, 61u - 10u - 3u);
+    expected["CheckBox2"] = "Im Fenster ausf\xfchren";
+    expected["CheckBox12"] = "Bilineare Texturfilterung";
+    expected["Label21"] = "Linsenreflexe:";
+    EXPECT_EQ(Texts(), expected);
     EXPECT_TRUE(platform.errorDialogs.empty());
 }
 
@@ -508,14 +473,8 @@ TEST_F(LanguageTest, TextsBeyondTheCaptionTableFallBackToGerman) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.entry61 ? row.entry61 : "(none)");
-        FakePlatform p;
-        MainForm f(p);
-        std::string file = NumberedFile(61);
-        if (row.entry61) {
-            file += std::string(row.entry61) + "\r\n";
-        }
-        p.files["language.txt"] = file;
-        f.Guarded([&f] { f.FormCreate(); });
-        EXPECT_EQ(f.LanguageText(entries::kToolTipLine), row.shown);
+        FakeForm t;
+        t.Start(NumberedFile(61) + (row.entry61 ? std::string(row.entry61) + "\r\n" : ""));
+        EXPECT_EQ(t.form.LanguageText(entries::kToolTipLine), row.shown);
     }
 }

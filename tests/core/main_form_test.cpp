@@ -9,14 +9,13 @@
 #include <set>
 
 using namespace korvane;
+using korvane::testing::FakeForm;
 using korvane::testing::FakePlatform;
 using korvane::testing::LinesFile;
 
 namespace {
 
-struct MainFormTest : ::testing::Test {
-    FakePlatform platform;
-    MainForm form{platform};
+struct MainFormTest : ::testing::Test, korvane::testing::FakeForm {
 
     std::vector<std::string> VisiblePages() {
         std::vector<std::string> out;
@@ -155,12 +154,13 @@ TEST(MainFormLoad, SaveWritesOnlyADocumentWhoseLoadRanToItsEnd) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        FakePlatform platform;
-        MainForm form{platform};
+        FakeForm f;
+        FakePlatform& platform = f.platform;
+        MainForm& form = f.form;
         const std::string path = platform.GamePath();
         platform.files[path] = LinesFile(170);
         if (row.setup) {
-            form.Guarded([&] { form.SpeedButton1Click(); });
+            f.Load(LinesFile(170));
             form.Guarded([&] { form.WriteValue(7, "7"); });
             row.setup(platform, crOnly);
             platform.answerYes = true; // drop the change
@@ -180,11 +180,17 @@ TEST(MainFormLoad, SaveWritesOnlyADocumentWhoseLoadRanToItsEnd) {
 }
 
 TEST_F(MainFormTest, AFailedSaveIsReported) {
-    platform.files[platform.GamePath()] = LinesFile(170);
-    form.Guarded([&] { form.SpeedButton1Click(); });
+    Load(LinesFile(170));
     platform.failingPaths[platform.GamePath()] = 101;
     form.Guarded([&] { form.SpeedButton2Click(); });
     EXPECT_EQ(platform.errorBoxes.back(), "Disk full.");
+    // The original could not be put back: the box names where the new content is.
+    platform.failingPaths.clear();
+    platform.keptReplacements[platform.GamePath()] = platform.GamePath() + ".new";
+    form.Guarded([&] { form.SpeedButton2Click(); });
+    EXPECT_EQ(platform.errorBoxes.back(),
+              "Die neuen Einstellungen konnten nicht an die Stelle von f1graphics.cfg treten. Sie "
+              "wurden in dieser Datei aufbewahrt:\rC:\\Game\\f1graphics.cfg.new.");
 }
 
 TEST(MainFormSave, AsksBeforeOverwritingAFileChangedSinceLoadAndKeepsABackup) {
@@ -258,8 +264,7 @@ TEST(MainFormSave, AsksBeforeOverwritingAFileChangedSinceLoadAndKeepsABackup) {
 }
 
 TEST_F(MainFormTest, QuitClosesWithoutWriting) {
-    platform.files[platform.GamePath()] = "1;a\n";
-    form.Guarded([&] { form.SpeedButton1Click(); });
+    Load("1;a\n");
     form.document.SetValue(0, "0");
     form.SpeedButton3Click();
     EXPECT_TRUE(platform.closed);
@@ -322,10 +327,10 @@ TEST(MainFormChanges, QuitAndLoadAskOnlyAboutThePlayersChanges) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        FakePlatform platform;
-        MainForm form{platform};
-        platform.files[platform.GamePath()] = LinesFile(170, {{93, "2"}});
-        form.Guarded([&] { form.SpeedButton1Click(); });
+        FakeForm f;
+        FakePlatform& platform = f.platform;
+        MainForm& form = f.form;
+        f.Load(LinesFile(170, {{93, "2"}}));
         ASSERT_EQ(form.document.Value(94), "2");
         form.Guarded([&] { row.act(form); });
         EXPECT_EQ(form.HasUnsavedChanges(), row.changed);
@@ -338,35 +343,22 @@ TEST(MainFormChanges, QuitAndLoadAskOnlyAboutThePlayersChanges) {
     }
 }
 
-TEST(MainFormChanges, QuitWithChangesSavesDropsOrStays) {
-    const struct {
-        Platform::Answer answer;
-        bool closes;
-        int writes;
-    } rows[] = {
-        {Platform::Answer::Yes, true, 1},
-        {Platform::Answer::No, true, 0},
-        {Platform::Answer::Cancel, false, 0},
-    };
-    for (const auto& row : rows) {
-        FakePlatform platform;
-        MainForm form{platform};
-        platform.files[platform.GamePath()] = LinesFile(170);
-        form.Guarded([&] { form.SpeedButton1Click(); });
+// Yes saves and closes; a Save that fails says why and keeps the window, with the changes.
+// (Cancel: the table above; No: the window's own test.)
+TEST(MainFormChanges, QuitWithChangesClosesOnlyWhenTheSaveWorked) {
+    for (const bool saveFails : {false, true}) {
+        FakeForm f;
+        FakePlatform& platform = f.platform;
+        MainForm& form = f.form;
+        f.Load(LinesFile(170));
         form.Guarded([&] { form.CheckBox1.UserClick(); });
-        platform.closeAnswer = row.answer;
-        EXPECT_EQ(form.QueryClose(), row.closes);
-        EXPECT_EQ(platform.writes, row.writes);
-        EXPECT_EQ(form.HasUnsavedChanges(), row.writes == 0);
+        platform.closeAnswer = Platform::Answer::Yes;
+        if (saveFails) {
+            platform.failingPaths[platform.GamePath()] = 5;
+        }
+        EXPECT_EQ(form.QueryClose(), !saveFails);
+        EXPECT_EQ(platform.writes, saveFails ? 0 : 1);
+        EXPECT_EQ(form.HasUnsavedChanges(), saveFails);
+        EXPECT_EQ(platform.errorBoxes.size(), saveFails ? 1u : 0u);
     }
-    // Yes, but the save fails: the window stays, with the changes.
-    FakePlatform platform;
-    MainForm form{platform};
-    platform.files[platform.GamePath()] = LinesFile(170);
-    form.Guarded([&] { form.SpeedButton1Click(); });
-    form.Guarded([&] { form.CheckBox1.UserClick(); });
-    platform.closeAnswer = Platform::Answer::Yes;
-    platform.failingPaths[platform.GamePath()] = 5;
-    EXPECT_FALSE(form.QueryClose());
-    EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{"File access denied."});
 }

@@ -5,6 +5,7 @@
 #include "window_test_support.hpp"
 
 #include "../lines_file.hpp"
+#include "../option_lines.hpp"
 
 #include <commctrl.h>
 
@@ -16,21 +17,19 @@
 
 using namespace korvane;
 using namespace korvane::wintest;
+using korvane::testing::FileLines;
+using korvane::testing::LinesFile;
+using korvane::testing::ReleaseLines;
 
 namespace {
 
 using Values = std::map<int, std::string>;
 
-// A file of n lines "value\t; line k" with CR LF ends; every value not given is "0".
-std::string File(int n, const Values& values) {
-    return korvane::testing::LinesFile(n, values);
-}
-
 // What Save writes for a file that was read as `read` (every line of the value-and-tail
 // shape): each line ended by CR LF, and the given lines with their new value in front of
 // the same tail.
 std::string Rewritten(const std::string& read, const Values& changes) {
-    std::vector<std::string> lines = korvane::testing::FileLines(read);
+    std::vector<std::string> lines = FileLines(read);
     for (const auto& [k, value] : changes) {
         std::string& line = lines.at(static_cast<std::size_t>(k));
         line = value + line.substr(line.find_first_not_of("0123456789"));
@@ -38,25 +37,14 @@ std::string Rewritten(const std::string& read, const Values& changes) {
     return korvane::testing::CrLfFile(lines);
 }
 
-// A file's lines, each with its line end.
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t end = bytes.find('\n', start);
-        lines.push_back(bytes.substr(start, end == std::string::npos ? end : end + 1 - start));
-        start = end == std::string::npos ? bytes.size() : end + 1;
-    }
-    return lines;
-}
-
-// Byte-for-byte equality, reported by the lines that differ rather than as two whole files.
+// Byte-for-byte equality, reported by the lines that differ (their CRs dropped) rather than
+// as two whole files.
 ::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected) {
     if (actual == expected) {
         return ::testing::AssertionSuccess();
     }
-    const std::vector<std::string> a = Lines(actual);
-    const std::vector<std::string> e = Lines(expected);
+    const std::vector<std::string> a = FileLines(actual);
+    const std::vector<std::string> e = FileLines(expected);
     auto result = ::testing::AssertionFailure();
     result << actual.size() << " bytes in " << a.size() << " lines, expected " << expected.size()
            << " bytes in " << e.size() << " lines";
@@ -104,24 +92,11 @@ private:
     HWND slider_;
 };
 
-struct Page {
-    int button;
-    int panel;
-};
-constexpr Page kGeneral{ids::SpeedButton(4), ids::Panel(1)};
-constexpr Page kQuality{ids::SpeedButton(5), ids::Panel(4)};
-constexpr Page kObjects{ids::SpeedButton(6), ids::Panel(5)};
-
 class BindingsE2ETest : public WindowTest {
 protected:
     void LoadFile(const std::string& bytes) {
         WriteBytes(GamePath(), bytes);
         Load();
-    }
-    void Show(Page page) {
-        if (!Visible(page.panel)) {
-            ShowPage(page.button, page.panel);
-        }
     }
     // Clicks "Laden" on a window that has loaded before, and waits until Load has run.
     void LoadAgain(const std::string& bytes) {
@@ -132,6 +107,16 @@ protected:
     }
 
     std::string V(int line) const { return form->document.Value(line); }
+    // A setting's lines (the shared table's) with the values given in the lines' order.
+    Values Writes(int id, const std::vector<const char*>& values) const {
+        const std::vector<int>& lines = ReleaseLines(form->Find(id)->Name());
+        EXPECT_EQ(lines.size(), values.size()) << form->Find(id)->Name();
+        Values out;
+        for (std::size_t i = 0; i < lines.size() && i < values.size(); ++i) {
+            out[lines[i]] = values[i];
+        }
+        return out;
+    }
     bool ShownChecked(int box) const {
         return SendMessageA(Ctl(ids::CheckBox(box)), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
@@ -139,43 +124,6 @@ protected:
     // A click on the box itself, left of its caption.
     void ClickBox(int box) { MouseClick(Ctl(ids::CheckBox(box)), POINT{6, 8}); }
     LRESULT ShownItem(int comboId) const { return SendMessageA(Ctl(comboId), CB_GETCURSEL, 0, 0); }
-    bool Dropped(int comboId) const {
-        return SendMessageA(Ctl(comboId), CB_GETDROPPEDSTATE, 0, 0) != 0;
-    }
-
-    // The highlighted part of an editable drop-down's field: start and end.
-    std::pair<DWORD, DWORD> EditSelection(int comboId) const {
-        DWORD start = 0;
-        DWORD end = 0;
-        SendMessageA(Ctl(comboId), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
-        return {start, end};
-    }
-
-    // Opens a drop-down with the mouse (on its button) and clicks one row of its list.
-    void PickWithMouse(int comboId, int item) {
-        HWND combo = Ctl(comboId);
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        ASSERT_TRUE(GetComboBoxInfo(combo, &info));
-        MouseClick(combo, POINT{(info.rcButton.left + info.rcButton.right) / 2,
-                                (info.rcButton.top + info.rcButton.bottom) / 2});
-        ASSERT_TRUE(Pump([&] { return Dropped(comboId); })) << "the list did not open";
-        // The open list shows the selected item; rows above it may be scrolled away, and
-        // the user would scroll them back first.
-        RECT client;
-        GetClientRect(info.hwndList, &client);
-        RECT row;
-        SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item),
-                     reinterpret_cast<LPARAM>(&row));
-        if (row.top < client.top || row.bottom > client.bottom) {
-            SendMessageA(info.hwndList, LB_SETTOPINDEX, static_cast<WPARAM>(item), 0);
-            SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item),
-                         reinterpret_cast<LPARAM>(&row));
-        }
-        MouseClick(info.hwndList, POINT{(row.left + row.right) / 2, (row.top + row.bottom) / 2});
-        ASSERT_TRUE(Pump([&] { return !Dropped(comboId); })) << "the list did not close";
-    }
 };
 
 } // namespace
@@ -187,44 +135,44 @@ TEST_F(BindingsE2ETest, ClickingEachCheckBoxWritesItsEncodingIntoTheSavedFile) {
     // encoding stored already. CheckBox5 and CheckBox7 are enabled (lines 43 and 60).
     const Values stored = {{3, "1"},  {4, "1"},  {25, "0"}, {34, "1"}, {43, "1"},
                            {60, "1"}, {67, "1"}, {93, "2"}, {94, "2"}, {121, "1"}};
-    const std::string file = File(170, stored);
+    const std::string file = LinesFile(170, stored);
     LoadFile(file);
 
     const struct {
-        Page page;
         int box;
         bool checkedAfterLoad;
-        Values writes; // what the click leaves in the document
+        const char* value; // what the click leaves in the box's lines
     } rows[] = {
-        {kGeneral, 3, false, {{0, "1"}}},
-        {kGeneral, 1, true, {{3, "0"}}},
-        {kGeneral, 2, false, {{5, "1"}}},
-        {kGeneral, 8, true, {{4, "0"}}},
-        {kGeneral, 12, true, {{93, "0"}, {94, "0"}}},
-        {kQuality, 17, false, {{37, "1"}}},
-        {kQuality, 15, true, {{25, "1"}}},
-        {kQuality, 16, true, {{34, "0"}}},
+        {3, false, "1"},
+        {1, true, "0"},
+        {2, false, "1"},
+        {8, true, "0"},
+        {12, true, "0"},
+        {17, false, "1"},
+        {15, true, "1"},
+        {16, true, "0"},
         // CheckBox5 before CheckBox4 (which disables it), CheckBox7 before CheckBox6.
-        {kObjects, 5, false, {{50, "1"}}},
-        {kObjects, 4, true, {{43, "0"}}},
-        {kObjects, 7, true, {{67, "0"}}},
-        {kObjects, 6, true, {{60, "0"}}},
-        {kObjects, 14, false, {{59, "1"}}},
-        {kObjects, 9, false, {{109, "1"}}},
-        {kObjects, 10, true, {{121, "0"}}},
-        {kObjects, 11, false, {{107, "1"}}},
-        {kObjects, 13, false, {{102, "1"}, {165, "1"}}},
+        {5, false, "1"},
+        {4, true, "0"},
+        {7, true, "0"},
+        {6, true, "0"},
+        {14, false, "1"},
+        {9, false, "1"},
+        {10, true, "0"},
+        {11, false, "1"},
+        {13, false, "1"},
     };
     Values expected;
     for (const auto& row : rows) {
-        SCOPED_TRACE("CheckBox" + std::to_string(row.box));
-        Show(row.page);
+        const std::string name = "CheckBox" + std::to_string(row.box);
+        SCOPED_TRACE(name);
+        ShowPageOf(ids::CheckBox(row.box));
         ASSERT_EQ(ShownChecked(row.box), row.checkedAfterLoad);
         ClickBox(row.box);
         ASSERT_TRUE(Pump([&] { return ShownChecked(row.box) != row.checkedAfterLoad; }));
-        for (const auto& [line, value] : row.writes) {
-            EXPECT_EQ(V(line), value) << "line " << line;
-            expected[line] = value;
+        for (const int line : ReleaseLines(name)) {
+            EXPECT_EQ(V(line), row.value) << "line " << line;
+            expected[line] = row.value;
         }
     }
     Save();
@@ -234,8 +182,8 @@ TEST_F(BindingsE2ETest, ClickingEachCheckBoxWritesItsEncodingIntoTheSavedFile) {
 // CheckBox4 enables and disables CheckBox5, CheckBox6 does CheckBox7; the real controls
 // follow, a click on a disabled box does nothing, and a disabled box keeps its check mark.
 TEST_F(BindingsE2ETest, MasterBoxesEnableTheirDependantsOnScreen) {
-    LoadFile(File(170, {{43, "0"}, {50, "1"}, {60, "1"}, {67, "1"}}));
-    Show(kObjects);
+    LoadFile(LinesFile(170, {{43, "0"}, {50, "1"}, {60, "1"}, {67, "1"}}));
+    ShowPage(kObjectsPage);
     // Line 43 "0": CheckBox4 cleared, CheckBox5 checked by line 50 and then disabled.
     EXPECT_FALSE(ShownChecked(4));
     EXPECT_TRUE(ShownChecked(5));
@@ -288,40 +236,39 @@ TEST_F(BindingsE2ETest, MasterBoxesEnableTheirDependantsOnScreen) {
 // Items picked with the mouse write each drop-down's encoding: width and height, a code
 // per item, the raw text (the empty first item of ComboBox2 included), or the item index.
 TEST_F(BindingsE2ETest, PickingItemsWithTheMouseWritesTheirEncodings) {
-    const std::string file = File(170, {});
+    const std::string file = LinesFile(170, {});
     LoadFile(file);
     const struct {
-        Page page;
         int combo;
         int item;
-        Values writes;
+        std::vector<const char*> values; // in the drop-down's lines, in their order
         const char* text;
     } rows[] = {
-        {kQuality, ids::kAufloesung, 2, {{1, "1152"}, {2, "864"}}, "1152x864"},
-        {kQuality, ids::ComboBox(1), 3, {{23, "8"}}, "12.5%"},
-        {kQuality, ids::ComboBox(1), 1, {{23, "2"}}, "50%"},
-        {kQuality, ids::ComboBox(1), 2, {{23, "4"}}, "25%"},
-        {kQuality, ids::ComboBox(2), 3, {{101, "300"}}, "300"},
-        {kQuality, ids::ComboBox(2), 0, {{101, ""}}, ""},
-        {kGeneral, ids::ComboBox(3), 1, {{53, "3"}}, "Grafikkarte"},
-        {kGeneral, ids::ComboBox(3), 0, {{53, "2"}}, "Prozessor"},
-        {kObjects,
-         ids::ComboBox(4),
+        {ids::kAufloesung, 2, {"1152", "864"}, "1152x864"},
+        {ids::ComboBox(1), 3, {"8"}, "12.5%"},
+        {ids::ComboBox(1), 1, {"2"}, "50%"},
+        {ids::ComboBox(1), 2, {"4"}, "25%"},
+        {ids::ComboBox(2), 3, {"300"}, "300"},
+        {ids::ComboBox(2), 0, {""}, ""},
+        {ids::ComboBox(3), 1, {"3"}, "Grafikkarte"},
+        {ids::ComboBox(3), 0, {"2"}, "Prozessor"},
+        {ids::ComboBox(4),
          2,
-         {{51, "2"}},
+         {"2"},
          "Immer(au\xdf"
          "er TV-Sicht)"},
-        {kObjects, ids::ComboBox(4), 1, {{51, "1"}}, "Nur Arcade"},
-        {kObjects, ids::ComboBox(5), 1, {{117, "1"}}, "Immer"},
-        {kObjects, ids::ComboBox(6), 3, {{123, "3"}}, "Alle"},
+        {ids::ComboBox(4), 1, {"1"}, "Nur Arcade"},
+        {ids::ComboBox(5), 1, {"1"}, "Immer"},
+        {ids::ComboBox(6), 3, {"3"}, "Alle"},
     };
     Values expected;
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.combo) + " item " + std::to_string(row.item));
-        Show(row.page);
+        const Values writes = Writes(row.combo, row.values);
+        ShowPageOf(row.combo);
         PickWithMouse(row.combo, row.item);
         ASSERT_TRUE(Pump([&] {
-            for (const auto& [line, value] : row.writes) {
+            for (const auto& [line, value] : writes) {
                 if (V(line) != value) {
                     return false;
                 }
@@ -330,7 +277,7 @@ TEST_F(BindingsE2ETest, PickingItemsWithTheMouseWritesTheirEncodings) {
         })) << "the pick wrote nothing";
         EXPECT_EQ(ShownItem(row.combo), row.item);
         EXPECT_EQ(Text(row.combo), row.text);
-        for (const auto& [line, value] : row.writes) {
+        for (const auto& [line, value] : writes) {
             expected[line] = value;
         }
     }
@@ -340,10 +287,10 @@ TEST_F(BindingsE2ETest, PickingItemsWithTheMouseWritesTheirEncodings) {
 
 // The keyboard: the open list with arrow keys and Enter, and arrow keys on a closed list.
 TEST_F(BindingsE2ETest, ChoosingItemsWithTheKeyboardWritesTheirCodes) {
-    const std::string file = File(170, {});
+    const std::string file = LinesFile(170, {});
     LoadFile(file);
 
-    Show(kQuality);
+    ShowPage(kGraphicsPage);
     HWND quality = Ctl(ids::ComboBox(1));
     ASSERT_EQ(ShownItem(ids::ComboBox(1)), 0); // "100%", line 23 "0"
     FocusByMouse(quality, POINT{20, 10});
@@ -363,7 +310,7 @@ TEST_F(BindingsE2ETest, ChoosingItemsWithTheKeyboardWritesTheirCodes) {
     EXPECT_EQ(Text(ids::ComboBox(1)), "50%");
     EXPECT_EQ(ShownItem(ids::ComboBox(1)), 1);
 
-    Show(kObjects);
+    ShowPage(kObjectsPage);
     HWND map = Ctl(ids::ComboBox(4));
     FocusByMouse(map, POINT{20, 10});
     // The click opened the fixed list; close it again.
@@ -393,28 +340,27 @@ TEST_F(BindingsE2ETest, ChoosingItemsWithTheKeyboardWritesTheirCodes) {
 // and height at once; a key that begins no item is typed as it is, and ComboBox2 writes
 // that text.
 TEST_F(BindingsE2ETest, TypingIntoTheEditableDropDownsWritesWhatTheyShow) {
-    const std::string file = File(170, {{1, "800"}, {2, "600"}, {101, "500"}});
+    const std::string file = LinesFile(170, {{1, "800"}, {2, "600"}, {101, "500"}});
     LoadFile(file);
     const struct {
-        Page page;
         int combo;
         const char* typed;
         const char* text;
         DWORD selStart, selEnd; // the highlighted part (or the caret) afterwards
         int runs;
-        Values writes;
+        std::vector<const char*> values; // in the drop-down's lines, in their order
     } rows[] = {
         // The "0" finds the item already selected: the handler runs for the "1" only.
-        {kQuality, ids::kAufloesung, "10", "1024x768", 2, 8, 1, {{1, "1024"}, {2, "768"}}},
-        {kQuality, ids::ComboBox(1), "5", "50%", 1, 3, 1, {{23, "2"}}},
+        {ids::kAufloesung, "10", "1024x768", 2, 8, 1, {"1024", "768"}},
+        {ids::ComboBox(1), "5", "50%", 1, 3, 1, {"2"}},
         // "2" completes to "200"; "25" begins no item and is typed over the highlighted rest.
-        {kQuality, ids::ComboBox(2), "25", "25", 2, 2, 2, {{101, "25"}}},
-        {kGeneral, ids::ComboBox(3), "G", "Grafikkarte", 1, 11, 1, {{53, "3"}}},
+        {ids::ComboBox(2), "25", "25", 2, 2, 2, {"25"}},
+        {ids::ComboBox(3), "G", "Grafikkarte", 1, 11, 1, {"3"}},
     };
     Values expected;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);
-        Show(row.page);
+        ShowPageOf(row.combo);
         HWND combo = Ctl(row.combo);
         FocusByMouse(combo, POINT{20, 10});
         // All of the field's text, selected with the keyboard.
@@ -430,7 +376,7 @@ TEST_F(BindingsE2ETest, TypingIntoTheEditableDropDownsWritesWhatTheyShow) {
                    EditSelection(row.combo) == std::pair<DWORD, DWORD>(row.selStart, row.selEnd);
         })) << Text(row.combo);
         EXPECT_EQ(runs.count, row.runs);
-        for (const auto& [line, value] : row.writes) {
+        for (const auto& [line, value] : Writes(row.combo, row.values)) {
             EXPECT_EQ(V(line), value) << "line " << line;
             expected[line] = value;
         }
@@ -443,9 +389,9 @@ TEST_F(BindingsE2ETest, TypingIntoTheEditableDropDownsWritesWhatTheyShow) {
 // nothing until the last key (the "1" first completes to 1024x768 and writes that), and
 // Save writes the two lines and nothing else.
 TEST_F(BindingsE2ETest, TypingAResolutionOfOurOwnSavesItsWidthAndHeight) {
-    const std::string file = File(170, {{1, "1280"}, {2, "1024"}});
+    const std::string file = LinesFile(170, {{1, "1280"}, {2, "1024"}});
     LoadFile(file);
-    Show(kQuality);
+    ShowPage(kGraphicsPage);
     EXPECT_EQ(Text(ids::kAufloesung), "1280x1024");
     FocusByMouse(Ctl(ids::kAufloesung), POINT{20, 10});
     PressKey(VK_HOME);
@@ -466,9 +412,9 @@ TEST_F(BindingsE2ETest, TypingAResolutionOfOurOwnSavesItsWidthAndHeight) {
 // Dragging the thumb of TrackBar1: the handler runs once per scroll notification, Label15
 // follows every step, and line 46 ends with the position where the thumb was let go.
 TEST_F(BindingsE2ETest, DraggingTheMirrorSliderRunsTheHandlerPerNotification) {
-    const std::string file = File(170, {{46, "16"}});
+    const std::string file = LinesFile(170, {{46, "16"}});
     LoadFile(file);
-    Show(kObjects);
+    ShowPage(kObjectsPage);
     HWND bar = Ctl(ids::TrackBar(1));
     ASSERT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 16);
     ASSERT_EQ(Text(ids::Label(15)), "16");
@@ -509,9 +455,9 @@ TEST_F(BindingsE2ETest, DraggingTheMirrorSliderRunsTheHandlerPerNotification) {
 
 // Arrow, Page and End keys on TrackBar2: Label36 shows the position with "%".
 TEST_F(BindingsE2ETest, KeysOnThePercentSliderShowThePositionWithAPercentSign) {
-    const std::string file = File(170, {{49, "50"}});
+    const std::string file = LinesFile(170, {{49, "50"}});
     LoadFile(file);
-    Show(kObjects);
+    ShowPage(kObjectsPage);
     HWND bar = Ctl(ids::TrackBar(2));
     EXPECT_EQ(Text(ids::Label(36)), "50%");
     FocusByMouse(bar, POINT{180, 22}); // below the channel
@@ -534,8 +480,8 @@ TEST_F(BindingsE2ETest, KeysOnThePercentSliderShowThePositionWithAPercentSign) {
 // Keys typed into ComboBox4 less than 500 ms apart search as one text; after a longer
 // pause a key starts a new search.
 TEST_F(BindingsE2ETest, IncrementalSearchInTheTrackMapListFollowsTheTyping) {
-    LoadFile(File(170, {}));
-    Show(kObjects);
+    LoadFile(LinesFile(170, {}));
+    ShowPage(kObjectsPage);
     HWND combo = Ctl(ids::ComboBox(4));
     FocusByMouse(combo, POINT{20, 10});
     PressKey(VK_ESCAPE);
@@ -624,7 +570,7 @@ TEST_F(BindingsE2ETest, TheRealGameFileIsEditedInItsOwnLines) {
     Save();
     EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(read, {{99, "2"}, {170, "1"}})));
 
-    Show(kObjects);
+    ShowPage(kObjectsPage);
     ClickBox(4);
     ASSERT_TRUE(Pump([&] { return !ShownChecked(4); }));
     Save();
@@ -635,9 +581,9 @@ TEST_F(BindingsE2ETest, TheRealGameFileIsEditedInItsOwnLines) {
 // The typical road: line 5 "1" shows "Vollbildmodus" checked; a click clears it, and Save
 // writes "0" into line 5 with every other line as read.
 TEST_F(BindingsE2ETest, ClearingFullScreenAfterALoadSavesLineFiveAsZero) {
-    const std::string file = File(170, {{5, "1"}});
+    const std::string file = LinesFile(170, {{5, "1"}});
     LoadFile(file);
-    Show(kGeneral);
+    ShowPage(kGeneralPage);
     EXPECT_TRUE(ShownChecked(2));
     ClickBox(2);
     ASSERT_TRUE(Pump([&] { return !ShownChecked(2); }));
@@ -651,17 +597,22 @@ TEST_F(BindingsE2ETest, ClearingFullScreenAfterALoadSavesLineFiveAsZero) {
 // "0" into line 67 before the transfer reads it; line 46 "40" moves the slider to its end
 // and writes 32. The user's unsaved click is gone, and Save writes the rewritten lines.
 TEST_F(BindingsE2ETest, ASecondLoadShowsTheNewFileAndSavesItsRewrites) {
-    LoadFile(File(170, {{5, "1"}, {43, "1"}, {46, "7"}, {60, "1"}, {67, "1"}}));
-    Show(kGeneral);
+    LoadFile(LinesFile(170, {{5, "1"}, {43, "1"}, {46, "7"}, {60, "1"}, {67, "1"}}));
+    ShowPage(kGeneralPage);
     ClickBox(2);
     ASSERT_TRUE(Pump([&] { return !ShownChecked(2); }));
-    Show(kObjects);
+    ShowPage(kObjectsPage);
     ASSERT_TRUE(ShownChecked(6));
     ASSERT_TRUE(ShownChecked(7));
     ASSERT_EQ(Text(ids::Label(15)), "7");
 
-    const std::string second = File(170, {{5, "1"}, {46, "40"}, {60, "0"}, {67, "1"}});
+    const std::string second = LinesFile(170, {{5, "1"}, {46, "40"}, {60, "0"}, {67, "1"}});
+    // The click above is a change of the player's: Load asks before it drops it.
+    boxesExpected = true;
+    boxes->AnswerWithKey('Y');
     LoadAgain(second);
+    ASSERT_EQ(boxes->Seen().size(), 1u);
+    EXPECT_EQ(boxes->Seen()[0].text, "Ihre \xc4nderungen verwerfen und f1graphics.cfg neu laden?");
     EXPECT_TRUE(Visible(ids::Panel(5))) << "Load keeps the page on show";
     EXPECT_TRUE(ShownChecked(2));
     EXPECT_FALSE(ShownChecked(4));
@@ -677,10 +628,11 @@ TEST_F(BindingsE2ETest, ASecondLoadShowsTheNewFileAndSavesItsRewrites) {
 
 // A file too short for the transfer: the error box names the first line it lacks, the
 // controls set before stay on screen, a click that writes past the end shows "Unable to
-// insert a line." and keeps its new check mark, and Save writes the file's own lines.
+// insert a line." and keeps its new check mark, and Save writes nothing: the Load did not
+// run to its end.
 TEST_F(BindingsE2ETest, AShortFileStopsTheTransferAndTheWindowGoesOn) {
     boxesExpected = true;
-    const std::string file = File(60, {{1, "1024"}, {2, "768"}, {5, "1"}});
+    const std::string file = LinesFile(60, {{1, "1024"}, {2, "768"}, {5, "1"}});
     LoadFile(file);
     ASSERT_TRUE(Pump([&] { return boxes->Seen().size() == 1; }));
     EXPECT_EQ(boxes->Seen()[0].text, "List index out of bounds (101)");
@@ -690,17 +642,20 @@ TEST_F(BindingsE2ETest, AShortFileStopsTheTransferAndTheWindowGoesOn) {
     EXPECT_EQ(Text(ids::ComboBox(1)), "100%");
     EXPECT_EQ(Text(ids::ComboBox(2)), "");
 
-    Show(kObjects);
+    ShowPage(kObjectsPage);
     ClickBox(9); // line 109
     ASSERT_TRUE(Pump([&] { return boxes->Seen().size() == 2; }));
     EXPECT_EQ(boxes->Seen()[1].text, "Unable to insert a line.");
     EXPECT_TRUE(ShownChecked(9));
     EXPECT_EQ(form->document.Count(), 60u);
 
-    Show(kGeneral);
+    ShowPage(kGeneralPage);
     ClickBox(1); // line 3
     ASSERT_TRUE(Pump([&] { return V(3) == "1"; }));
     Save();
-    EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(file, {{3, "1"}})));
-    EXPECT_EQ(boxes->Seen().size(), 2u);
+    EXPECT_EQ(ReadBytes(GamePath()), file);
+    ASSERT_EQ(boxes->Seen().size(), 3u);
+    EXPECT_EQ(boxes->Seen()[2].text,
+              "f1graphics.cfg wurde nicht vollst\xe4ndig geladen, darum wurde nichts "
+              "gespeichert. Bitte zuerst erfolgreich laden.");
 }

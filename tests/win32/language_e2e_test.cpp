@@ -5,22 +5,18 @@
 
 #include "core/form_layout.hpp"
 
+#include "../lines_file.hpp"
+
 #include <string>
 #include <vector>
 
 using namespace korvane;
 using namespace korvane::wintest;
+using korvane::testing::DataFile;
 
 namespace {
 
-constexpr const char* kMainClass = "TForm1";
-constexpr const char* kMainCaption = "VQR Korvane";
-constexpr const char* kBoxClass = "#32770";
 constexpr int kTimeoutMs = 15000;
-
-std::string DataFile(const std::string& name) {
-    return ReadBytes(DataPath(name));
-}
 
 // The texts of a dialog's buttons.
 std::vector<std::string> ButtonTexts(HWND dialog) {
@@ -58,7 +54,7 @@ protected:
         const bool seen = ProgramRun::WaitUntil(
             [&] {
                 windowShown = windowShown || MainWindow() != nullptr;
-                box = program->Find(kBoxClass);
+                box = program->Find(kDialogClass);
                 return box != nullptr || windowShown;
             },
             kTimeoutMs);
@@ -95,12 +91,12 @@ protected:
         bool boxSeen = false;
         ProgramRun::WaitUntil(
             [&] {
-                boxSeen = boxSeen || program->Find(kBoxClass) != nullptr;
+                boxSeen = boxSeen || program->Find(kDialogClass) != nullptr;
                 main = MainWindow();
                 return main != nullptr || boxSeen;
             },
             kTimeoutMs);
-        EXPECT_FALSE(boxSeen) << MessageBoxText(program->Find(kBoxClass));
+        EXPECT_FALSE(boxSeen) << MessageBoxText(program->Find(kDialogClass));
         EXPECT_NE(main, nullptr) << "the main window did not show";
         return main;
     }
@@ -177,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(LanguageStart, MissingLanguageFileTest, ::testing::Valu
 
 TEST_F(LanguageStartTest, AnOlderFileShowsTheVersionDialogThenTheWindowWithItsCaptions) {
     // The English file, made for version 0.3.
-    std::string file = DataFile("language.txt");
+    std::string file = DataFile("languages/english.txt");
     const std::size_t line2 = file.find("\r\n", file.find("\r\n") + 2) + 2;
     file.replace(line2, file.find("\r\n", line2) - line2, "0.3");
     WriteLanguageFile(file);
@@ -224,15 +220,16 @@ TEST_P(ShippedLanguageFileTest, OpensWithoutADialogShowingTheFilesCaptions) {
     // The texts the file never touches.
     ExpectCaptions(main, {{ids::Label(24), "0.4"}},
                    {{ids::ComboBox(1), {"100%", "50%", "25%", "12.5%"}}});
-    EXPECT_EQ(program->Find(kBoxClass), nullptr);
+    EXPECT_EQ(program->Find(kDialogClass), nullptr);
     CloseAndExpectEnd(main);
 }
 
 const ShippedFile kShippedFiles[] = {
     {"English",
-     "language.txt",
+     "languages/english.txt",
      {
          {ids::SpeedButton(1), "&Load"},
+         {ids::Label(30), "Updates, language packs, help and more at:"},
          {ids::SpeedButton(7), "&Info"},
          {ids::SpeedButton(9), "&Manual edit"},
          {ids::SpeedButton(10), "A&pply"},
@@ -422,6 +419,6 @@ TEST_P(ShippedCaptionFitTest, EveryCaptionFitsItsControl) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LanguageStart, ShippedCaptionFitTest,
-                         ::testing::Values("language.txt", "languages/deutsch.txt"));
+                         ::testing::Values("languages/english.txt", "languages/deutsch.txt"));
 
 } // namespace

@@ -16,9 +16,6 @@ namespace {
 
 using MainWindowTest = WindowTest;
 
-const int kPagePanels[] = {ids::Panel(1), ids::Panel(2), ids::Panel(4), ids::Panel(5),
-                           ids::Panel(6)};
-
 // The window class each kind of control is made of.
 bool IsClassOf(ControlKind kind, const std::string& cls) {
     auto is = [&](const char* name) { return _stricmp(cls.c_str(), name) == 0; };
@@ -60,7 +57,7 @@ TEST_F(MainWindowTest, HasTheFormsSizePlaceCaptionAndFixedBorder) {
     GetWindowRect(window->Hwnd(), &outer);
     EXPECT_EQ(outer.left, 293);
     EXPECT_EQ(outer.top, 202);
-    EXPECT_EQ(WindowText(window->Hwnd()), "VQR Korvane");
+    EXPECT_EQ(WindowText(window->Hwnd()), kMainCaption);
     const LONG style = GetWindowLongA(window->Hwnd(), GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
@@ -95,8 +92,8 @@ TEST_F(MainWindowTest, EveryLayoutRowIsAChildWindowAtItsPlace) {
 }
 
 TEST_F(MainWindowTest, OpensOnTheInfoPageWithOnlyInfoLoadSaveQuit) {
-    for (int panel : kPagePanels) {
-        EXPECT_EQ(Visible(panel), panel == ids::Panel(6)) << panel;
+    for (const Page& page : kPages) {
+        EXPECT_EQ(Visible(page.panel), page.panel == ids::Panel(6)) << page.panel;
     }
     for (int n : {1, 2, 3, 7}) {
         EXPECT_TRUE(Visible(ids::SpeedButton(n))) << n;
@@ -180,9 +177,9 @@ TEST_F(MainWindowTest, LoadRevealsThePageButtonsAndFillsTheControls) {
 
 TEST_F(MainWindowTest, ClickingAllgemeinShowsPanel1AloneAndMarksItsButton) {
     Load();
-    ShowPage(ids::SpeedButton(4), ids::Panel(1));
-    for (int panel : kPagePanels) {
-        EXPECT_EQ(Visible(panel), panel == ids::Panel(1)) << panel;
+    ShowPage(kGeneralPage);
+    for (const Page& page : kPages) {
+        EXPECT_EQ(Visible(page.panel), page.panel == ids::Panel(1)) << page.panel;
     }
     const struct {
         int button;
@@ -198,25 +195,24 @@ TEST_F(MainWindowTest, ClickingAllgemeinShowsPanel1AloneAndMarksItsButton) {
     // Clicking the button of the page on show changes nothing.
     MouseClick(Ctl(ids::SpeedButton(4)));
     korvane::wintest::Pump(window.get(), 200);
-    for (int panel : kPagePanels) {
-        EXPECT_EQ(Visible(panel), panel == ids::Panel(1)) << panel;
+    for (const Page& page : kPages) {
+        EXPECT_EQ(Visible(page.panel), page.panel == ids::Panel(1)) << page.panel;
     }
 }
 
 TEST_F(MainWindowTest, EachPageButtonShowsItsPage) {
     Load();
-    const std::pair<int, int> pages[] = {{5, 4}, {6, 5}, {9, 2}, {7, 6}, {4, 1}};
-    for (auto [button, panel] : pages) {
-        ShowPage(ids::SpeedButton(button), ids::Panel(panel));
-        for (int p : kPagePanels) {
-            EXPECT_EQ(Visible(p), p == ids::Panel(panel)) << button;
+    for (const Page& page : {kGraphicsPage, kObjectsPage, kManualPage, kInfoPage, kGeneralPage}) {
+        ShowPage(page);
+        for (const Page& other : kPages) {
+            EXPECT_EQ(Visible(other.panel), other.panel == page.panel) << page.button;
         }
     }
 }
 
 TEST_F(MainWindowTest, SaveWritesTheChangedFile) {
     Load();
-    ShowPage(ids::SpeedButton(4), ids::Panel(1));
+    ShowPage(kGeneralPage);
     const std::string before = ReadBytes(GamePath());
     // "Vollbildmodus" is line 5.
     const bool wasChecked = form->CheckBox2.Checked();
@@ -231,13 +227,25 @@ TEST_F(MainWindowTest, SaveWritesTheChangedFile) {
 
 TEST_F(MainWindowTest, QuitClosesTheWindowWithoutWritingTheFile) {
     Load();
-    ShowPage(ids::SpeedButton(4), ids::Panel(1));
+    ShowPage(kGeneralPage);
     const std::string before = ReadBytes(GamePath());
     const bool wasChecked = form->CheckBox2.Checked();
     MouseClick(Ctl(ids::CheckBox(2)));
     ASSERT_TRUE(Pump([&] { return form->CheckBox2.Checked() != wasChecked; }));
+    // With that change Alt+F4 asks first: Escape (Cancel) keeps the window; then Quit, and
+    // N (No) closes it without saving.
+    boxesExpected = true;
+    boxes->AnswerWithKey(VK_ESCAPE);
+    PressKey(VK_F4, {VK_MENU});
+    ASSERT_TRUE(Pump([&] { return boxes->Seen().size() == 1; }));
+    EXPECT_EQ(boxes->Seen()[0].text, "\xc4nderungen an f1graphics.cfg speichern?");
+    EXPECT_EQ(boxes->Seen()[0].buttons, (std::vector<int>{IDYES, IDNO, IDCANCEL}));
+    Pump([] { return false; }, 200);
+    ASSERT_TRUE(window->IsOpen());
+    boxes->AnswerWithKey('N');
     MouseClick(Ctl(ids::SpeedButton(3)));
     ASSERT_TRUE(Pump([&] { return !window->IsOpen(); }));
+    EXPECT_EQ(boxes->Seen().size(), 2u);
     EXPECT_EQ(ReadBytes(GamePath()), before);
 }
 

@@ -64,7 +64,7 @@ class ManualEditE2ETest : public WindowTest {
 protected:
     void OpenPage() {
         Load();
-        ShowPage(ids::SpeedButton(9), ids::Panel(2));
+        ShowPage(kManualPage);
     }
 
     HWND List(int id) const { return Ctl(id); }
@@ -365,10 +365,10 @@ TEST_F(ManualEditE2ETest, ASettingsWriteShowsInTheValueListAtOnce) {
 
     // The same with a real click on the setting's own page.
     const std::string middle = form->document.Value(line);
-    ShowPage(ids::SpeedButton(4), ids::Panel(1));
+    ShowPage(kGeneralPage);
     MouseClick(Ctl(ids::CheckBox(2)), POINT{6, 8});
     ASSERT_TRUE(Pump([&] { return form->document.Value(line) != middle; }));
-    ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    ShowPage(kManualPage);
     EXPECT_EQ(form->document.Value(line), before);
     EXPECT_EQ(form->ListBox1.Item(line), before);
     for (int list : kLists) {
@@ -382,7 +382,7 @@ namespace {
 class KeyboardManualEditTest : public ManualEditE2ETest {
 protected:
     void SetUp() override {
-        languageFile = ReadBytes(DataPath("language.txt"));
+        languageFile = korvane::testing::DataFile("languages/english.txt");
         ManualEditE2ETest::SetUp();
     }
 
@@ -484,10 +484,10 @@ TEST_F(ManualEditE2ETest, TheListsHoldTheDocumentsRowsAsText) {
     ScrollPageDown(values);
     const int tops[] = {Top(numbers), Top(values), Top(descriptions)};
     const std::string before = form->document.Value(line);
-    ShowPage(ids::SpeedButton(4), ids::Panel(1));
+    ShowPage(kGeneralPage);
     MouseClick(Ctl(ids::CheckBox(2)), POINT{6, 8});
     ASSERT_TRUE(Pump([&] { return form->document.Value(line) != before; }));
-    ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    ShowPage(kManualPage);
     expectRows("after a setting's write");
     EXPECT_NE(RowText(List(values), line), before);
     for (int i = 0; i < 3; ++i) {

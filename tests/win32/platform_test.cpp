@@ -10,17 +10,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <string>
-#include <thread>
 #include <vector>
 
 using korvane::ConfigDocument;
+using korvane::FileChangingError;
 using korvane::IoError;
 using korvane::RegistryError;
+using korvane::ReplacementKeptError;
 using korvane::testing::CrLfFile;
 using korvane::testing::FileLines;
-using korvane::wintest::ClassOf;
+using korvane::wintest::BoxCatcher;
 using korvane::wintest::DemoConfigPath;
 using korvane::wintest::FileNamesIn;
 using korvane::wintest::MakeTempDir;
@@ -154,6 +154,55 @@ TEST_F(PlatformFiles, ReadsAFileOpenForWritingElsewhere) {
     CloseHandle(other);
 }
 
+// Another program writes the file between the read and the second look: it appends, or
+// rewrites the same number of bytes (only the time changes). The file is read again; after
+// three reads that each saw a change the read gives up.
+TEST_F(PlatformFiles, AReadThatSeesTheFileChangeReadsAgain) {
+    const std::string file = In("f1graphics.cfg");
+    const struct {
+        bool rewrite; // else appended to
+        int changes;  // in the first reads
+        int reads;
+        const char* result; // null: FileChangingError
+    } cases[] = {
+        {false, 1, 2, "1;a\r\n+"},
+        {true, 1, 2, "1;b\r\n"},
+        {false, 3, 3, nullptr},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(file, "1;a\r\n");
+        int reads = 0;
+        const auto change = [&] {
+            if (++reads > c.changes) {
+                return;
+            }
+            HANDLE h = CreateFileA(file.c_str(), c.rewrite ? GENERIC_WRITE : FILE_APPEND_DATA,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+            ASSERT_NE(h, INVALID_HANDLE_VALUE);
+            DWORD written = 0;
+            if (c.rewrite) {
+                FILETIME time;
+                GetFileTime(h, nullptr, nullptr, &time);
+                time.dwHighDateTime += 1; // some seven minutes later
+                WriteFile(h, "1;b\r\n", 5, &written, nullptr);
+                SetFileTime(h, nullptr, nullptr, &time);
+            } else {
+                WriteFile(h, "+", 1, &written, nullptr);
+            }
+            CloseHandle(h);
+        };
+        std::string got = "(gave up)";
+        try {
+            got = ReadWholeFile(file, change);
+        } catch (const FileChangingError& e) {
+            EXPECT_STRNE(e.what(), "");
+        }
+        EXPECT_EQ(got, c.result ? c.result : "(gave up)") << c.rewrite << c.changes;
+        EXPECT_EQ(reads, c.reads) << c.rewrite << c.changes;
+    }
+}
+
 TEST_F(PlatformFiles, ReplaceWritesTheNewContentAndLeavesNothingElse) {
     WriteBytes(In("f1graphics.cfg"), std::string(5000, 'o'));
     ReplaceWholeFile(In("f1graphics.cfg"), "1;new\r\n");
@@ -269,6 +318,97 @@ TEST_F(PlatformFiles, AReplacementThatCannotMoveInPutsTheOriginalBack) {
     EXPECT_EQ(code, 5);
     EXPECT_EQ(ReadBytes(In("f1graphics.cfg")), "old\r\n");
     EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
+}
+
+// The same, when the original cannot be moved back either (here: another program holds the
+// backup): the new content is kept, visible, under the file's name with ".new" (replacing an
+// older one), or where that name is taken by a folder, under its own name; the error names
+// the file that holds it.
+TEST_F(PlatformFiles, AReplacementWhoseOriginalCannotGoBackKeepsTheNewContent) {
+    const std::string elsewhere =
+        "Z:\\dev\\shm\\korvane_kept_" + std::to_string(GetCurrentProcessId());
+    const std::string file = In("f1graphics.cfg");
+    const std::string bak = In("f1graphics.cfg.bak");
+    const std::string newer = In("f1graphics.cfg.new");
+    for (const bool folderInTheWay : {false, true}) {
+        WriteBytes(file, "old\r\n");
+        if (folderInTheWay) {
+            DeleteFileA(newer.c_str());
+            ASSERT_TRUE(CreateDirectoryA(newer.c_str(), nullptr));
+        } else {
+            WriteBytes(newer, "older new\r\n");
+            SetFileAttributesA(newer.c_str(), FILE_ATTRIBUTE_HIDDEN);
+        }
+        HANDLE h = CreateFileA(elsewhere.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            GTEST_SKIP() << "no other device at " << elsewhere;
+        }
+        DWORD written = 0;
+        WriteFile(h, "new\r\n", 5, &written, nullptr);
+        CloseHandle(h);
+        HANDLE holder = INVALID_HANDLE_VALUE;
+        const auto holdBackup = [&] {
+            holder = CreateFileA(bak.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        };
+        std::string kept = "(none)";
+        int code = -1;
+        try {
+            ReplaceKeepingBackup(file, elsewhere, bak, holdBackup);
+        } catch (const ReplacementKeptError& e) {
+            kept = e.keptPath();
+            code = e.code();
+            EXPECT_NE(std::string(e.what()).find(kept), std::string::npos) << e.what();
+        } catch (const IoError& e) {
+            code = e.code();
+        }
+        EXPECT_NE(holder, INVALID_HANDLE_VALUE);
+        CloseHandle(holder);
+        if (code == -1) {
+            DeleteFileA(elsewhere.c_str());
+            GTEST_SKIP() << elsewhere << " is on the same device";
+        }
+        EXPECT_EQ(code, 5);
+        EXPECT_EQ(kept, folderInTheWay ? elsewhere : newer);
+        EXPECT_EQ(ReadBytes(kept), "new\r\n");
+        EXPECT_EQ(GetFileAttributesA(kept.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+        EXPECT_EQ(ReadBytes(bak), "old\r\n");
+        EXPECT_FALSE(FileExistsAt(file));
+        DeleteFileA(elsewhere.c_str());
+        DeleteFileA(bak.c_str());
+    }
+}
+
+// The temporary file has a fixed, visible name beside the file: a leftover of that name is
+// removed first (a read-only, hidden one too); a folder of that name fails before anything is
+// written. The names follow the file's, whatever it is called.
+TEST_F(PlatformFiles, ALeftoverTemporaryFileIsRemovedFirst) {
+    const struct {
+        const char* name;
+        bool folder;
+        int code;
+    } cases[] = {
+        {"f1graphics.cfg", false, -1},
+        {"Fast.cfg", true, 5},
+    };
+    for (const auto& c : cases) {
+        const std::string file = In(c.name);
+        const std::string tmp = file + ".tmp";
+        WriteBytes(file, "old\r\n");
+        ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_HIDDEN));
+        if (c.folder) {
+            ASSERT_TRUE(CreateDirectoryA(tmp.c_str(), nullptr));
+        } else {
+            WriteBytes(tmp, "stale");
+            ASSERT_TRUE(
+                SetFileAttributesA(tmp.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+        }
+        EXPECT_EQ(IoCode([&] { ReplaceWholeFile(file, "new\r\n"); }), c.code) << c.name;
+        EXPECT_EQ(ReadBytes(file), c.code == -1 ? "new\r\n" : "old\r\n") << c.name;
+        EXPECT_TRUE(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_HIDDEN) << c.name;
+        EXPECT_EQ(c.folder, GetFileAttributesA(tmp.c_str()) != INVALID_FILE_ATTRIBUTES) << c.name;
+    }
+    EXPECT_EQ(Listing(), (std::vector<std::string>{"Fast.cfg", "Fast.cfg.tmp", "f1graphics.cfg"}));
 }
 
 TEST_F(PlatformFiles, FileExistsOnlyForFiles) {
@@ -451,75 +591,23 @@ TEST(PlatformGameKey, LookupReadsTheGameKey) {
     EXPECT_EQ(found, "C:\\Program Files\\Game");
 }
 
-namespace {
-
-struct BoxSeen {
-    std::string title;
-    std::string text;
-    bool errorIcon = false;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM out) {
-    if (ClassOf(window) == "#32770" && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(out) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK FindIcon(HWND child, LPARAM data) {
-    if (lstrcmpiA(ClassOf(child).c_str(), "Static") == 0 &&
-        (GetWindowLongPtrA(child, GWL_STYLE) & SS_ICON)) {
-        const auto icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-        *reinterpret_cast<bool*>(data) |= icon == LoadIconA(nullptr, IDI_ERROR);
-    }
-    return TRUE;
-}
-
-// Shows a box through show() while another thread reads it and presses OK.
-template <typename Show> BoxSeen Watch(Show&& show) {
-    BoxSeen seen;
-    std::atomic<bool> done{false};
-    const DWORD self = GetCurrentThreadId();
-    std::thread watcher([&] {
-        for (int i = 0; i < 500 && !done; ++i) {
-            HWND box = nullptr;
-            EnumThreadWindows(self, FindBox, reinterpret_cast<LPARAM>(&box));
-            if (box) {
-                char buffer[1024] = {};
-                GetWindowTextA(box, buffer, sizeof buffer);
-                seen.title = buffer;
-                GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
-                seen.text = buffer;
-                EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&seen.errorIcon));
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-                return;
-            }
-            Sleep(20);
-        }
-    });
-    show();
-    done = true;
-    watcher.join();
-    return seen;
-}
-
-} // namespace
-
+// The boxes are read and closed by the shared catcher.
 TEST(PlatformBoxes, ErrorBoxHasTheProgramsTitle) {
-    Win32Platform platform;
-    const BoxSeen seen = Watch([&] { platform.ShowErrorBox("File not found."); });
-    EXPECT_EQ(seen.title, "korvane_win32_tests");
-    EXPECT_EQ(seen.text, "File not found.");
-    EXPECT_TRUE(seen.errorIcon);
+    BoxCatcher boxes;
+    Win32Platform().ShowErrorBox("File not found.");
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].caption, "korvane_win32_tests");
+    EXPECT_EQ(boxes.Seen()[0].text, "File not found.");
+    EXPECT_EQ(boxes.Seen()[0].icon, LoadIconA(nullptr, IDI_ERROR));
 }
 
 TEST(PlatformBoxes, ErrorDialogBreaksLinesAtCr) {
-    Win32Platform platform;
-    const BoxSeen seen = Watch([&] { platform.ShowErrorDialog("eins\rzwei\r\ndrei\r"); });
-    EXPECT_EQ(seen.title, "Error");
-    EXPECT_EQ(seen.text, "eins\r\nzwei\r\ndrei\r\n");
-    EXPECT_TRUE(seen.errorIcon);
+    BoxCatcher boxes;
+    Win32Platform().ShowErrorDialog("eins\rzwei\r\ndrei\r");
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(boxes.Seen()[0].caption, "Error");
+    EXPECT_EQ(boxes.Seen()[0].text, "eins\r\nzwei\r\ndrei\r\n");
+    EXPECT_EQ(boxes.Seen()[0].icon, LoadIconA(nullptr, IDI_ERROR));
 }
 
 TEST(PlatformScreen, TheDesktopResolutionIsTheScreensMode) {

@@ -32,7 +32,7 @@ TEST_F(WindowTest, AProfileIsUsedSavedAndSavedAsWithRealInput) {
     WriteBytes(gameDir + "\\other.cfg", "[Options]\r\nSound=1\r\n");
     ASSERT_TRUE(CreateDirectoryA((gameDir + "\\x.cfg").c_str(), nullptr));
     Load();
-    ShowPage(ids::SpeedButton(4), ids::Panel(1));
+    ShowPage(kGeneralPage);
     EXPECT_EQ(ComboItems(Ctl(kList)), std::vector<std::string>{"High"});
     EXPECT_EQ(SendMessageA(Ctl(ids::CheckBox(2)), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 

@@ -9,17 +9,14 @@ using namespace korvane::wintest;
 
 namespace {
 
-constexpr const char* kMainClass = "TForm1";
-constexpr const char* kDialogClass = "#32770";
-
 using ProgramTest = ProgramFixture;
 
 } // namespace
 
 TEST_F(ProgramTest, OpensItsWindowAndEndsWhenItIsClosed) {
-    WriteBytes(workDir + "\\language.txt", "Deutsch\r\nTest\r\n0.4\r\n");
+    WriteBytes(workDir + "\\language.txt", kQuietLanguageFile);
     Start();
-    HWND main = program->WaitFor(kMainClass, "VQR Korvane");
+    HWND main = program->WaitFor(kMainClass, kMainCaption);
     ASSERT_NE(main, nullptr);
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program->WaitForExit(), 0);
@@ -29,8 +26,8 @@ TEST_F(ProgramTest, WithoutALanguageFileItShowsTheErrorAndEndsWithoutItsWindow) 
     Start();
     HWND dialog = program->WaitFor(kDialogClass, "Error");
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(program->Find(kMainClass, "VQR Korvane"), nullptr);
+    EXPECT_EQ(program->Find(kMainClass, kMainCaption), nullptr);
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(program->WaitForExit(), 0);
-    EXPECT_EQ(program->Find(kMainClass, "VQR Korvane"), nullptr);
+    EXPECT_EQ(program->Find(kMainClass, kMainCaption), nullptr);
 }

@@ -20,9 +20,7 @@ protected:
     }
     // Clicks "Vollbildmodus" (line 5), so that the document differs from what was saved.
     void ToggleFullScreen() {
-        if (!Visible(ids::Panel(1))) {
-            ShowPage(ids::SpeedButton(4), ids::Panel(1));
-        }
+        ShowPage(kGeneralPage);
         const bool was = form->CheckBox2.Checked();
         MouseClick(Ctl(ids::CheckBox(2)));
         ASSERT_TRUE(Pump([&] { return form->CheckBox2.Checked() != was; }));

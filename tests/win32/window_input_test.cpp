@@ -59,7 +59,7 @@ protected:
 
 TEST_F(WindowInputTest, AMouseClickOnACheckBoxRunsItsHandlerOnce) {
     Load();
-    ShowPage(ids::SpeedButton(6), ids::Panel(5));
+    ShowPage(kObjectsPage);
     HandlerCounter runs(form->CheckBox9.onClick);
     const bool before = form->CheckBox9.Checked();
     MouseClick(Ctl(ids::CheckBox(9)), POINT{6, 8});
@@ -73,7 +73,7 @@ TEST_F(WindowInputTest, AMouseClickOnACheckBoxRunsItsHandlerOnce) {
 
 TEST_F(WindowInputTest, SpaceTogglesTheFocusedCheckBoxThroughTheModel) {
     Load();
-    ShowPage(ids::SpeedButton(6), ids::Panel(5));
+    ShowPage(kObjectsPage);
     FocusByMouse(Ctl(ids::CheckBox(10)), POINT{6, 8});
     Settle();
     HandlerCounter runs(form->CheckBox10.onClick);
@@ -91,12 +91,12 @@ TEST_F(WindowInputTest, AnAccessKeyClicksACheckBoxOnlyWhileItsPageIsShown) {
     Load();
     form->CheckBox9.SetCaption("Autos im &Regen spiegeln");
     EXPECT_EQ(Text(ids::CheckBox(9)), "Autos im &Regen spiegeln");
-    ShowPage(ids::SpeedButton(6), ids::Panel(5));
+    ShowPage(kObjectsPage);
     HandlerCounter runs(form->CheckBox9.onClick);
     PressKey('R', {VK_MENU});
     ASSERT_TRUE(Pump([&] { return runs.count == 1; }));
 
-    ShowPage(ids::SpeedButton(4), ids::Panel(1));
+    ShowPage(kGeneralPage);
     PressKey('R', {VK_MENU});
     Settle();
     EXPECT_EQ(runs.count, 1);
@@ -104,7 +104,7 @@ TEST_F(WindowInputTest, AnAccessKeyClicksACheckBoxOnlyWhileItsPageIsShown) {
 
 TEST_F(WindowInputTest, ArrowKeysOnASliderRunItsHandlerForEveryNotification) {
     Load();
-    ShowPage(ids::SpeedButton(6), ids::Panel(5));
+    ShowPage(kObjectsPage);
     HWND bar = Ctl(ids::TrackBar(1));
     FocusByMouse(bar, POINT{180, 22}); // below the channel: focus, no move
     Settle();
@@ -131,28 +131,19 @@ TEST_F(WindowInputTest, ArrowKeysOnASliderRunItsHandlerForEveryNotification) {
 
 TEST_F(WindowInputTest, PickingAnItemWithTheMouseRunsTheDropDownsHandler) {
     Load();
-    ShowPage(ids::SpeedButton(6), ids::Panel(5));
-    HWND combo = Ctl(ids::ComboBox(5));
+    ShowPage(kObjectsPage);
     HandlerCounter runs(form->ComboBox5.onChange);
     const int target = form->ComboBox5.ItemIndex() == 1 ? 0 : 1;
-    MouseClick(combo);
-    ASSERT_TRUE(Pump([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
-    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
-    RECT row;
-    SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(target),
-                 reinterpret_cast<LPARAM>(&row));
-    MouseClick(info.hwndList, POINT{(row.left + row.right) / 2, (row.top + row.bottom) / 2});
+    PickWithMouse(ids::ComboBox(5), target);
     ASSERT_TRUE(Pump([&] { return form->ComboBox5.ItemIndex() == target; }));
     Settle();
     EXPECT_EQ(runs.count, 1);
-    EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), target);
+    EXPECT_EQ(SendMessageA(Ctl(ids::ComboBox(5)), CB_GETCURSEL, 0, 0), target);
 }
 
 TEST_F(WindowInputTest, TypingIntoAnEditableDropDownAutoCompletes) {
     Load();
-    ShowPage(ids::SpeedButton(5), ids::Panel(4));
+    ShowPage(kGraphicsPage);
     HWND combo = Ctl(ids::kAufloesung);
     FocusByMouse(combo, POINT{20, 10});
     SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
@@ -162,12 +153,7 @@ TEST_F(WindowInputTest, TypingIntoAnEditableDropDownAutoCompletes) {
     Settle();
     EXPECT_EQ(runs.count, 1);
     EXPECT_EQ(Text(ids::kAufloesung), "1024x768");
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageA(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 1u);
-    EXPECT_EQ(end, 8u);
+    EXPECT_EQ(EditSelection(ids::kAufloesung), (std::pair<DWORD, DWORD>(1, 8)));
 
     // Backspace removes the highlighted rest.
     PressKey(VK_BACK);
@@ -178,18 +164,12 @@ TEST_F(WindowInputTest, TypingIntoAnEditableDropDownAutoCompletes) {
 
 TEST_F(WindowInputTest, DeletingInAnEditableDropDownPassesTheNewTextAndKeepsTheCaret) {
     Load();
-    ShowPage(ids::SpeedButton(5), ids::Panel(4));
+    ShowPage(kGraphicsPage);
     HWND combo = Ctl(ids::kAufloesung);
     form->aufloesung.SetText("800x6000");
     FocusByMouse(combo, POINT{20, 10});
     HandlerCounter runs(form->aufloesung.onChange);
-    auto caret = [&] {
-        DWORD start = 0;
-        DWORD end = 0;
-        SendMessageA(combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
-        return std::pair<DWORD, DWORD>(start, end);
-    };
+    auto caret = [&] { return EditSelection(ids::kAufloesung); };
 
     // The text left names an item: the item is selected, and the caret stays put.
     SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(7, 8));
@@ -210,7 +190,7 @@ TEST_F(WindowInputTest, DeletingInAnEditableDropDownPassesTheNewTextAndKeepsTheC
 
 TEST_F(WindowInputTest, TypingIntoAFixedListSelectsByItsBeginning) {
     Load();
-    ShowPage(ids::SpeedButton(6), ids::Panel(5));
+    ShowPage(kObjectsPage);
     HWND combo = Ctl(ids::ComboBox(4));
     FocusByMouse(combo, POINT{20, 10});
     // The click opened the list; close it again.
@@ -227,7 +207,7 @@ TEST_F(WindowInputTest, TypingIntoAFixedListSelectsByItsBeginning) {
 
 TEST_F(WindowInputTest, TypingIntoAnEditFieldReachesTheModel) {
     Load();
-    ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    ShowPage(kManualPage);
     FocusByMouse(Ctl(ids::kEdit1), POINT{10, 8});
     PressKey('7');
     ASSERT_TRUE(Pump([&] { return form->edit1.Text() == "7"; }));
@@ -293,27 +273,24 @@ TEST_F(WindowInputTest, TabStaysOnThePageOnShow) {
     namespace I = ids;
     Load();
     const struct {
-        int button, panel;
+        Page page;
         std::vector<int> order;
     } pages[] = {
-        {4,
-         1,
+        {kGeneralPage,
          {I::CheckBox(3), I::CheckBox(1), I::CheckBox(2), I::CheckBox(8), I::ComboBox(3),
           I::CheckBox(12), I::OfName("ProfileList")}},
-        {5,
-         4,
+        {kGraphicsPage,
          {I::ComboBox(1), I::kAufloesung, I::ComboBox(2), I::CheckBox(17), I::CheckBox(16),
           I::CheckBox(15)}},
-        {6,
-         5,
+        {kObjectsPage,
          {I::CheckBox(4), I::CheckBox(5), I::CheckBox(6), I::CheckBox(7), I::CheckBox(9),
           I::CheckBox(10), I::CheckBox(11), I::ComboBox(4), I::ComboBox(5), I::ComboBox(6),
           I::TrackBar(1), I::CheckBox(13), I::CheckBox(14), I::TrackBar(2)}},
-        {9, 2, {I::ListBox(1), I::ListBox(4), I::ListBox(5), I::kEdit1, I::kEdit2}},
+        {kManualPage, {I::ListBox(1), I::ListBox(4), I::ListBox(5), I::kEdit1, I::kEdit2}},
     };
     for (const auto& page : pages) {
-        SCOPED_TRACE(page.panel);
-        ShowPage(I::SpeedButton(page.button), I::Panel(page.panel));
+        SCOPED_TRACE(page.page.panel);
+        ShowPage(page.page);
         std::vector<int> expected;
         for (int id : page.order) {
             if (IsWindowEnabled(Ctl(id))) {
@@ -326,7 +303,7 @@ TEST_F(WindowInputTest, TabStaysOnThePageOnShow) {
             PressKey(VK_TAB);
             korvane::wintest::Pump(window.get(), 40);
             ASSERT_TRUE(FocusOnShownControl());
-            ASSERT_EQ(FocusPanel(), I::Panel(page.panel));
+            ASSERT_EQ(FocusPanel(), page.page.panel);
             reached.push_back(FocusedControl());
         }
         std::vector<int> round = expected;
@@ -341,9 +318,9 @@ TEST_F(WindowInputTest, TabStaysOnThePageOnShow) {
 
 TEST_F(WindowInputTest, FocusLeavesAPageThatIsHidden) {
     Load();
-    ShowPage(ids::SpeedButton(6), ids::Panel(5));
+    ShowPage(kObjectsPage);
     FocusByMouse(Ctl(ids::CheckBox(4)), POINT{6, 8});
-    ShowPage(ids::SpeedButton(4), ids::Panel(1));
+    ShowPage(kGeneralPage);
     EXPECT_TRUE(FocusOnShownControl());
     HandlerCounter runs(form->CheckBox4.onClick);
     PressKey(VK_SPACE);
@@ -353,7 +330,7 @@ TEST_F(WindowInputTest, FocusLeavesAPageThatIsHidden) {
 
 TEST_F(WindowInputTest, ClickingARowSelectsItInTheModel) {
     Load();
-    ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    ShowPage(kManualPage);
     HWND descriptions = Ctl(ids::ListBox(4));
     RECT row;
     SendMessageA(descriptions, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&row));
@@ -370,7 +347,7 @@ TEST_F(WindowInputTest, ClickingARowSelectsItInTheModel) {
 // thousand rows and have painted them; the figure is printed.
 TEST_F(WindowInputTest, ATenThousandLineFileFillsTheListsAtOnce) {
     Load();
-    ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    ShowPage(kManualPage);
     std::string file;
     for (int k = 0; k < 10000; ++k) {
         file += std::to_string(k % 7) + "\t; line " + std::to_string(k) + "\r\n";
@@ -407,7 +384,7 @@ TEST_F(WindowInputTest, ATenThousandLineFileFillsTheListsAtOnce) {
 
 TEST_F(WindowInputTest, FlatButtonsTakeNoFocusAndTabLeavesTheDescriptionField) {
     Load();
-    ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    ShowPage(kManualPage);
     HWND description = Ctl(ids::kEdit2);
     FocusByMouse(description, POINT{10, 10});
     MouseClick(Ctl(ids::SpeedButton(9)));

@@ -39,7 +39,7 @@ BOOL CALLBACK CollectButtonAndIcon(HWND child, LPARAM lp) {
 }
 
 BOOL CALLBACK CloseBox(HWND hwnd, LPARAM) {
-    if (ClassOf(hwnd) != "#32770" || !IsWindowVisible(hwnd)) {
+    if (ClassOf(hwnd) != kDialogClass || !IsWindowVisible(hwnd)) {
         return TRUE;
     }
     WORD key = 0;
@@ -643,9 +643,46 @@ void WindowTest::Save() {
     ASSERT_TRUE(Pump([&] { return saves.count == 1; })) << "Save did not run";
 }
 
-void WindowTest::ShowPage(int buttonId, int panelId) {
-    MouseClick(Ctl(buttonId));
-    ASSERT_TRUE(Pump([&] { return Visible(panelId); })) << "page " << panelId << " not shown";
+void WindowTest::ShowPage(Page page) {
+    if (!Visible(page.panel)) {
+        MouseClick(Ctl(page.button));
+        ASSERT_TRUE(Pump([&] { return Visible(page.panel); }))
+            << "page " << page.panel << " not shown";
+    }
+}
+
+void WindowTest::ShowPageOf(int controlId) {
+    for (const Page& page : kPages) {
+        if (IsChild(Ctl(page.panel), Ctl(controlId))) {
+            ShowPage(page);
+            return;
+        }
+    }
+    FAIL() << "control " << controlId << " is on no page";
+}
+
+void WindowTest::PickWithMouse(int comboId, int item) {
+    HWND combo = Ctl(comboId);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    MouseClick(combo, POINT{(info.rcButton.left + info.rcButton.right) / 2,
+                            (info.rcButton.top + info.rcButton.bottom) / 2});
+    ASSERT_TRUE(Pump([&] { return Dropped(comboId); })) << "the list did not open";
+    // The open list shows the selected item; rows above it may be scrolled away, and the
+    // user would scroll them back first.
+    RECT client;
+    GetClientRect(info.hwndList, &client);
+    RECT row;
+    SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item),
+                 reinterpret_cast<LPARAM>(&row));
+    if (row.top < client.top || row.bottom > client.bottom) {
+        SendMessageA(info.hwndList, LB_SETTOPINDEX, static_cast<WPARAM>(item), 0);
+        SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item),
+                     reinterpret_cast<LPARAM>(&row));
+    }
+    MouseClick(info.hwndList, POINT{(row.left + row.right) / 2, (row.top + row.bottom) / 2});
+    ASSERT_TRUE(Pump([&] { return !Dropped(comboId); })) << "the list did not close";
 }
 
 void WindowTest::FocusByMouse(HWND hwnd, POINT client) {

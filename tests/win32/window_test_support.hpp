@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace korvane::wintest {
@@ -108,12 +109,30 @@ private:
     UINT_PTR timer_;
 };
 
-// The window on the demo game, opened with a language file of three lines: no caption is
-// replaced (the form's German captions stay) and the version check passes.
+// The pages of the navigation strip: the button that shows each, and its panel.
+struct Page {
+    int button;
+    int panel;
+};
+inline constexpr Page kGeneralPage{ids::SpeedButton(4), ids::Panel(1)};
+inline constexpr Page kGraphicsPage{ids::SpeedButton(5), ids::Panel(4)};
+inline constexpr Page kObjectsPage{ids::SpeedButton(6), ids::Panel(5)};
+inline constexpr Page kManualPage{ids::SpeedButton(9), ids::Panel(2)};
+inline constexpr Page kInfoPage{ids::SpeedButton(7), ids::Panel(6)};
+inline constexpr Page kPages[] = {kGeneralPage, kGraphicsPage, kObjectsPage, kManualPage,
+                                  kInfoPage};
+
+// The program's main window (its class and caption) and the system's dialog class.
+inline constexpr const char* kMainClass = "TForm1";
+inline constexpr const char* kMainCaption = "VQR Korvane";
+inline constexpr const char* kDialogClass = "#32770";
+// A language file of three lines: no caption is replaced (the form's German captions stay)
+// and the version check passes.
+inline constexpr const char* kQuietLanguageFile = "Deutsch\r\nTest\r\n0.4\r\n";
+
+// The window on the demo game, opened with the quiet language file.
 class WindowTest : public ::testing::Test {
 protected:
-    static constexpr const char* kQuietLanguageFile = "Deutsch\r\nTest\r\n0.4\r\n";
-
     void SetUp() override;
     void TearDown() override;
     // Creates and shows the window; SetUp calls it unless openInSetUp is false.
@@ -122,14 +141,29 @@ protected:
     HWND Ctl(int id) const { return window->ControlWindow(id); }
     std::string Text(int id) const { return WindowText(Ctl(id)); }
     bool Visible(int id) const { return IsWindowVisible(Ctl(id)) != FALSE; }
+    // Whether a drop-down's list is open, and the highlighted part (start, end) of its field.
+    bool Dropped(int comboId) const {
+        return SendMessageA(Ctl(comboId), CB_GETDROPPEDSTATE, 0, 0) != 0;
+    }
+    std::pair<DWORD, DWORD> EditSelection(int comboId) const {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageA(Ctl(comboId), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return {start, end};
+    }
     std::string GamePath() const { return gameDir + "\\f1graphics.cfg"; }
     bool Pump(const std::function<bool()>& done, int timeoutMs = 3000) {
         return PumpUntil(window.get(), done, timeoutMs);
     }
     // Clicks "Laden" and waits until the page buttons show.
     void Load();
-    // Clicks a strip button and waits until the page shows.
-    void ShowPage(int buttonId, int panelId);
+    // Shows a page: clicks its strip button (unless the page is on show) and waits until
+    // it shows; or the page a control sits on.
+    void ShowPage(Page page);
+    void ShowPageOf(int controlId);
+    // Opens a drop-down with the mouse (on its button) and clicks one row of its list.
+    void PickWithMouse(int comboId, int item);
     // Gives a control the keyboard focus with a click at a point of its own.
     void FocusByMouse(HWND hwnd, POINT client);
     // Clicks "Speichern" and waits until its handler has run (the catcher answers what it
