@@ -13,7 +13,7 @@ import sys
 import zipfile
 
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "advapi32.dll",
-               "msvcrt.dll", "shell32.dll", "comdlg32.dll", "ole32.dll"}
+               "msvcrt.dll", "shell32.dll", "comdlg32.dll", "ole32.dll", "shlwapi.dll"}
 ZIP_CONTENTS = {"Korvane.exe", "language.txt", "LICENSE", "README.txt",
                 "languages/deutsch.txt", "languages/english.txt"}
 
