@@ -3,7 +3,8 @@
 # under Xvfb with the English language file, saves docs/info.png, presses Load, and saves
 # one picture of each page (docs/general.png, graphics.png, objects.png, manual.png); then
 # the same with the German language file as docs/de-info.png, de-general.png, and so on; and
-# the General page at 144 dpi as docs/general-144dpi.png.
+# the General page at 144 dpi as docs/general-144dpi.png; last the General page with three
+# profiles in the game's folder and their list open, as docs/profiles.png.
 # KORVANE_EXE=path uses an exe built elsewhere instead of building the windows preset.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -98,7 +99,11 @@ take_set() {
     fi
     click 60 "$(button_y load)"
     click 60 "$(button_y general)"
-    shot "${prefix}general$suffix"
+    if [ "$only" = profiles ]; then
+        profile_list_shot
+    else
+        shot "${prefix}general$suffix"
+    fi
     if [ -z "$only" ]; then
         click 60 "$(button_y graphics)"
         shot "${prefix}graphics$suffix"
@@ -119,7 +124,35 @@ take_set() {
     done
 }
 
+# The General page with its profile list open: the list is a window of its own, which the
+# root picture may not show, so its own picture is laid over it. The mouse rests on the
+# second row.
+profile_list_shot() {
+    click $((129 + 64 + 150)) 139
+    local popup
+    popup=$(xwininfo -root -children |
+        awk -v w="$(px 161)x" '/korvane.exe/ && index($0, " " w) {print $1; exit}')
+    eval "$(xdotool getwindowgeometry --shell "$popup" | sed 's/^/P/')"
+    xdotool mousemove $((PX + $(px 60))) $((PY + $(px 18)))
+    sleep 0.6
+    xwd -root -silent | convert xwd:- "$work/root.png"
+    xwd -id "$popup" -silent >"$work/popup.xwd" &&
+        convert "$work/root.png" "xwd:$work/popup.xwd" -geometry "+$PX+$PY" -composite \
+            "$work/root.png"
+    convert "$work/root.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage \
+        "$KORVANE_ROOT/docs/profiles.png"
+    echo "docs/profiles.png"
+    xdotool key Escape
+    sleep 0.3
+}
+
 take_set "" data/languages/english.txt 96 ""
 take_set de- data/languages/deutsch.txt 96 ""
 take_set "" data/languages/english.txt 144 -144dpi general
+# Three profiles beside the game's file; Low is a copy of it, so it is the one in use.
+cp "$work/game/f1graphics.cfg" "$work/game/Low.cfg"
+sed '2s/^800/1024/; 3s/^600/768/' "$work/game/f1graphics.cfg" >"$work/game/High.cfg"
+sed '2s/^800/1152/; 3s/^600/864/' "$work/game/f1graphics.cfg" >"$work/game/Normal 2.cfg"
+printf '[Options]\r\nSound=1\r\n' >"$work/game/other.cfg"
+take_set "" data/languages/english.txt 96 "" profiles
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
