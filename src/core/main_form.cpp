@@ -4,7 +4,6 @@
 #include "core/form_layout.hpp"
 #include "core/text.hpp"
 
-#include <cstdint>
 #include <exception>
 #include <functional>
 #include <stdexcept>
@@ -24,16 +23,6 @@ template <class Model> void Wire(Model& control, std::function<void()> handler) 
     } else {
         throw std::logic_error("The control " + control.Name() + " has no event for a handler");
     }
-}
-
-// 64-bit FNV-1a: a fingerprint of the file's bytes, the same in every build.
-std::uint64_t Fingerprint(std::string_view bytes) noexcept {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ull;
-    }
-    return hash;
 }
 
 // The game's options file in its install folder.
@@ -165,7 +154,6 @@ std::string MainForm::LookupInstallDir() {
 void MainForm::LoadDocument() {
     fileBytes_.clear();
     fileBytes_ = ReadDocument(GameFilePath(InstallDir));
-    fileOnDisk_ = Fingerprint(fileBytes_);
     documentLoaded_ = true;
 }
 
@@ -225,11 +213,11 @@ bool MainForm::SaveDocument() {
     // the answer, so a change made while the question was open is asked about too. A file
     // that is gone is written again without asking; one that cannot be read now is not
     // written (the error box says why).
-    std::uint64_t agreed = fileOnDisk_;
+    std::string agreed = fileBytes_;
     for (;;) {
-        std::uint64_t now = 0;
+        std::string now;
         try {
-            now = Fingerprint(platform.ReadFile(path));
+            now = platform.ReadFile(path);
         } catch (const IoError& e) {
             if (e.code() != 2 && e.code() != 3) {
                 throw;
@@ -242,14 +230,13 @@ bool MainForm::SaveDocument() {
         if (!platform.AskYesNo(LanguageText(entries::kChangedOnDisk))) {
             return false;
         }
-        agreed = now;
+        agreed = std::move(now);
     }
     try {
         platform.ReplaceFileContents(path, bytes, path + ".bak");
     } catch (const ReplacementKeptError& e) {
         throw Error(LanguageText(entries::kNewContentKept) + "\r" + e.keptPath());
     }
-    fileOnDisk_ = Fingerprint(bytes);
     fileBytes_ = bytes;
     unsavedChanges_ = false;
     return true;

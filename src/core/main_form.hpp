@@ -14,7 +14,6 @@
 #include "core/language_entries.hpp"
 #include "core/platform.hpp"
 
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -181,10 +180,9 @@ private:
     // While Load fills the window: the values its handlers write are not the player's.
     bool loading_ = false;
     FileLayout layout_ = FileLayout::Release;
-    // The 64-bit FNV-1a hash of the file's bytes as the last Load read them or the last Save
-    // wrote them: other bytes on disk at Save mean another program changed the file.
-    std::uint64_t fileOnDisk_ = 0;
-    // The same file's bytes, for the profile that holds them.
+    // f1graphics.cfg's bytes as the last Load read them or the last Save wrote them: other
+    // bytes on disk at Save mean another program changed the file; a profile of these bytes
+    // is the one in use.
     std::string fileBytes_;
     // The profiles of the list, by item, without the mark of the one in use.
     std::vector<std::string> profileNames_;
