@@ -121,14 +121,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               first.DescriptionView(i) == second.DescriptionView(i));
     }
 
-    // One changed value: its line gets the new value in place of the old one, every other
-    // line is written exactly as before.
+    // One changed value: its line gets the new value in place of the old one (a line without
+    // ';' in place of its leading digits), every other line is written exactly as before.
     if (!lines.empty()) {
         const std::size_t k = size % lines.size();
         first.SetValue(static_cast<long long>(k), "42");
         std::size_t begin = 0;
         std::size_t length = 0;
         ModelValue(lines[k], begin, length);
+        if (lines[k].find(';') == std::string::npos) {
+            length = lines[k].find_first_not_of("0123456789");
+            length = length == std::string::npos ? lines[k].size() : length;
+        }
         written[k] = ModelWrite(std::string(lines[k]).replace(begin, length, "42"));
         std::string changed;
         for (const std::string& line : written) {

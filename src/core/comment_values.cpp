@@ -242,7 +242,8 @@ std::vector<Choice> ToChoices(const std::vector<Item>& items) {
             choices.push_back(Choice{item.number.value, item.meaning});
         }
     }
-    return choices;
+    // One value named twice is no choice.
+    return choices.size() >= 2 ? choices : std::vector<Choice>{};
 }
 
 bool EndsWithWordTo(std::string_view m) noexcept {

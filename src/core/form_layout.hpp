@@ -64,10 +64,24 @@ constexpr int kEdit1 = 1801;
 constexpr int kEdit2 = 1802;
 constexpr int kShape1 = 1901;
 
+// Controls beyond the form, by name: the manual page's guidance (2001-2009).
+constexpr struct {
+    std::string_view name;
+    int id;
+} kNamedControls[] = {
+    {"ValueChoices", 2001}, {"ValueHint", 2002}, {"ChangedLines", 2003},
+    {"RestoreValue", 2004}, {"FindLine", 2005},
+};
+
 // The ID of a control by its designer name: the family's base plus the name's number.
 constexpr int OfName(std::string_view name) {
     if (name == "aufloesung") {
         return kAufloesung;
+    }
+    for (const auto& named : kNamedControls) {
+        if (name == named.name) {
+            return named.id;
+        }
     }
     constexpr struct {
         std::string_view family;
@@ -92,7 +106,7 @@ constexpr int OfName(std::string_view name) {
 }
 static_assert(OfName("CheckBox17") == CheckBox(17) && OfName("edit2") == kEdit2 &&
               OfName("aufloesung") == kAufloesung && OfName("Shape1") == kShape1 &&
-              OfName("Checkbox3") == -1);
+              OfName("Checkbox3") == -1 && OfName("FindLine") == 2005);
 } // namespace ids
 
 // Colours as 0xRRGGBB; kDefaultColour means the system colour of the control kind.
@@ -157,6 +171,7 @@ struct ControlDef {
     bool centred = false;  // labels: centred text
     bool wordWrap = false; // labels: wrap
     bool border = false;   // list boxes and edits: a flat frame
+    bool scrollBar = true; // list boxes: a vertical scroll bar
     SliderRange range = {};
     Handler handler = nullptr; // the event handler the control runs, if any
     ControlMember member = {};

@@ -131,6 +131,7 @@ void MainForm::ApplyCaptions() {
         }
     } catch (const std::exception&) {
     }
+    ShowGuidanceCaptions();
 
     // The version check runs whether the transfer ended early or not; a file of fewer than
     // three lines fails here with the list's own index error.

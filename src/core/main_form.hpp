@@ -7,6 +7,7 @@
 // manual_edit.cpp (the manual edit page).
 #pragma once
 
+#include "core/comment_values.hpp"
 #include "core/config_document.hpp"
 #include "core/controls.hpp"
 #include "core/file_layout.hpp"
@@ -130,6 +131,18 @@ public:
     void ListBox4Click();
     void ListBox5Click();
     void SpeedButton10Click(); // Apply
+    // The guidance beside the selected line: the choices its comment lists (picking one
+    // writes it), the hint about its values (a warning while edit1 holds a value the comment
+    // does not allow), the count of lines that differ from what Load read (their rows are
+    // marked), the button that puts the line back as read, and the search for a line.
+    void ValueChoicesChange();
+    void RestoreValueClick();
+    void FindLineChange(); // typing: the first line from the selected one that contains it
+    void FindNext();       // Enter, F3: the next one, wrapping around
+    void ShowGuidance();
+    void ShowValueHint();
+    void ShowChangedCount();
+    void ShowGuidanceCaptions();
 
     // ---- State ----
     Platform& platform;
@@ -145,6 +158,15 @@ public:
 
 private:
     void ShowPage(Panel& page, SpeedButton& button, FontStyle style);
+    void ConnectManualPage();
+    void FindFrom(long long start);
+    // After a line was chosen: every list shows the same rows, from preferredTop if the
+    // chosen row is in view there, and the guidance follows the line.
+    void AfterLineChosen(int preferredTop);
+    void ScrollListsWith(const ListBox& source);
+
+    long long guidanceLine_ = -1;
+    CommentValues guidance_;
 
     std::vector<Control*> all_;
     bool documentLoaded_ = false;

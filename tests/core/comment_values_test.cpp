@@ -54,6 +54,7 @@ const Row kRows[] = {
      {},
      {}},
     {"Repeated (0 => off, 1 => on, 0 => again)", {{0, "off"}, {1, "on"}}, {}, {}},
+    {"One value twice (0 => off, 0 => again)", {}, {}, {}},
     // Ranges.
     {"Cockpit zoom (0 to 100) v2", {}, ValueRange{0, 100}, {}},
     {"For normal reflections scale LOD (0 to 100%) v3", {}, ValueRange{0, 100}, {}},
