@@ -187,10 +187,34 @@ private:
         }
         const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
         auto* self = reinterpret_cast<ListBoxView*>(ref);
-        if (msg != LB_GETTOPINDEX && msg != WM_DESTROY && self && self->Hwnd() == hwnd) {
+        if (self && self->Hwnd() == hwnd && MayScroll(msg)) {
             self->ReportTop();
         }
         return result;
+    }
+
+    // The messages a list gets most often (ten thousand when it is filled, several for
+    // every row it paints), which never scroll it.
+    static bool MayScroll(UINT msg) noexcept {
+        switch (msg) {
+        case LB_GETTOPINDEX:
+        case LB_ADDSTRING:
+        case LB_GETTEXT:
+        case LB_GETTEXTLEN:
+        case LB_GETITEMRECT:
+        case LB_GETCOUNT:
+        case LB_GETCURSEL:
+        case WM_PAINT:
+        case WM_ERASEBKGND:
+        case WM_NCPAINT:
+        case WM_NCHITTEST:
+        case WM_SETCURSOR:
+        case WM_GETDLGCODE:
+        case WM_DESTROY:
+            return false;
+        default:
+            return true;
+        }
     }
 
     void ShowRows() {
