@@ -230,6 +230,18 @@ private:
             rows.push_back(list_.Item(static_cast<long long>(r)));
             bytes += rows.back().size() + 1;
         }
+        // The rows go in without the watch on the top row, which every message would pass.
+        const bool watched = RemoveWindowSubclass(hwnd, TopProc, 0) != FALSE;
+        struct Watch {
+            ListBoxView& view;
+            bool on;
+            ~Watch() {
+                if (on) {
+                    SetWindowSubclass(view.Hwnd(), TopProc, 0, reinterpret_cast<DWORD_PTR>(&view));
+                    view.ReportTop();
+                }
+            }
+        } watch{*this, watched};
         Unpainted quiet(hwnd);
         SendMessageA(hwnd, LB_RESETCONTENT, 0, 0);
         SendMessageA(hwnd, LB_INITSTORAGE, count, static_cast<LPARAM>(bytes));
