@@ -1,6 +1,6 @@
 // The manual page's guidance in the real window on the real file, under real input: a line
-// found by typing, its choice picked with the mouse and saved, and the three lists following
-// the mouse wheel on one of them.
+// found by typing, its choice picked with the mouse and saved, the three lists following the
+// mouse wheel on one of them, Enter in the value field and F3.
 #include "window_test_support.hpp"
 
 #include "../lines_file.hpp"
@@ -76,4 +76,14 @@ TEST_F(ManualGuidanceE2ETest, ALineFoundItsChoicePickedAndSavedAndTheListsScroll
     for (int list : kLists) {
         EXPECT_EQ(Top(list), Top(ids::ListBox(1))) << list;
     }
+
+    // Enter in the value field applies; F3 finds the next line of the search.
+    FocusByMouse(Ctl(ids::kEdit1), POINT{10, 8});
+    PressKey(VK_HOME);
+    PressKey(VK_END, {VK_SHIFT});
+    TypeText("3");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(Pump([&] { return form->document.Value(128) == "3"; }));
+    PressKey(VK_F3);
+    ASSERT_TRUE(Pump([&] { return form->ListBox1.Selected() == 191; }));
 }
