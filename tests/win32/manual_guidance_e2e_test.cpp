@@ -30,6 +30,20 @@ TEST_F(ManualGuidanceE2ETest, ALineFoundItsChoicePickedAndSavedAndTheListsScroll
     const std::vector<std::string> original = FileLines(ReadBytes(GamePath()));
     Load();
     ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    // Line numbers of five digits show whole: the number list scrolls with the others and
+    // has no scroll bar of its own.
+    HWND numbers = Ctl(ids::ListBox(5));
+    EXPECT_FALSE(GetWindowLongA(numbers, GWL_STYLE) & WS_VSCROLL);
+    RECT client;
+    GetClientRect(numbers, &client);
+    HDC dc = GetDC(numbers);
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(numbers, WM_GETFONT, 0, 0)));
+    SIZE digits{};
+    GetTextExtentPoint32A(dc, "99999", 5, &digits);
+    SelectObject(dc, old);
+    ReleaseDC(numbers, dc);
+    EXPECT_LE(digits.cx + 2, client.right);
     // Load's own rewrites are marked and counted: Save would write them.
     EXPECT_EQ(Text(ids::OfName("ChangedLines")), "2 Zeilen ge\xe4ndert");
 
