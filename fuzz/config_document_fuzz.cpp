@@ -1,6 +1,7 @@
-// Arbitrary bytes -> read -> write, checked against a plain model of the reading and
-// writing rules: an unchanged document is written back as its lines were read, a changed
-// value changes its own line only, and a second read gives the same lists.
+// Arbitrary bytes -> read -> write, and every comment through the comment reader, checked against a
+// plain model of the reading and writing rules: an unchanged document is written back as its lines
+// were read, a changed value changes its own line only, and a second read gives the same lists.
+#include "core/comment_values.hpp"
 #include "core/config_document.hpp"
 
 #include <cstdint>
@@ -68,6 +69,21 @@ void Check(bool ok) {
     }
 }
 
+// What the comment reader yields holds together: two or more choices of distinct values, a
+// range from its least to its greatest value, a set of two or more.
+void CheckCommentValues(std::string_view comment) {
+    const korvane::CommentValues v = korvane::ReadCommentValues(comment);
+    Check(v.choices.empty() || v.choices.size() >= 2);
+    for (std::size_t i = 0; i < v.choices.size(); ++i) {
+        for (std::size_t j = i + 1; j < v.choices.size(); ++j) {
+            Check(v.choices[i].value != v.choices[j].value);
+        }
+        Check(v.Allows(v.choices[i].value));
+    }
+    Check(!v.range || (v.range->min <= v.range->max && v.Allows(v.range->min)));
+    Check(v.set.empty() || v.set.size() >= 2);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -80,6 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expected += written.back();
     }
 
+    CheckCommentValues(bytes);
+
     ConfigDocument first;
     first.Append(bytes);
     Check(first.Count() == lines.size());
@@ -89,6 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::size_t length = 0;
         ModelValue(lines[k], begin, length);
         Check(first.ValueView(static_cast<long long>(k)) == lines[k].substr(begin, length));
+        CheckCommentValues(first.CommentView(static_cast<long long>(k)));
     }
 
     // What was written reads back as the same lists and writes the same bytes.
@@ -102,8 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               first.DescriptionView(i) == second.DescriptionView(i));
     }
 
-    // One changed value: its line gets the new value in place of the old one, every other
-    // line is written exactly as before.
+    // One changed value: its line gets the new value in place of the old one (a line without
+    // ';' in place of its leading digits), every other line is written exactly as before.
     if (!lines.empty()) {
         const std::size_t k = size % lines.size();
         first.SetValue(static_cast<long long>(k), "42");

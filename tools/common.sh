@@ -15,7 +15,7 @@ korvane_install_packages() {
     local pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev
         libbenchmark-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
         binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64 xvfb xauth xdotool
-        x11-apps imagemagick clang-format zip unzip python3 fonts-wine fonts-liberation)
+        x11-apps x11-utils imagemagick clang-format zip unzip python3 fonts-wine fonts-liberation)
     local missing=()
     local p
     for p in "${pkgs[@]}"; do

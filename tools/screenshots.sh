@@ -4,7 +4,10 @@
 # one picture of each page (docs/general.png, graphics.png, objects.png, manual.png); then
 # the same with the German language file as docs/de-info.png, de-general.png, and so on; and
 # the General page at 144 dpi as docs/general-144dpi.png; last the General page with three
-# profiles in the game's folder and their list open, as docs/profiles.png.
+# profiles in the game's folder and their list open, as docs/profiles.png. With the English
+# file it also finds line 128 through the manual page's search field and opens its choices
+# (docs/manual-choices.png; KORVANE_CHOICES_DPI=144 takes that one alone at 144 dpi, into
+# build/screenshots, for a look).
 # KORVANE_EXE=path uses an exe built elsewhere instead of building the windows preset.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -58,6 +61,31 @@ shot() {
     echo "docs/$1.png"
 }
 
+# The same with every other window on show (the open list of a drop-down is a window of its
+# own, which the root window's picture lacks under Xvfb) laid over it at its place; the
+# picture takes in what reaches out of the main window.
+shot_with_popups() {
+    local id info x y w h left=$X top=$Y right=$((X + WIDTH)) bottom=$((Y + HEIGHT))
+    local layers=()
+    xwd -root -silent | convert xwd:- "$work/root.png"
+    for id in $(xwininfo -root -children | awk '/^ +0x/ {print $1}'); do
+        [ "$((id))" = "$((wid))" ] && continue
+        info=$(xwininfo -id "$id")
+        grep -q 'Map State: IsViewable' <<<"$info" || continue
+        x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+        y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+        w=$(awk '/^ +Width:/ {print $2}' <<<"$info")
+        h=$(awk '/^ +Height:/ {print $2}' <<<"$info")
+        xwd -id "$id" -silent | convert xwd:- "$work/popup.$id.png"
+        layers+=("$work/popup.$id.png" -geometry "+$x+$y" -composite)
+        left=$((x < left ? x : left)); top=$((y < top ? y : top))
+        right=$((x + w > right ? x + w : right)); bottom=$((y + h > bottom ? y + h : bottom))
+    done
+    convert "$work/root.png" "${layers[@]}" \
+        -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$1"
+    echo "$1"
+}
+
 # The navigation strip's buttons: centres of the 105 x 25 buttons at left 8.
 button_y() {
     case $1 in
@@ -98,10 +126,11 @@ take_set() {
         shot "${prefix}info$suffix"
     fi
     click 60 "$(button_y load)"
-    click 60 "$(button_y general)"
     if [ "$only" = profiles ]; then
+        click 60 "$(button_y general)"
         profile_list_shot
-    else
+    elif [ "$only" != choices ]; then
+        click 60 "$(button_y general)"
         shot "${prefix}general$suffix"
     fi
     if [ -z "$only" ]; then
@@ -113,6 +142,18 @@ take_set() {
         # Choose line 5 in the description list, so the value and description fields show it.
         click $((129 + 114 + 60)) $((5 * 14 + 7))
         shot "${prefix}manual$suffix"
+    fi
+    if [ "$only" = choices ] || { [ -z "$only" ] && [ -z "$prefix" ]; }; then
+        [ "$only" = choices ] && click 60 "$(button_y manual)"
+        # Line 128 found through the search field under the strip's buttons, and the
+        # button of its choices (right of Apply) clicked.
+        click 60 267
+        xdotool type --delay 80 "lens flare"
+        sleep 0.8
+        click $((129 + 310 + 94 - 8)) $((185 + 64 + 11))
+        shot_with_popups "$choices_dir/manual-choices$suffix.png"
+        xdotool key Escape
+        sleep 0.4
     fi
     click 60 "$(button_y quit)"
     wait "$pid" 2>/dev/null || true
@@ -146,13 +187,20 @@ profile_list_shot() {
     sleep 0.3
 }
 
-take_set "" data/languages/english.txt 96 ""
-take_set de- data/languages/deutsch.txt 96 ""
-take_set "" data/languages/english.txt 144 -144dpi general
-# Three profiles beside the game's file; Low is a copy of it, so it is the one in use.
-cp "$work/game/f1graphics.cfg" "$work/game/Low.cfg"
-sed '2s/^800/1024/; 3s/^600/768/' "$work/game/f1graphics.cfg" >"$work/game/High.cfg"
-sed '2s/^800/1152/; 3s/^600/864/' "$work/game/f1graphics.cfg" >"$work/game/Normal 2.cfg"
-printf '[Options]\r\nSound=1\r\n' >"$work/game/other.cfg"
-take_set "" data/languages/english.txt 96 "" profiles
+choices_dir=$KORVANE_ROOT/docs
+if [ -n "${KORVANE_CHOICES_DPI:-}" ]; then
+    choices_dir=$work
+    take_set "" data/languages/english.txt "$KORVANE_CHOICES_DPI" "-${KORVANE_CHOICES_DPI}dpi" \
+        choices
+else
+    take_set "" data/languages/english.txt 96 ""
+    take_set de- data/languages/deutsch.txt 96 ""
+    take_set "" data/languages/english.txt 144 -144dpi general
+    # Three profiles beside the game's file; Low is a copy of it, so it is the one in use.
+    cp "$work/game/f1graphics.cfg" "$work/game/Low.cfg"
+    sed '2s/^800/1024/; 3s/^600/768/' "$work/game/f1graphics.cfg" >"$work/game/High.cfg"
+    sed '2s/^800/1152/; 3s/^600/864/' "$work/game/f1graphics.cfg" >"$work/game/Normal 2.cfg"
+    printf '[Options]\r\nSound=1\r\n' >"$work/game/other.cfg"
+    take_set "" data/languages/english.txt 96 "" profiles
+fi
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1

@@ -14,6 +14,7 @@ void ConfigDocument::Clear() {
     text_.shrink_to_fit();
     lines_.clear();
     changedValues_.clear();
+    changedCount_ = 0;
     Notify(Change::Reset, 0);
 }
 
@@ -81,7 +82,7 @@ void ConfigDocument::WriteTo(std::string& out) const {
     for (const Line& line : lines_) {
         const std::size_t start = out.size();
         std::string_view text = Text(line);
-        if (line.changed < 0) {
+        if (!line.changed) {
             out.append(text);
         } else {
             // A line without ';' has no value of its own: the new one takes the place of its
@@ -90,7 +91,7 @@ void ConfigDocument::WriteTo(std::string& out) const {
                                         ? line.tailBegin
                                         : line.valueBegin + line.valueLength;
             out.append(text.substr(0, line.valueBegin));
-            out.append(changedValues_[static_cast<std::size_t>(line.changed)]);
+            out.append(changedValues_[static_cast<std::size_t>(line.slot)]);
             out.append(text.substr(end));
         }
         // A line that begins with Ctrl-Z would end the file for the next reader, losing it
@@ -118,9 +119,14 @@ const ConfigDocument::Line& ConfigDocument::At(long long k) const {
 
 std::string_view ConfigDocument::ValueView(long long k) const {
     const Line& line = At(k);
-    if (line.changed >= 0) {
-        return changedValues_[static_cast<std::size_t>(line.changed)];
+    if (line.changed) {
+        return changedValues_[static_cast<std::size_t>(line.slot)];
     }
+    return Text(line).substr(line.valueBegin, line.valueLength);
+}
+
+std::string_view ConfigDocument::ReadValueView(long long k) const {
+    const Line& line = At(k);
     return Text(line).substr(line.valueBegin, line.valueLength);
 }
 
@@ -135,13 +141,17 @@ bool ConfigDocument::SetValue(long long k, std::string_view text) {
         throw InsertLineError();
     }
     Line& line = lines_[static_cast<std::size_t>(k)];
-    // A value set back to what the file holds writes the same bytes again, so the slot
-    // is simply reused.
-    if (line.changed >= 0) {
-        changedValues_[static_cast<std::size_t>(line.changed)].assign(text);
-    } else {
-        line.changed = static_cast<std::int32_t>(changedValues_.size());
+    // The value as read puts the line back as read: a line without ';' keeps its digits.
+    const bool changed = text != Text(line).substr(line.valueBegin, line.valueLength);
+    if (changed && line.slot < 0) {
+        line.slot = static_cast<std::int32_t>(changedValues_.size());
         changedValues_.emplace_back(text);
+    } else if (changed) {
+        changedValues_[static_cast<std::size_t>(line.slot)].assign(text);
+    }
+    if (changed != line.changed) {
+        line.changed = changed;
+        changedCount_ = changed ? changedCount_ + 1 : changedCount_ - 1;
     }
     Notify(Change::Value, static_cast<std::size_t>(k));
     return true;

@@ -42,9 +42,17 @@ public:
     // The same without a copy; valid until the document changes.
     std::string_view ValueView(long long k) const;
 
-    // Replaces line k's value in place. k = -1 names no line and is ignored
-    // (returns false); k >= Count() fails with InsertLineError and changes nothing.
+    // Replaces line k's value in place. k = -1 names no line and is ignored (returns false);
+    // k >= Count() fails with InsertLineError and changes nothing. The value as read puts the
+    // line back as it was read.
     bool SetValue(long long k, std::string_view text);
+
+    // Entry k as the reader found it, whatever was set since.
+    std::string_view ReadValueView(long long k) const;
+    // True when entry k differs from the value as read.
+    bool IsChanged(long long k) const { return At(k).changed; }
+    // How many lines differ from their values as read.
+    std::size_t ChangedCount() const noexcept { return changedCount_; }
 
     // Display views: the line from its first non-digit (at most 500 characters), the text
     // 4 characters after that (at most 500), and k in decimal.
@@ -65,7 +73,8 @@ private:
         std::uint32_t valueBegin = 0; // the value's own characters, relative to begin
         std::uint32_t valueLength = 0;
         std::uint32_t tailBegin = 0; // first non-digit, relative to begin
-        std::int32_t changed = -1;   // index into changedValues_, or -1
+        std::int32_t slot = -1;      // its value in changedValues_ once it was set, or -1
+        bool changed = false;        // the value differs from the one read
     };
 
     const Line& At(long long k) const;
@@ -77,6 +86,7 @@ private:
     std::string text_; // the bytes as read, line ends included; a line is a piece of them
     std::vector<Line> lines_;
     std::vector<std::string> changedValues_;
+    std::size_t changedCount_ = 0;
     std::vector<Listener> listeners_;
 };
 

@@ -127,8 +127,10 @@ void ComboBox::AddItem(std::string text) {
 
 void ComboBox::SetItems(std::vector<std::string> items) {
     Show(std::string(), -1, 0, 0);
-    items_ = std::move(items);
-    Notify(Property::Items);
+    if (items != items_) {
+        items_ = std::move(items);
+        Notify(Property::Items);
+    }
 }
 
 void ComboBox::Show(std::string text, int index, std::size_t selStart, std::size_t selLength) {
@@ -205,6 +207,19 @@ void Edit::SetText(std::string text) {
     }
 }
 
+void Edit::UserEditText(std::string text) {
+    SetText(std::move(text));
+    if (onChange) {
+        onChange();
+    }
+}
+
+void Edit::UserEnter() {
+    if (onEnter) {
+        onEnter();
+    }
+}
+
 void ListBox::SetSource(CountFn count, ItemFn item) {
     count_ = std::move(count);
     item_ = std::move(item);
@@ -254,7 +269,22 @@ void ListBox::UserSelect(int r) {
 
 void ListBox::RowsChanged() {
     selected_ = -1;
+    top_ = 0;
     Notify(Property::Items);
+}
+
+void ListBox::SetTopIndex(int top) {
+    if (top != top_) {
+        top_ = top;
+        Notify(Property::TopRow);
+    }
+}
+
+void ListBox::UserScroll(int top) {
+    top_ = top;
+    if (onScroll) {
+        onScroll();
+    }
 }
 
 void ListBox::RowChanged(std::size_t r) {

@@ -34,6 +34,8 @@ enum class Property : std::uint8_t {
     Position,  // a slider's position
     ToolTip,   // the text shown when the mouse rests on the control
     Marked,    // a drop-down's text names nothing it can store
+    TopRow,    // the first row a list shows
+    Mark,      // a list row's mark; the index comes with the notification
 };
 
 class Control;
@@ -161,7 +163,7 @@ public:
     void SetItem(std::size_t i, std::string text);
     // Adds an item after the others.
     void AddItem(std::string text);
-    // Replaces the whole list; no item is selected then.
+    // Replaces the whole item list; no item is selected then.
     void SetItems(std::vector<std::string> items);
     int ItemIndex() const noexcept { return itemIndex_; }
     const std::string& Text() const noexcept { return text_; }
@@ -223,14 +225,19 @@ private:
     bool haveLastKey_ = false;
 };
 
-// Single- or multi-line edit field; no handler.
+// Single- or multi-line edit field. Its caption, if any, is the grey hint it shows while
+// empty. onChange runs for the user's edits only, onEnter when the user presses Enter in a
+// single-line field that has one.
 class Edit : public Control {
 public:
     using Control::Control;
     const std::string& Text() const noexcept { return text_; }
     void SetText(std::string text);
     // The user typed: the model keeps the field's text.
-    void UserEditText(std::string text) { SetText(std::move(text)); }
+    void UserEditText(std::string text);
+    void UserEnter();
+    std::function<void()> onChange;
+    std::function<void()> onEnter;
 
 private:
     std::string text_;
@@ -262,15 +269,38 @@ public:
     void UserSelect(int r);
     std::function<void()> onClick;
 
-    // The rows were replaced (clears the selection) or row r changed in place.
+    // The rows were replaced (clears the selection, shows the first row) or row r changed
+    // in place.
     void RowsChanged();
     void RowChanged(std::size_t r);
+
+    // The first row the list shows. The program's SetTopIndex runs nothing; the user's
+    // scrolling (wheel, scroll bar, keys) runs onScroll. The view tells where the list
+    // really shows its rows (it brings a selected row into view, and stops at the end) with
+    // ShownTopIndex, which runs nothing either.
+    int TopIndex() const noexcept { return top_; }
+    void SetTopIndex(int top);
+    void UserScroll(int top);
+    void ShownTopIndex(int top) noexcept { top_ = top; }
+    std::function<void()> onScroll;
+    // Whole rows the view shows at once (1 until the view tells).
+    int PageRows() const noexcept { return pageRows_; }
+    void SetPageRows(int rows) noexcept { pageRows_ = rows > 0 ? rows : 1; }
+
+    // Rows can be marked (the view draws them in bold); MarkChanged tells it about row r.
+    using MarkFn = std::function<bool(std::size_t)>;
+    void SetMarks(MarkFn marked) { marked_ = std::move(marked); }
+    bool Marked(std::size_t r) const { return marked_ && r < Count() && marked_(r); }
+    void MarkChanged(std::size_t r) { Notify(Property::Mark, static_cast<std::ptrdiff_t>(r)); }
 
 private:
     CountFn count_;
     ItemFn item_;
     std::vector<std::string> own_;
     int selected_ = -1;
+    int top_ = 0;
+    int pageRows_ = 1;
+    MarkFn marked_;
 };
 
 } // namespace korvane

@@ -64,14 +64,17 @@ constexpr int kEdit1 = 1801;
 constexpr int kEdit2 = 1802;
 constexpr int kShape1 = 1901;
 
-// Controls beyond the form, by name: the profiles 2011-2019.
+// Controls beyond the form, by name: the manual page's guidance (2001-2009) and the profiles
+// (2011-2019).
 struct NamedId {
     std::string_view name;
     int id;
 };
-inline constexpr NamedId kProfileControls[] = {
-    {"ProfileList", 2011},  {"ProfileUse", 2012},   {"ProfileSaveAs", 2013},
-    {"ProfileShown", 2014}, {"ProfileLabel", 2015},
+inline constexpr NamedId kNamedControls[] = {
+    {"ValueChoices", 2001}, {"ValueHint", 2002},     {"ChangedLines", 2003},
+    {"RestoreValue", 2004}, {"FindLine", 2005},      {"ProfileList", 2011},
+    {"ProfileUse", 2012},   {"ProfileSaveAs", 2013}, {"ProfileShown", 2014},
+    {"ProfileLabel", 2015},
 };
 
 // The ID of a control by its designer name: the family's base plus the name's number.
@@ -79,7 +82,7 @@ constexpr int OfName(std::string_view name) {
     if (name == "aufloesung") {
         return kAufloesung;
     }
-    for (const NamedId& named : kProfileControls) {
+    for (const NamedId& named : kNamedControls) {
         if (name == named.name) {
             return named.id;
         }
@@ -107,7 +110,8 @@ constexpr int OfName(std::string_view name) {
 }
 static_assert(OfName("CheckBox17") == CheckBox(17) && OfName("edit2") == kEdit2 &&
               OfName("aufloesung") == kAufloesung && OfName("Shape1") == kShape1 &&
-              OfName("Checkbox3") == -1 && OfName("ProfileShown") == 2014);
+              OfName("Checkbox3") == -1 && OfName("FindLine") == 2005 &&
+              OfName("ProfileShown") == 2014);
 } // namespace ids
 
 // Colours as 0xRRGGBB; kDefaultColour means the system colour of the control kind.
@@ -172,6 +176,7 @@ struct ControlDef {
     bool centred = false;  // labels: centred text
     bool wordWrap = false; // labels: wrap
     bool border = false;   // list boxes and edits: a flat frame
+    bool scrollBar = true; // list boxes: a vertical scroll bar
     SliderRange range = {};
     Handler handler = nullptr; // the event handler the control runs, if any
     ControlMember member = {};

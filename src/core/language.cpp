@@ -69,7 +69,6 @@ void MainForm::ReadLanguageFile() {
         lines.push_back(EntryOfLine(*line));
     }
     ListBox3.SetItems(std::move(lines));
-    ApplyProfileCaptions();
     ApplyCaptions();
 }
 
@@ -132,10 +131,12 @@ void MainForm::ApplyCaptions() {
         }
     } catch (const std::exception&) {
     }
-    // The Info page's last caption is read apart from the transfer (a file without it keeps
-    // the German text), and like the transfer never shows an error.
+    // The texts beyond the caption table are read apart from the transfer (a file without them
+    // keeps the German texts), and like the transfer never show an error.
     try {
         Label30.SetCaption(LanguageText(entries::kInfoLastLine));
+        ShowGuidanceCaptions();
+        ApplyProfileCaptions();
     } catch (const std::exception&) {
     }
 

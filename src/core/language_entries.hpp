@@ -41,7 +41,19 @@ inline constexpr LanguageEntry kNewContentKept{
     69, "Die neuen Einstellungen konnten nicht an die Stelle von f1graphics.cfg treten. Sie "
         "wurden in dieser Datei aufbewahrt:"};
 
-// 70-79: the manual page's guidance.
+// 70-79: the manual page's guidance. %1 and %2 stand for numbers or lists of them.
+inline constexpr LanguageEntry kRange{70, "%1 bis %2"};
+inline constexpr LanguageEntry kOneOf{71, "eine von %1"};
+inline constexpr LanguageEntry kOutsideRange{72, "%1 liegt au\xdf"
+                                                 "erhalb von %2"};
+inline constexpr LanguageEntry kNotOneOf{73, "%1 ist keine von %2"};
+inline constexpr LanguageEntry kNoChoice{74, "%1 ist keine der Auswahlen"};
+inline constexpr LanguageEntry kNotWholeNumber{75, "Keine ganze Zahl"};
+inline constexpr LanguageEntry kLinesChanged{76, "%1 Zeilen ge\xe4ndert"};
+inline constexpr LanguageEntry kOneLineChanged{77, "1 Zeile ge\xe4ndert"};
+inline constexpr LanguageEntry kRestoreValue{78, "Zur\xfc"
+                                                 "ck"};
+inline constexpr LanguageEntry kFindLine{79, "Suchen"};
 
 // 80-89: profiles.
 inline constexpr LanguageEntry kProfileLabel{80, "&Profil:"};

@@ -78,6 +78,7 @@ MainForm::MainForm(Platform& p)
             }
         }
     });
+    ConnectManualPage();
 }
 
 void MainForm::Guarded(const std::function<void()>& work) noexcept {
@@ -103,6 +104,7 @@ Control* MainForm::Find(int id) noexcept {
 }
 
 void MainForm::HideAllPages() {
+    FindLine.SetVisible(false);
     Panel1.SetVisible(false);
     Panel2.SetVisible(false);
     Panel4.SetVisible(false);
@@ -144,6 +146,7 @@ void MainForm::SpeedButton9Click() {
     HideAllPages();
     ResetButtonStyles();
     Panel2.SetVisible(true);
+    FindLine.SetVisible(true);
     SpeedButton9.SetStyle(FontStyle::Italic);
 }
 

@@ -7,6 +7,7 @@
 // manual_edit.cpp (the manual edit page) and profiles.cpp (the profiles on the General page).
 #pragma once
 
+#include "core/comment_values.hpp"
 #include "core/config_document.hpp"
 #include "core/controls.hpp"
 #include "core/file_layout.hpp"
@@ -136,6 +137,18 @@ public:
     void ListBox4Click();
     void ListBox5Click();
     void SpeedButton10Click(); // Apply
+    // The guidance beside the selected line: the choices its comment lists (picking one
+    // writes it), the hint about its values (a warning while edit1 holds a value the comment
+    // does not allow), the count of lines that differ from what Load read (their rows are
+    // marked), the button that puts the line back as read, and the search for a line.
+    void ValueChoicesChange();
+    void RestoreValueClick();
+    void FindLineChange(); // typing: the first line from the selected one that contains it
+    void FindNext();       // Enter, F3: the next one, wrapping around
+    void ShowGuidance();
+    void ShowValueHint();
+    void ShowChangedCount();
+    void ShowGuidanceCaptions();
 
     // ---- Profiles (profiles.cpp) ----
     // Lists the game folder's profiles anew, marking the one whose bytes f1graphics.cfg had
@@ -172,6 +185,16 @@ private:
     // A settings drop-down's text after the player's input: marked when it names nothing
     // the drop-down can store, and shown from its line again when the player leaves it.
     void Typed(ComboBox& combo, bool storable);
+
+    void ConnectManualPage();
+    void FindFrom(long long start);
+    // After a line was chosen: every list shows the same rows, from preferredTop if the
+    // chosen row is in view there, and the guidance follows the line.
+    void AfterLineChosen(int preferredTop);
+    void ScrollListsWith(const ListBox& source);
+
+    long long guidanceLine_ = -1;
+    CommentValues guidance_;
 
     std::vector<Control*> all_;
     std::vector<ComboBox*> typedInto_;

@@ -4,9 +4,11 @@
 // model (auto-complete, incremental search), which then says what the field shows. Other
 // edits (Delete, paste, cut) reach the model as the field's new text.
 #include "win32/control_view.hpp"
+#include "win32/gdi_handles.hpp"
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 namespace korvane::win32 {
@@ -166,6 +168,24 @@ private:
         for (const std::string& item : combo_.Items()) {
             SendMessageA(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
         }
+        WidenList();
+    }
+
+    // The open list is as wide as its longest item needs (the field may be narrower), up to
+    // the screen's width.
+    void WidenList() {
+        HWND hwnd = Hwnd();
+        WindowDc dc(hwnd);
+        SelectedObject font(dc.Get(), DefFont());
+        int widest = 0;
+        for (const std::string& item : combo_.Items()) {
+            SIZE size{};
+            GetTextExtentPoint32A(dc.Get(), item.c_str(), static_cast<int>(item.size()), &size);
+            widest = std::max<int>(widest, size.cx);
+        }
+        const int width = std::min<int>(widest + Scaled(8) + GetSystemMetrics(SM_CXVSCROLL),
+                                        GetSystemMetrics(SM_CXSCREEN));
+        SendMessageA(hwnd, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(std::max(width, 0)), 0);
     }
 
     void ReplaceItem(std::ptrdiff_t index) {

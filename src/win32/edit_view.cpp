@@ -1,5 +1,7 @@
-// Edit fields: edit1 (single line) and edit2 (several lines, word wrap, no scroll bars).
-// What the user types reaches the model as the field's text.
+// Edit fields: edit1 (single line) and edit2 (several lines, word wrap, no scroll bars), and
+// the manual page's search field. What the user types reaches the model as the field's text;
+// Enter in a single-line field reaches it as Enter. A caption is the grey hint a field shows
+// while empty.
 #include "win32/control_view.hpp"
 
 #include <commctrl.h>
@@ -18,6 +20,7 @@ public:
     ~EditView() override {
         if (Hwnd() && IsWindow(Hwnd())) {
             RemoveWindowSubclass(Hwnd(), TabProc, 0);
+            RemoveWindowSubclass(Hwnd(), EnterProc, 0);
         }
     }
 
@@ -35,7 +38,10 @@ public:
         SetWindowTextA(hwnd, edit_.Text().c_str());
         if (Def().kind == ControlKind::Memo) {
             SetWindowSubclass(hwnd, TabProc, 0, 0);
+        } else {
+            SetWindowSubclass(hwnd, EnterProc, 0, reinterpret_cast<DWORD_PTR>(this));
         }
+        ShowCue();
     }
 
     void Mirror(Property property, std::ptrdiff_t index) override {
@@ -44,7 +50,9 @@ public:
             if (Hwnd() && WindowTextOf(Hwnd()) != edit_.Text()) {
                 SetWindowTextA(Hwnd(), edit_.Text().c_str());
             }
-        } else if (property != Property::Caption) {
+        } else if (property == Property::Caption) {
+            ShowCue();
+        } else {
             ControlView::Mirror(property, index);
         }
     }
@@ -57,6 +65,42 @@ public:
     }
 
 private:
+    void ShowCue() {
+        if (!Hwnd()) {
+            return;
+        }
+        const std::string& cue = edit_.Caption();
+        std::wstring wide(cue.size() + 1, L'\0');
+        const int n = MultiByteToWideChar(CP_ACP, 0, cue.c_str(), static_cast<int>(cue.size()),
+                                          wide.data(), static_cast<int>(wide.size()));
+        wide.resize(static_cast<std::size_t>(n > 0 ? n : 0));
+        SendMessageW(Hwnd(), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+
+    // Enter in a single-line field whose model takes it: the dialog navigation would
+    // otherwise swallow the key, and the field would beep at its character.
+    static LRESULT CALLBACK EnterProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                      DWORD_PTR ref) noexcept {
+        auto* self = reinterpret_cast<EditView*>(ref);
+        const bool takesEnter = self && self->edit_.onEnter != nullptr;
+        if (msg == WM_NCDESTROY) {
+            RemoveWindowSubclass(hwnd, EnterProc, id);
+        } else if (msg == WM_GETDLGCODE && takesEnter) {
+            LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
+            const auto* key = reinterpret_cast<const MSG*>(lp);
+            if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) {
+                code |= DLGC_WANTALLKEYS;
+            }
+            return code;
+        } else if (msg == WM_KEYDOWN && wp == VK_RETURN && takesEnter) {
+            self->Host().UserInput([self] { self->edit_.UserEnter(); });
+            return 0;
+        } else if (msg == WM_CHAR && wp == '\r' && takesEnter) {
+            return 0;
+        }
+        return DefSubclassProc(hwnd, msg, wp, lp);
+    }
+
     // A field of several lines wants every key, Tab included; here Tab moves on to the
     // next control, as everywhere else in the window (Enter still breaks the line).
     static LRESULT CALLBACK TabProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,

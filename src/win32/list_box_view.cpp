@@ -2,7 +2,13 @@
 // read every row. Filling stays quick for ten thousand rows: the storage is reserved at
 // once and the list draws nothing until the last row is in. A row that changes is replaced
 // in place, keeping the selection and the scroll position. Rows are 14 pixels high at 96 dpi.
+// The first row a list shows is the model's: the list tells the model where it scrolled to
+// after every message it handled (the user's scrolling, or the program's selection bringing
+// a row into view), and shows the row the model asks for. Marked rows are drawn in bold.
 #include "win32/control_view.hpp"
+#include "win32/gdi_handles.hpp"
+
+#include <commctrl.h>
 
 #include <stdexcept>
 #include <string>
@@ -49,15 +55,25 @@ public:
     ListBoxView(ViewHost& host, ListBox& model, const ControlDef& def) noexcept
         : ControlView(host, model, def), list_(model) {}
 
+    ~ListBoxView() override {
+        if (Hwnd() && IsWindow(Hwnd())) {
+            RemoveWindowSubclass(Hwnd(), TopProc, 0);
+        }
+    }
+
     void Create(HWND parent) override {
-        DWORD style = LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                      WS_VSCROLL | WS_TABSTOP;
+        DWORD style =
+            LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP;
+        if (Def().scrollBar) {
+            style |= WS_VSCROLL;
+        }
         if (Def().border) {
             style |= WS_BORDER;
         }
         CreateChild("LISTBOX", style, 0, parent);
         SetRowHeight();
         ShowRows();
+        SetWindowSubclass(Hwnd(), TopProc, 0, reinterpret_cast<DWORD_PTR>(this));
     }
 
     void Rescale() override {
@@ -79,6 +95,14 @@ public:
         case Property::Selection:
             ShowSelection();
             break;
+        case Property::TopRow:
+            if (Hwnd()) {
+                SendMessageA(Hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(list_.TopIndex()), 0);
+            }
+            break;
+        case Property::Mark:
+            InvalidateRow(index);
+            break;
         case Property::Caption:
             break;
         default:
@@ -90,6 +114,8 @@ public:
     void OnCommand(UINT code) override {
         if (code == LBN_SELCHANGE) {
             const int row = static_cast<int>(SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0));
+            // A key or a click at the edge may have scrolled the list on the way.
+            list_.ShownTopIndex(static_cast<int>(SendMessageA(Hwnd(), LB_GETTOPINDEX, 0, 0)));
             Host().UserInput([this, row] { list_.UserSelect(row); });
         }
     }
@@ -102,6 +128,11 @@ public:
         FillRect(item.hDC, &rc, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
         if (item.itemID != static_cast<UINT>(-1)) {
             const std::string text = RowText(item.itemID);
+            // A changed line's row is bold: it reads in every colour scheme.
+            FontDef bold = Def().font;
+            bold.bold = true;
+            SelectedObject font(item.hDC,
+                                list_.Marked(item.itemID) ? Host().Font(bold) : DefFont());
             SetBkMode(item.hDC, TRANSPARENT);
             SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
             RECT textRect = rc;
@@ -119,6 +150,70 @@ private:
     void SetRowHeight() {
         if (Hwnd()) {
             SendMessageA(Hwnd(), LB_SETITEMHEIGHT, 0, Scaled(kRowHeight));
+            RECT rc;
+            GetClientRect(Hwnd(), &rc);
+            list_.SetPageRows((rc.bottom - rc.top) / Scaled(kRowHeight));
+        }
+    }
+
+    void InvalidateRow(std::ptrdiff_t row) {
+        RECT rc{};
+        if (Hwnd() && row >= 0 &&
+            SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(row),
+                         reinterpret_cast<LPARAM>(&rc)) != LB_ERR) {
+            InvalidateRect(Hwnd(), &rc, TRUE);
+        }
+    }
+
+    // Tells the model where the list scrolled to: the user's scrolling runs its handler,
+    // the program's own changes (a selection brought into view) only update it.
+    void ReportTop() noexcept {
+        const int top = static_cast<int>(SendMessageA(Hwnd(), LB_GETTOPINDEX, 0, 0));
+        if (top == list_.TopIndex()) {
+            return;
+        }
+        if (Host().Syncing()) {
+            list_.ShownTopIndex(top);
+        } else {
+            Host().UserInput([this, top] { list_.UserScroll(top); });
+        }
+    }
+
+    static LRESULT CALLBACK TopProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                    DWORD_PTR ref) noexcept {
+        if (msg == WM_NCDESTROY) {
+            RemoveWindowSubclass(hwnd, TopProc, id);
+            return DefSubclassProc(hwnd, msg, wp, lp);
+        }
+        const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+        auto* self = reinterpret_cast<ListBoxView*>(ref);
+        if (self && self->Hwnd() == hwnd && MayScroll(msg)) {
+            self->ReportTop();
+        }
+        return result;
+    }
+
+    // The messages a list gets most often (ten thousand when it is filled, several for
+    // every row it paints), which never scroll it.
+    static bool MayScroll(UINT msg) noexcept {
+        switch (msg) {
+        case LB_GETTOPINDEX:
+        case LB_ADDSTRING:
+        case LB_GETTEXT:
+        case LB_GETTEXTLEN:
+        case LB_GETITEMRECT:
+        case LB_GETCOUNT:
+        case LB_GETCURSEL:
+        case WM_PAINT:
+        case WM_ERASEBKGND:
+        case WM_NCPAINT:
+        case WM_NCHITTEST:
+        case WM_SETCURSOR:
+        case WM_GETDLGCODE:
+        case WM_DESTROY:
+            return false;
+        default:
+            return true;
         }
     }
 
@@ -135,6 +230,18 @@ private:
             rows.push_back(list_.Item(static_cast<long long>(r)));
             bytes += rows.back().size() + 1;
         }
+        // The rows go in without the watch on the top row, which every message would pass.
+        const bool watched = RemoveWindowSubclass(hwnd, TopProc, 0) != FALSE;
+        struct Watch {
+            ListBoxView& view;
+            bool on;
+            ~Watch() {
+                if (on) {
+                    SetWindowSubclass(view.Hwnd(), TopProc, 0, reinterpret_cast<DWORD_PTR>(&view));
+                    view.ReportTop();
+                }
+            }
+        } watch{*this, watched};
         Unpainted quiet(hwnd);
         SendMessageA(hwnd, LB_RESETCONTENT, 0, 0);
         SendMessageA(hwnd, LB_INITSTORAGE, count, static_cast<LPARAM>(bytes));

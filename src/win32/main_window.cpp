@@ -151,6 +151,12 @@ HWND MainWindow::ControlWindow(int id) const noexcept {
 }
 
 bool MainWindow::PreTranslate(MSG& msg) noexcept {
+    // F3 on the manual page finds the next line, wherever the focus is.
+    if (hwnd_ && msg.message == WM_KEYDOWN && msg.wParam == VK_F3 && form_.Panel2.Visible() &&
+        (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) {
+        UserInput([this] { form_.FindNext(); });
+        return true;
+    }
     return hwnd_ && IsDialogMessageA(hwnd_, &msg);
 }
 

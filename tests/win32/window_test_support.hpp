@@ -61,6 +61,8 @@ void TypeText(const std::string& text);
 // hand makes it), and the left button pressed or let go where the mouse is.
 void MouseMoveTo(POINT screen);
 void MouseButton(bool down);
+// Turns the mouse wheel where the mouse is: notches away from the user (negative: towards).
+void MouseWheel(int notches);
 // A click whose press and release carry the position themselves, so a late mouse move
 // that another process reports from the X server (a window mapped under the pointer)
 // cannot shift it.
@@ -166,6 +168,8 @@ protected:
     void PickWithMouse(int comboId, int item);
     // Gives a control the keyboard focus with a click at a point of its own.
     void FocusByMouse(HWND hwnd, POINT client);
+    // Opens a drop-down with the mouse (on its button) and clicks one row of its list.
+    void PickWithMouse(int comboId, int item);
     // Clicks "Speichern" and waits until its handler has run (the catcher answers what it
     // asks meanwhile).
     void Save();
