@@ -71,10 +71,9 @@ struct NamedId {
     int id;
 };
 inline constexpr NamedId kNamedControls[] = {
-    {"ValueChoices", 2001}, {"ValueHint", 2002},     {"ChangedLines", 2003},
-    {"RestoreValue", 2004}, {"FindLine", 2005},      {"ProfileList", 2011},
-    {"ProfileUse", 2012},   {"ProfileSaveAs", 2013}, {"ProfileShown", 2014},
-    {"ProfileLabel", 2015},
+    {"ValueChoices", 2001}, {"ValueHint", 2002},    {"ChangedLines", 2003}, {"RestoreValue", 2004},
+    {"FindLine", 2005},     {"ProfileList", 2011},  {"ProfileUse", 2012},   {"ProfileSaveAs", 2013},
+    {"ProfileShown", 2014}, {"ProfileLabel", 2015},
 };
 
 // The ID of a control by its designer name: the family's base plus the name's number.

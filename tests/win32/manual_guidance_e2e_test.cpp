@@ -29,7 +29,7 @@ protected:
 TEST_F(ManualGuidanceE2ETest, ALineFoundItsChoicePickedAndSavedAndTheListsScrollTogether) {
     const std::vector<std::string> original = FileLines(ReadBytes(GamePath()));
     Load();
-    ShowPage(ids::SpeedButton(9), ids::Panel(2));
+    ShowPage(kManualPage);
     // Line numbers of five digits show whole: the number list scrolls with the others and
     // has no scroll bar of its own.
     HWND numbers = Ctl(ids::ListBox(5));

@@ -691,31 +691,6 @@ void WindowTest::PickWithMouse(int comboId, int item) {
     ASSERT_TRUE(Pump([&] { return !Dropped(comboId); })) << "the list did not close";
 }
 
-void WindowTest::PickWithMouse(int comboId, int item) {
-    HWND combo = Ctl(comboId);
-    auto dropped = [combo] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; };
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
-    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
-    MouseClick(combo, POINT{(info.rcButton.left + info.rcButton.right) / 2,
-                            (info.rcButton.top + info.rcButton.bottom) / 2});
-    ASSERT_TRUE(Pump(dropped)) << "the list did not open";
-    // The open list shows the selected item; rows above it may be scrolled away, and the
-    // user would scroll them back first.
-    RECT client;
-    GetClientRect(info.hwndList, &client);
-    RECT row;
-    SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item),
-                 reinterpret_cast<LPARAM>(&row));
-    if (row.top < client.top || row.bottom > client.bottom) {
-        SendMessageA(info.hwndList, LB_SETTOPINDEX, static_cast<WPARAM>(item), 0);
-        SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item),
-                     reinterpret_cast<LPARAM>(&row));
-    }
-    MouseClick(info.hwndList, POINT{(row.left + row.right) / 2, (row.top + row.bottom) / 2});
-    ASSERT_TRUE(Pump([&] { return !dropped(); })) << "the list did not close";
-}
-
 void WindowTest::FocusByMouse(HWND hwnd, POINT client) {
     MouseClick(hwnd, client);
     ASSERT_TRUE(Pump([&] {

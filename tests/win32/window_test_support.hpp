@@ -168,8 +168,6 @@ protected:
     void PickWithMouse(int comboId, int item);
     // Gives a control the keyboard focus with a click at a point of its own.
     void FocusByMouse(HWND hwnd, POINT client);
-    // Opens a drop-down with the mouse (on its button) and clicks one row of its list.
-    void PickWithMouse(int comboId, int item);
     // Clicks "Speichern" and waits until its handler has run (the catcher answers what it
     // asks meanwhile).
     void Save();
