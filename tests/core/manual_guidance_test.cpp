@@ -8,17 +8,12 @@
 
 using namespace korvane;
 using korvane::testing::DataFile;
-using korvane::testing::FakePlatform;
 
 namespace {
 
-struct ManualGuidanceTest : ::testing::Test {
-    FakePlatform platform;
-    MainForm form{platform};
-
+struct ManualGuidanceTest : ::testing::Test, korvane::testing::FakeForm {
     void SetUp() override {
-        platform.files[platform.GamePath()] = DataFile("demo/game/f1graphics.cfg");
-        form.Guarded([&] { form.SpeedButton1Click(); });
+        Load(DataFile("demo/game/f1graphics.cfg"));
         ASSERT_EQ(form.document.Count(), 287u);
     }
     void Choose(int line) {

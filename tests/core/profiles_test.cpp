@@ -109,12 +109,12 @@ TEST(FindProfilesTest, MarksTheProfileWithTheBytesF1graphicsHas) {
 // unsaved changes it asks first, as Load does; a profile that fails to show leaves nothing
 // that Save would write.
 TEST(ProfileUseTest, UseIsAChangeAndAFailedUseLeavesNothingToSave) {
-    FakePlatform platform;
-    MainForm form{platform};
-    platform.files[platform.GamePath()] = kGame;
+    korvane::testing::FakeForm f;
+    FakePlatform& platform = f.platform;
+    MainForm& form = f.form;
     platform.files["C:\\Game\\High.cfg"] = Changed();
     platform.files["C:\\Game\\Low.cfg"] = kGame;
-    form.SpeedButton1Click();
+    f.Load(kGame);
     EXPECT_EQ(form.ChosenProfile(), "Low");
     form.ProfileList.UserSelect(0);
     form.ProfileUseClick();
