@@ -246,11 +246,13 @@ bool MainForm::SaveDocument() {
 }
 
 void MainForm::WriteValue(long long line, std::string_view value) {
-    if (!IsStorableValue(value)) {
+    const bool inRange = line >= 0 && static_cast<unsigned long long>(line) < document.Count();
+    // The value the line held as read stands in it already (a tab inside it, say): putting
+    // it back moves nothing.
+    if (!IsStorableValue(value) && !(inRange && document.ReadValueView(line) == value)) {
         throw Error(LanguageText(entries::kValueBreaksLine));
     }
-    const bool differs = line < 0 || static_cast<unsigned long long>(line) >= document.Count() ||
-                         document.ValueView(line) != value;
+    const bool differs = !inRange || document.ValueView(line) != value;
     if (document.SetValue(line, value) && differs && !loading_) {
         unsavedChanges_ = true;
     }

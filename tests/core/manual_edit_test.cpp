@@ -115,6 +115,22 @@ TEST_F(ManualEditTest, ApplyStoresTheTextExactlyAsTyped) {
     EXPECT_EQ(form.document.Count(), static_cast<std::size_t>(kLines));
 }
 
+// A value read with a tab inside stands in its line already: Restore puts it back, though no
+// new value may hold one.
+TEST_F(ManualEditTest, AValueReadWithATabInsideCanBePutBack) {
+    std::string file = CraftedFile();
+    file.replace(file.find("90 ;"), 2, "9\t0");
+    platform.files[platform.GamePath()] = file;
+    Load();
+    Click(form.ListBox4, 9);
+    form.edit1.UserEditText("5");
+    form.Guarded([&] { form.SpeedButton10Click(); });
+    form.Guarded([&] { form.RestoreValue.UserClick(); });
+    EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{});
+    EXPECT_EQ(FileLines(form.document.Write())[9], "9\t0 ;  desc 9");
+    EXPECT_FALSE(form.document.IsChanged(9));
+}
+
 TEST_F(ManualEditTest, ApplyLeavesTheBoundCheckBoxAloneUntilItIsClicked) {
     ASSERT_FALSE(form.CheckBox1.Checked());
     Click(form.ListBox4, 7);
