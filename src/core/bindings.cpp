@@ -161,25 +161,13 @@ std::optional<std::string> MainForm::StoredChoice(const ComboBox& combo) const {
     return ItemText(ComboBox3, LineValue(53) == "3" ? 1 : 0);
 }
 
-namespace {
-
-// The release line a drop-down of the settings stores its value in.
-int StoredLine(const MainForm& form, const ComboBox& combo) {
-    return &combo == &form.aufloesung  ? 1
-           : &combo == &form.ComboBox1 ? 23
-           : &combo == &form.ComboBox2 ? 101
-                                       : 53;
-}
-
-} // namespace
-
 void MainForm::SettleDropDowns() {
     for (ComboBox* combo : {&aufloesung, &ComboBox1, &ComboBox2, &ComboBox3}) {
         if (std::erase(typedInto_, combo) == 0) {
             continue; // it shows its line already
         }
         combo->SetMarked(false);
-        const int line = LineIn(layout_, StoredLine(*this, *combo));
+        const int line = LineIn(layout_, BoundOptionOf(combo->Id())->lines[0].release);
         if (line == kNoLine || static_cast<std::size_t>(line) >= document.Count()) {
             continue; // nothing stored to show
         }

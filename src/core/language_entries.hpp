@@ -35,8 +35,8 @@ inline constexpr LanguageEntry kValueBreaksLine{
     67, "Ein Wert darf weder ';' noch Steuerzeichen enthalten: sonst \xe4ndert sich, wo der Wert "
         "der Zeile endet."};
 inline constexpr LanguageEntry kFileKeptChanging{
-    68, "f1graphics.cfg wurde w\xe4hrend des Lesens von einem anderen Programm ge\xe4ndert. "
-        "Bitte warten, bis das Spiel die Datei geschrieben hat, und erneut laden."};
+    68, "Die Datei wurde w\xe4hrend des Lesens von einem anderen Programm ge\xe4ndert. Bitte "
+        "warten, bis das Spiel sie geschrieben hat, und es erneut versuchen."};
 inline constexpr LanguageEntry kNewContentKept{
     69, "Die neuen Einstellungen konnten nicht an die Stelle von f1graphics.cfg treten. Sie "
         "wurden in dieser Datei aufbewahrt:"};
@@ -72,8 +72,8 @@ inline constexpr LanguageEntry kProfileNameCharacter{
 inline constexpr LanguageEntry kProfileNameEnding{
     88, "Der Name eines Profils darf nicht auf einen Punkt oder ein Leerzeichen enden."};
 inline constexpr LanguageEntry kProfileNameReserved{
-    89, "Dieser Name ist vergeben: CON, PRN, AUX, NUL, COM1 bis COM9 und LPT1 bis LPT9 (auch "
-        "mit Endung) geh\xf6ren Windows, f1graphics dem Spiel."};
+    89, "Dieser Name ist vergeben: CON, PRN, AUX, NUL, COM1 bis COM9, LPT1 bis LPT9 (auch mit "
+        "Endung) und Namen mit ~ vor einer Ziffer geh\xf6ren Windows, f1graphics dem Spiel."};
 
 // 90: the Info page's last line.
 inline constexpr LanguageEntry kInfoLastLine{90, "Updates, Sprachpakete, Hilfe, usw. gibt es auf:"};

@@ -27,7 +27,7 @@ template <class Model> void Wire(Model& control, std::function<void()> handler) 
 
 // The game's options file in its install folder.
 std::string GameFilePath(const std::string& installDir) {
-    return installDir + "\\f1graphics.cfg";
+    return installDir + "\\" + std::string(kGameFileName);
 }
 
 } // namespace
@@ -215,19 +215,20 @@ bool MainForm::SaveDocument() {
     // Load is overwritten only when the player says so, and the file is looked at again after
     // the answer, so a change made while the question was open is asked about too. A file
     // that is gone is written again without asking; one that cannot be read now is not
-    // written (the error box says why).
-    std::string agreed = fileBytes_;
+    // written (the error box says why); one the game is writing at this moment has changed.
+    std::optional<std::string> agreed = fileBytes_;
     for (;;) {
-        std::string now;
+        std::optional<std::string> now; // none: being written
         try {
             now = platform.ReadFile(path);
+        } catch (const FileChangingError&) {
         } catch (const IoError& e) {
             if (e.code() != 2 && e.code() != 3) {
                 throw;
             }
             break;
         }
-        if (now == agreed) {
+        if (now && now == agreed) {
             break;
         }
         if (!platform.AskYesNo(LanguageText(entries::kChangedOnDisk))) {

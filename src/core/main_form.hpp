@@ -22,6 +22,9 @@
 
 namespace korvane {
 
+// The game's graphics options file, in its install folder.
+inline constexpr std::string_view kGameFileName = "f1graphics.cfg";
+
 class MainForm {
 public:
     explicit MainForm(Platform& platform);

@@ -14,7 +14,9 @@ namespace korvane {
 namespace {
 
 constexpr std::string_view kExtension = ".cfg";
-constexpr std::string_view kGameFile = "f1graphics";
+// The game's own file is never a profile.
+constexpr std::string_view kGameFile = kGameFileName.substr(0, kGameFileName.size() - 4);
+static_assert(kGameFileName.substr(kGameFile.size()) == kExtension);
 
 // Windows opens a device for these names, with any extension and blanks before it.
 bool IsDeviceName(std::string_view name) {
@@ -79,7 +81,12 @@ NameProblem CheckProfileName(std::string_view name) {
     if (name.back() == '.' || name.back() == ' ') {
         return NameProblem::Ending;
     }
-    if (IsDeviceName(name) || EqualIgnoringCase(name, kGameFile)) {
+    // "~" and a digit is how the system's short names look: "F1GRAP~1" may be f1graphics.cfg
+    // itself, which a profile of that name would replace without a backup.
+    const std::size_t tilde = name.find('~');
+    const bool shortName = tilde != std::string_view::npos && tilde + 1 < name.size() &&
+                           name[tilde + 1] >= '0' && name[tilde + 1] <= '9';
+    if (IsDeviceName(name) || EqualIgnoringCase(name, kGameFile) || shortName) {
         return NameProblem::Reserved;
     }
     return NameProblem::None;

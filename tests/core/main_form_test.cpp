@@ -193,6 +193,16 @@ TEST_F(MainFormTest, AFailedSaveIsReported) {
               "wurden in dieser Datei aufbewahrt:\rC:\\Game\\f1graphics.cfg.new.");
 }
 
+// The game writing the file at Save's look is a change like another: asked, No writes nothing.
+TEST_F(MainFormTest, SaveAsksWhileTheGameWritesTheFile) {
+    Load(LinesFile(170));
+    platform.changingReads.insert(platform.GamePath());
+    form.Guarded([&] { form.SpeedButton2Click(); });
+    EXPECT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.writes, 0);
+    EXPECT_TRUE(platform.errorBoxes.empty());
+}
+
 TEST(MainFormSave, AsksBeforeOverwritingAFileChangedSinceLoadAndKeepsABackup) {
     const std::string question =
         "Die Datei f1graphics.cfg wurde nach dem Laden von einem anderen Programm ge\xe4ndert.\r"

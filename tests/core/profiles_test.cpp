@@ -50,6 +50,7 @@ TEST(ProfileNameTest, EachRuleRefusesItsNames) {
         {"CON", P::Reserved}, {"con", P::Reserved}, {"Aux.txt", P::Reserved},
         {"NUL .cfg", P::Reserved}, {"PRN", P::Reserved}, {"COM1", P::Reserved},
         {"lpt9.x", P::Reserved}, {"f1graphics", P::Reserved}, {"F1Graphics", P::Reserved},
+        {"F1GRAP~1", P::Reserved}, {"Mod~2x", P::Reserved}, {"a~b", P::None},
         // clang-format on
     };
     for (const auto& row : rows) {
