@@ -82,6 +82,11 @@ MainForm::MainForm(Platform& p)
 }
 
 void MainForm::Guarded(const std::function<void()>& work) noexcept {
+    ++guardDepth_;
+    struct Leave {
+        int& depth;
+        ~Leave() { --depth; }
+    } leave{guardDepth_};
     try {
         try {
             work();
@@ -290,6 +295,11 @@ void MainForm::SpeedButton2Click() {
 }
 
 bool MainForm::QueryClose() {
+    // A close that comes while another command waits for the player (Save's question, say)
+    // would save or drop the document under that command's feet: it is not taken.
+    if (guardDepth_ > 1) {
+        return false;
+    }
     if (!HasUnsavedChanges()) {
         return true;
     }

@@ -83,7 +83,8 @@ public:
     // the player's.
     void LoadIntoWindow(const std::function<void()>& readDocument);
     // Asked when the window is to close (Quit, its close box, Alt+F4, the system menu): with
-    // unsaved changes the player chooses to save them, drop them or stay. True to close.
+    // unsaved changes the player chooses to save them, drop them or stay. True to close;
+    // false while another command waits for the player.
     bool QueryClose();
     // The one way a value goes into a line: a value that would move where the line's value
     // ends (';' or a control character) is refused with an error and the line stays as it was.
@@ -203,6 +204,9 @@ private:
     std::vector<ComboBox*> typedInto_;
     bool documentLoaded_ = false;
     bool unsavedChanges_ = false;
+    // How many guarded pieces of work are running: more than one means a message came in
+    // while a box of another was open.
+    int guardDepth_ = 0;
     // While Load fills the window: the values its handlers write are not the player's.
     bool loading_ = false;
     FileLayout layout_ = FileLayout::Release;

@@ -366,6 +366,9 @@ TEST(MainFormChanges, QuitWithChangesClosesOnlyWhenTheSaveWorked) {
         if (saveFails) {
             platform.failingPaths[platform.GamePath()] = 5;
         }
+        bool nested = true; // a close while another command's question is open waits
+        form.Guarded([&] { form.Guarded([&] { nested = form.QueryClose(); }); });
+        EXPECT_FALSE(nested);
         EXPECT_EQ(form.QueryClose(), !saveFails);
         EXPECT_EQ(platform.writes, saveFails ? 0 : 1);
         EXPECT_EQ(form.HasUnsavedChanges(), saveFails);
