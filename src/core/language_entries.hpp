@@ -55,14 +55,14 @@ inline constexpr LanguageEntry kRestoreValue{78, "Zur\xfc"
                                                  "ck"};
 inline constexpr LanguageEntry kFindLine{79, "Suchen"};
 
-// 80-89: profiles.
+// 80-89: profiles. %1 stands for a profile's name.
 inline constexpr LanguageEntry kProfileLabel{80, "&Profil:"};
 inline constexpr LanguageEntry kProfileUse{81, "&Verwenden"};
 inline constexpr LanguageEntry kProfileSaveAs{82, "&Als Profil speichern\x85"};
 inline constexpr LanguageEntry kProfileShown{
-    83, "Profil %s wird angezeigt. Speichern schreibt es in f1graphics.cfg."};
+    83, "Profil %1 wird angezeigt. Speichern schreibt es in f1graphics.cfg."};
 inline constexpr LanguageEntry kProfileInUse{84, "in Gebrauch"};
-inline constexpr LanguageEntry kProfileReplace{85, "Das Profil %s gibt es schon. M\xf6"
+inline constexpr LanguageEntry kProfileReplace{85, "Das Profil %1 gibt es schon. M\xf6"
                                                    "chten Sie es ersetzen?"};
 inline constexpr LanguageEntry kProfileNameLength{86,
                                                   "Der Name eines Profils hat 1 bis 40 Zeichen."};

@@ -35,17 +35,6 @@ std::optional<std::int32_t> WholeNumber(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
-// The language text with %1 and %2 replaced.
-std::string Fill(std::string text, std::string_view first, std::string_view second = {}) {
-    for (const auto& [mark, value] : {std::pair{"%1", first}, std::pair{"%2", second}}) {
-        for (std::size_t p = text.find(mark); p != std::string::npos;
-             p = text.find(mark, p + value.size())) {
-            text.replace(p, 2, value);
-        }
-    }
-    return text;
-}
-
 // "2, 4, 6, 9, 12, 16"; a long set is cut short.
 std::string ListOf(const std::vector<std::int32_t>& values) {
     constexpr std::size_t kShown = 8;
@@ -158,7 +147,7 @@ void MainForm::ShowChangedCount() {
     const std::size_t n = document.ChangedCount();
     ChangedLines.SetCaption(
         n == 1 ? LanguageText(entries::kOneLineChanged)
-               : Fill(LanguageText(entries::kLinesChanged), IntToStr(static_cast<long long>(n))));
+               : FillIn(LanguageText(entries::kLinesChanged), IntToStr(static_cast<long long>(n))));
 }
 
 void MainForm::ShowGuidance() {
@@ -191,11 +180,11 @@ void MainForm::ShowGuidance() {
 // warning. It informs only: Apply writes what was typed.
 void MainForm::ShowValueHint() {
     const CommentValues& v = guidance_;
-    const std::string range = v.range ? Fill(LanguageText(entries::kRange), IntToStr(v.range->min),
-                                             IntToStr(v.range->max))
+    const std::string range = v.range ? FillIn(LanguageText(entries::kRange),
+                                               IntToStr(v.range->min), IntToStr(v.range->max))
                                       : std::string();
     std::string hint = !range.empty()   ? range
-                       : !v.set.empty() ? Fill(LanguageText(entries::kOneOf), ListOf(v.set))
+                       : !v.set.empty() ? FillIn(LanguageText(entries::kOneOf), ListOf(v.set))
                                         : std::string();
     const std::string_view typed = Trim(edit1.Text());
     if (guidanceLine_ >= 0 && v.StatesValues() && !typed.empty()) {
@@ -203,10 +192,10 @@ void MainForm::ShowValueHint() {
         if (!n) {
             hint = LanguageText(entries::kNotWholeNumber);
         } else if (!v.Allows(*n)) {
-            hint = v.range ? Fill(LanguageText(entries::kOutsideRange), IntToStr(*n), range)
+            hint = v.range ? FillIn(LanguageText(entries::kOutsideRange), IntToStr(*n), range)
                    : !v.set.empty()
-                       ? Fill(LanguageText(entries::kNotOneOf), IntToStr(*n), ListOf(v.set))
-                       : Fill(LanguageText(entries::kNoChoice), IntToStr(*n));
+                       ? FillIn(LanguageText(entries::kNotOneOf), IntToStr(*n), ListOf(v.set))
+                       : FillIn(LanguageText(entries::kNoChoice), IntToStr(*n));
         }
     }
     ValueHint.SetCaption(hint);

@@ -35,14 +35,6 @@ bool IsDeviceName(std::string_view name) {
            name[3] >= '1' && name[3] <= '9';
 }
 
-// The text with its first "%s" replaced by the name.
-std::string WithName(std::string text, std::string_view name) {
-    if (const std::size_t at = text.find("%s"); at != std::string::npos) {
-        text.replace(at, 2, name);
-    }
-    return text;
-}
-
 // A button's caption as a dialog's: without its access-key mark and its closing dots.
 std::string AsDialogCaption(std::string_view caption) {
     std::string text;
@@ -197,7 +189,7 @@ void MainForm::ProfileUseClick() {
     LoadIntoWindow([this, &path] { ReadDocument(path); });
     // f1graphics.cfg is not what the window shows: Quit asks, and only Save writes it.
     unsavedChanges_ = true;
-    ProfileShown.SetCaption(WithName(LanguageText(entries::kProfileShown), name));
+    ProfileShown.SetCaption(FillIn(LanguageText(entries::kProfileShown), name));
 }
 
 void MainForm::ProfileSaveAsClick() {
@@ -222,7 +214,7 @@ void MainForm::ProfileSaveAsClick() {
             continue;
         }
         if (!platform.FileExists(ProfilePath(InstallDir, name)) ||
-            platform.AskYesNo(WithName(LanguageText(entries::kProfileReplace), name))) {
+            platform.AskYesNo(FillIn(LanguageText(entries::kProfileReplace), name))) {
             break;
         }
     }

@@ -3,6 +3,7 @@
 #include "core/errors.hpp"
 
 #include <limits>
+#include <utility>
 
 namespace korvane {
 
@@ -79,6 +80,16 @@ std::int32_t StrToInt(std::string_view text) {
 
 std::string IntToStr(long long value) {
     return std::to_string(value);
+}
+
+std::string FillIn(std::string text, std::string_view first, std::string_view second) {
+    for (const auto& [mark, value] : {std::pair{"%1", first}, std::pair{"%2", second}}) {
+        for (std::size_t p = text.find(mark); p != std::string::npos;
+             p = text.find(mark, p + value.size())) {
+            text.replace(p, 2, value);
+        }
+    }
+    return text;
 }
 
 std::string ErrorBoxText(std::string_view message) {
