@@ -439,8 +439,22 @@ CommentValues ReadCommentValues(std::string_view comment) {
     if (!result.range) {
         result.range = ReadRange(s);
     }
+    // An off value named beside a range, next to one of its ends ("1 to 22, 0=>off"), is
+    // part of it.
+    for (const long long value : result.named) {
+        if (result.range && value == result.range->min - 1LL) {
+            result.range->min = static_cast<std::int32_t>(value);
+        } else if (result.range && value == result.range->max + 1LL) {
+            result.range->max = static_cast<std::int32_t>(value);
+        }
+    }
     result.set = ReadSet(s);
-    result.choicesComplete = FindWord(s, "else") == std::string_view::npos;
+    // "else ..." makes the choices examples; "1:on 2:+cockpit 3:+allviews" are levels that
+    // add up (the game's own file holds 24 there), not the whole list.
+    const bool cumulative =
+        std::any_of(result.choices.begin(), result.choices.end(),
+                    [](const Choice& c) { return !c.meaning.empty() && c.meaning[0] == '+'; });
+    result.choicesComplete = FindWord(s, "else") == std::string_view::npos && !cumulative;
     return result;
 }
 

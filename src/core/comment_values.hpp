@@ -24,13 +24,14 @@ struct ValueRange {
 };
 
 struct CommentValues {
-    std::vector<Choice> choices; // two or more, in the comment's order, each value once
-    std::optional<ValueRange> range;
-    std::vector<std::int32_t> set; // two or more, in the comment's order
+    std::vector<Choice> choices;     // two or more, in the comment's order, each value once
+    std::optional<ValueRange> range; // with an off value named next to one of its ends
+    std::vector<std::int32_t> set;   // two or more, in the comment's order
     // Values the comment names on their own beside a range ("0 => off" in "(1 to 22, 0=>off)").
     std::vector<std::int32_t> named;
-    // False when the comment says other values work too ("else 1-7 as cut off"): the choices
-    // are then examples, not the whole list.
+    // False when the comment says other values work too ("else 1-7 as cut off") or its
+    // choices are levels that add up ("2:+cockpit"): the choices are then examples, not the
+    // whole list.
     bool choicesComplete = true;
 
     // True when the comment states values at all.

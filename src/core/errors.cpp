@@ -22,18 +22,62 @@ std::string CaughtText() {
     }
 }
 
-IoError::IoError(int code) : Error(IoErrorText(code)), code_(code) {}
+IoError::IoError(int code, std::string path, std::optional<FileProblem> problem)
+    : Error(IoErrorText(code)), code_(code), path_(std::move(path)),
+      problem_(problem.value_or(ProblemOfResult(code))) {}
 
-IoError::IoError(int code, const std::string& text) : Error(text), code_(code) {}
+IoError::IoError(int code, OwnText text)
+    : Error(text.text), code_(code), problem_(FileProblem::Unknown) {}
 
 FileChangingError::FileChangingError()
     : Error("The file kept changing while it was read: another program is writing it") {}
 
 ReplacementKeptError::ReplacementKeptError(int code, std::string keptPath)
-    : IoError(code, "The file could not be replaced and the original could not be put back; "
-                    "the new content is kept in " +
-                        keptPath),
+    : IoError(code, OwnText{"The file could not be replaced and the original could not be put "
+                            "back; the new content is kept in " +
+                            keptPath}),
       keptPath_(std::move(keptPath)) {}
+
+FileProblem ProblemOfResult(int code) noexcept {
+    switch (code) {
+    case 2:
+        return FileProblem::Missing;
+    case 3:
+        return FileProblem::NoFolder;
+    case 5:
+        return FileProblem::Denied;
+    case 32:
+    case 33:
+        return FileProblem::InUse;
+    default:
+        return FileProblem::Unknown;
+    }
+}
+
+const LanguageEntry* RemedyOf(FileProblem problem) noexcept {
+    // One row per problem the program knows a remedy for.
+    static constexpr struct {
+        FileProblem problem;
+        const LanguageEntry* remedy;
+    } kRemedies[] = {
+        {FileProblem::Missing, &entries::kFileMissing},
+        {FileProblem::NoFolder, &entries::kFolderMissing},
+        {FileProblem::ReadOnly, &entries::kFileReadOnly},
+        {FileProblem::Folder, &entries::kFolderInTheWay},
+        {FileProblem::InUse, &entries::kFileInUse},
+        {FileProblem::Denied, &entries::kAccessDenied},
+        {FileProblem::NoGameFolder, &entries::kNoGameFolder},
+        {FileProblem::RegistryValue, &entries::kRegistryValueUnreadable},
+        {FileProblem::EndsEarly, &entries::kFileEndsEarly},
+        {FileProblem::Empty, &entries::kFileEmpty},
+    };
+    for (const auto& row : kRemedies) {
+        if (row.problem == problem) {
+            return row.remedy;
+        }
+    }
+    return nullptr;
+}
 
 std::string IoErrorText(int code) {
     switch (code) {

@@ -1,9 +1,13 @@
 // The failures the program reports: each carries the exact text the user sees in the
 // global error box. Only IoError carries a number as well, the runtime's I/O result, which
 // the program's logic asks for where a result means something of its own (a file that is
-// not there).
+// not there), and what it knows of the file that stood in the way.
 #pragma once
 
+#include "core/language_entries.hpp"
+
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -37,18 +41,55 @@ public:
     explicit ConvertError(const std::string& text);
 };
 
+// What stood in the way of a file: a message about a failure adds a line that names the
+// file and, by this, what to do. The file layer tells the first ones; the program knows the
+// others from what it was doing.
+enum class FileProblem : std::uint8_t {
+    Unknown,       // nothing the program knows a remedy for
+    Missing,       // no file of that name
+    NoFolder,      // its folder does not exist
+    ReadOnly,      // the file is read-only
+    Folder,        // a folder has the file's name
+    InUse,         // another program holds the file open
+    Denied,        // the system refuses access
+    Changing,      // another program kept writing it while it was read
+    NoGameFolder,  // the registry names no game folder
+    RegistryValue, // the registry's value cannot be read as a folder
+    EndsEarly,     // the file ends before a line the program reads or writes
+    Empty,         // the file holds no line at all
+};
+
+// The problem an I/O result stands for where the file layer says no more: 2 Missing,
+// 3 NoFolder, 5 Denied, 32 and 33 (sharing and lock violations) InUse, others Unknown.
+FileProblem ProblemOfResult(int code) noexcept;
+
+// The second line's text for a problem: %1 is the file's full path, %2 its folder, the
+// registry key or the last line the file has. Unknown and Changing have none: their line
+// names the file alone.
+const LanguageEntry* RemedyOf(FileProblem problem) noexcept;
+
 // The file layer's input/output errors, by the runtime's result number.
 class IoError : public Error {
 public:
-    explicit IoError(int code);
+    // path: the file that stood in the way (empty: the one the command is about); the
+    // problem, unless given, is the result's.
+    explicit IoError(int code, std::string path = {},
+                     std::optional<FileProblem> problem = std::nullopt);
     int code() const noexcept { return code_; }
+    const std::string& path() const noexcept { return path_; }
+    FileProblem problem() const noexcept { return problem_; }
 
 protected:
     // A failure of its own kind with its own text.
-    IoError(int code, const std::string& text);
+    struct OwnText {
+        std::string text;
+    };
+    IoError(int code, OwnText text);
 
 private:
     int code_;
+    std::string path_;
+    FileProblem problem_;
 };
 
 // The file kept changing while it was read: another program is writing it.

@@ -40,6 +40,37 @@ const std::vector<ControlDef>& Layout() {
 
 } // namespace
 
+// Set by the build from its cache variables; none by default.
+#ifndef KORVANE_CONTACT_MAIL
+#define KORVANE_CONTACT_MAIL ""
+#endif
+#ifndef KORVANE_CONTACT_MESSENGER
+#define KORVANE_CONTACT_MESSENGER ""
+#endif
+#ifndef KORVANE_WEB_ADDRESS
+#define KORVANE_WEB_ADDRESS ""
+#endif
+#ifndef KORVANE_SHORT_WEB_ADDRESS
+#define KORVANE_SHORT_WEB_ADDRESS ""
+#endif
+
+const Contacts& BuildContacts() {
+    static const Contacts contacts{KORVANE_CONTACT_MAIL, KORVANE_CONTACT_MESSENGER,
+                                   KORVANE_WEB_ADDRESS, KORVANE_SHORT_WEB_ADDRESS};
+    return contacts;
+}
+
+std::string LanguagePageAddress(const Contacts& contacts) {
+    if (contacts.web.empty()) {
+        return {};
+    }
+    std::string address(contacts.web);
+    if (address.back() != '/') {
+        address += '/';
+    }
+    return address + "language.htm";
+}
+
 const FormDef& MainFormDef() {
     static const FormDef def{"VQR Korvane", 293, 202, 587, 277};
     return def;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -64,8 +65,8 @@ constexpr int kEdit1 = 1801;
 constexpr int kEdit2 = 1802;
 constexpr int kShape1 = 1901;
 
-// Controls beyond the form, by name: the manual page's guidance (2001-2009) and the profiles
-// (2011-2019).
+// Controls beyond the form, by name: the manual page's guidance (2001-2009), the profiles
+// (2011-2019) and the Info page without contacts (2031-2039).
 struct NamedId {
     std::string_view name;
     int id;
@@ -73,7 +74,7 @@ struct NamedId {
 inline constexpr NamedId kNamedControls[] = {
     {"ValueChoices", 2001}, {"ValueHint", 2002},    {"ChangedLines", 2003}, {"RestoreValue", 2004},
     {"FindLine", 2005},     {"ProfileList", 2011},  {"ProfileUse", 2012},   {"ProfileSaveAs", 2013},
-    {"ProfileShown", 2014}, {"ProfileLabel", 2015},
+    {"ProfileShown", 2014}, {"ProfileLabel", 2015}, {"InfoReadme", 2031},
 };
 
 // The ID of a control by its designer name: the family's base plus the name's number.
@@ -176,6 +177,8 @@ struct ControlDef {
     bool wordWrap = false; // labels: wrap
     bool border = false;   // list boxes and edits: a flat frame
     bool scrollBar = true; // list boxes: a vertical scroll bar
+    bool readOnly = false; // edits: shown, selectable, but not typed into
+    bool tabStop = false;  // flat buttons: reached by Tab (the form's own are not)
     SliderRange range = {};
     Handler handler = nullptr; // the event handler the control runs, if any
     ControlMember member = {};
@@ -197,11 +200,21 @@ constexpr int kPageWidth = 587 - kPageLeft;
 
 // Texts that the program shows and that are ours to choose.
 inline constexpr std::string_view kAuthorName = "Korvane team";
-inline constexpr std::string_view kContactMail = "korvane@example.org";
-inline constexpr std::string_view kContactMessenger = "000 000 000";
-inline constexpr std::string_view kWebAddress = "http://www.example.org/korvane/";
-inline constexpr std::string_view kShortWebAddress = "example.org/korvane";
-inline constexpr std::string_view kLanguagePageAddress =
-    "http://www.example.org/korvane/language.htm";
+
+// The Info page's contacts as the build was configured (the CMake cache variables
+// KORVANE_CONTACT_MAIL, KORVANE_CONTACT_MESSENGER, KORVANE_WEB_ADDRESS and
+// KORVANE_SHORT_WEB_ADDRESS): empty where none was set, and then the page shows no row for it.
+struct Contacts {
+    std::string_view mail;
+    std::string_view messenger;
+    std::string_view web;
+    std::string_view shortWeb;
+    bool Any() const noexcept {
+        return !mail.empty() || !messenger.empty() || !web.empty() || !shortWeb.empty();
+    }
+};
+const Contacts& BuildContacts();
+// The page language.htm of the web address; empty without one.
+std::string LanguagePageAddress(const Contacts& contacts);
 
 } // namespace korvane

@@ -12,8 +12,8 @@ namespace korvane {
 namespace {
 
 constexpr const char* kLanguageFile = "language.txt";
-// Lines after this many are never read.
-constexpr std::size_t kMaxLanguageLines = 101;
+// Lines after these are never read.
+constexpr std::size_t kMaxLanguageLines = kLanguageFileLines;
 
 // One step of the caption transfer: entry `entry` of the language lines becomes a control's
 // caption, or item `item` of a drop-down.
@@ -45,9 +45,14 @@ std::string EntryOfLine(std::string_view line) {
 
 bool MainForm::FormCreate() {
     if (!LanguageFileExists()) {
-        platform.ShowErrorDialog("Die Datei 'language.txt' wurde nicht gefunden!\r"
-                                 "Laden Sie sich die Datei unter folgender Adresse herunter:\r" +
-                                 std::string(kLanguagePageAddress));
+        // The address where the build names a web site; always where the program looked.
+        std::string text = "Die Datei 'language.txt' wurde nicht gefunden!\r";
+        if (const std::string address = LanguagePageAddress(contacts); !address.empty()) {
+            text += "Laden Sie sich die Datei unter folgender Adresse herunter:\r" + address + "\r";
+        }
+        text +=
+            FillIn(LanguageText(entries::kLanguageFileLookedFor), platform.FullPath(kLanguageFile));
+        platform.ShowErrorDialog(text);
         platform.CloseProgram();
         return false;
     }
@@ -61,7 +66,13 @@ bool MainForm::LanguageFileExists() {
 
 void MainForm::ReadLanguageFile() {
     // An error opening or reading the file leaves the lines and captions as they are.
-    std::string bytes = platform.ReadFile(kLanguageFile);
+    std::string bytes;
+    try {
+        bytes = platform.ReadFile(kLanguageFile);
+    } catch (const IoError& e) {
+        throw Error(FileMessage(e.what(), e.problem(),
+                                e.path().empty() ? platform.FullPath(kLanguageFile) : e.path()));
+    }
     LineReader reader(bytes);
     std::vector<std::string> lines;
     for (std::optional<std::string_view> line;
@@ -135,6 +146,7 @@ void MainForm::ApplyCaptions() {
     // keeps the German texts), and like the transfer never show an error.
     try {
         Label30.SetCaption(LanguageText(entries::kInfoLastLine));
+        InfoReadme.SetCaption(LanguageText(entries::kInfoReadme));
         ShowGuidanceCaptions();
         ApplyProfileCaptions();
     } catch (const std::exception&) {

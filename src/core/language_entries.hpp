@@ -14,6 +14,9 @@ struct LanguageEntry {
     std::string_view germanDefault;
 };
 
+// How many lines of the language file are read: one per entry up to the last range's end.
+inline constexpr std::size_t kLanguageFileLines = 140;
+
 namespace entries {
 
 // 61-63: tooltips and the changed-file question.
@@ -43,22 +46,22 @@ inline constexpr LanguageEntry kNewContentKept{
 
 // 70-79: the manual page's guidance. %1 and %2 stand for numbers or lists of them.
 inline constexpr LanguageEntry kRange{70, "%1 bis %2"};
-inline constexpr LanguageEntry kOneOf{71, "eine von %1"};
+inline constexpr LanguageEntry kOneOf{71, "einer von %1"};
 inline constexpr LanguageEntry kOutsideRange{72, "%1 liegt au\xdf"
                                                  "erhalb von %2"};
-inline constexpr LanguageEntry kNotOneOf{73, "%1 ist keine von %2"};
-inline constexpr LanguageEntry kNoChoice{74, "%1 ist keine der Auswahlen"};
+inline constexpr LanguageEntry kNotOneOf{73, "%1 ist keiner von %2"};
+inline constexpr LanguageEntry kNoChoice{74, "%1 steht nicht zur Auswahl"};
 inline constexpr LanguageEntry kNotWholeNumber{75, "Keine ganze Zahl"};
 inline constexpr LanguageEntry kLinesChanged{76, "%1 Zeilen ge\xe4ndert"};
 inline constexpr LanguageEntry kOneLineChanged{77, "1 Zeile ge\xe4ndert"};
-inline constexpr LanguageEntry kRestoreValue{78, "Zur\xfc"
+inline constexpr LanguageEntry kRestoreValue{78, "&Zur\xfc"
                                                  "ck"};
 inline constexpr LanguageEntry kFindLine{79, "Suchen"};
 
 // 80-89: profiles. %1 stands for a profile's name.
 inline constexpr LanguageEntry kProfileLabel{80, "&Profil:"};
 inline constexpr LanguageEntry kProfileUse{81, "&Verwenden"};
-inline constexpr LanguageEntry kProfileSaveAs{82, "&Als Profil speichern\x85"};
+inline constexpr LanguageEntry kProfileSaveAs{82, "Als Profil spei&chern\x85"};
 inline constexpr LanguageEntry kProfileShown{
     83, "Profil %1 wird angezeigt. Speichern schreibt es in f1graphics.cfg."};
 inline constexpr LanguageEntry kProfileInUse{84, "in Gebrauch"};
@@ -76,7 +79,52 @@ inline constexpr LanguageEntry kProfileNameReserved{
         "Endung) und Namen mit ~ vor einer Ziffer geh\xf6ren Windows, f1graphics dem Spiel."};
 
 // 90: the Info page's last line.
-inline constexpr LanguageEntry kInfoLastLine{90, "Updates, Sprachpakete, Hilfe, usw. gibt es auf:"};
+inline constexpr LanguageEntry kInfoLastLine{90, "Updates, Sprachpakete, Hilfe usw. gibt es auf:"};
+
+// 120-139: messages that say what to fix, and the Info page without contacts. In the second
+// line of a message %1 is the file's full path and %2 its folder, the registry key or the
+// last line the file has.
+inline constexpr LanguageEntry kNoGameFolder{
+    120, "Kein Spielordner: In der Registrierung fehlt der Wert Directory unter %2. "
+         "Installieren Sie das Spiel oder f\xfchren Sie sein Setup einmal aus (in diesem Windows "
+         "bzw. Wine-Pr\xe4"
+         "fix)."};
+inline constexpr LanguageEntry kRegistryValueUnreadable{
+    121, "Der Wert Directory unter %2 nennt keinen Ordner. F\xfchren Sie das Setup des Spiels "
+         "einmal aus, um ihn zu reparieren."};
+inline constexpr LanguageEntry kFolderMissing{
+    122, "%1: Den Ordner %2 gibt es nicht. Wurde das Spiel verschoben, f\xfchren Sie sein Setup "
+         "einmal aus, damit die Registrierung den neuen Ordner nennt."};
+inline constexpr LanguageEntry kFileMissing{
+    123, "%1 gibt es nicht. Das Spiel schreibt f1graphics.cfg, wenn es startet: Starten Sie es "
+         "einmal und laden Sie dann erneut."};
+inline constexpr LanguageEntry kFileReadOnly{
+    124, "%1 ist schreibgesch\xfctzt: Entfernen Sie in den Eigenschaften der Datei das H\xe4"
+         "kchen "
+         "bei \x84Schreibgesch\xfctzt\x93 und versuchen Sie es erneut."};
+inline constexpr LanguageEntry kFolderInTheWay{
+    125, "%1 ist ein Ordner, wo eine Datei hingeh\xf6rt: Verschieben Sie ihn und versuchen Sie es "
+         "erneut."};
+inline constexpr LanguageEntry kFileInUse{126, "%1 ist in einem anderen Programm ge\xf6"
+                                               "ffnet (im Spiel?): Schlie\xdf"
+                                               "en Sie es und "
+                                               "versuchen Sie es erneut."};
+inline constexpr LanguageEntry kAccessDenied{127,
+                                             "%1: Windows verweigert den Zugriff. Schlie\xdf"
+                                             "en Sie das Spiel und pr\xfc"
+                                             "fen Sie, ob "
+                                             "Ihr Konto in diesem Ordner Dateien \xe4ndern darf."};
+inline constexpr LanguageEntry kFileEndsEarly{
+    128, "%1 endet nach Zeile %2: Die Datei ist unvollst\xe4ndig. Ersetzen Sie sie durch eine "
+         "vollst\xe4ndige Kopie (jedes Speichern bewahrt die vorige als f1graphics.cfg.bak auf)."};
+inline constexpr LanguageEntry kFileEmpty{
+    129, "%1 ist leer. Ersetzen Sie die Datei durch eine vollst\xe4ndige Kopie (jedes Speichern "
+         "bewahrt die vorige als f1graphics.cfg.bak auf)."};
+inline constexpr LanguageEntry kLanguageFileLookedFor{
+    130, "Gesucht wurde sie hier: %1\rStarten Sie Korvane aus seinem eigenen Ordner oder kopieren "
+         "Sie eine Datei aus seinem Ordner languages als language.txt dorthin."};
+inline constexpr LanguageEntry kInfoReadme{
+    131, "Hilfe, Neuigkeiten und wohin Sie Fehler melden: README.txt im Ordner von Korvane."};
 
 } // namespace entries
 } // namespace korvane

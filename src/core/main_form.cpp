@@ -79,6 +79,7 @@ MainForm::MainForm(Platform& p)
         }
     });
     ConnectManualPage();
+    ShowContacts();
 }
 
 void MainForm::Guarded(const std::function<void()>& work) noexcept {
@@ -106,6 +107,25 @@ Control* MainForm::Find(int id) noexcept {
         }
     }
     return nullptr;
+}
+
+void MainForm::ShowContacts() {
+    const auto row = [](Label* name, Label& value, std::string_view text) {
+        if (name) {
+            name->SetVisible(!text.empty());
+        }
+        value.SetCaption(std::string(text));
+        value.SetVisible(!text.empty());
+    };
+    row(&Label12, Label10, contacts.mail);
+    row(&Label13, Label11, contacts.messenger);
+    row(nullptr, Label7, contacts.web);
+    row(nullptr, Label31, contacts.shortWeb);
+    // "Get in touch here:" stands above the mail and messenger rows; the last line above the
+    // web addresses.
+    Label9.SetVisible(!contacts.mail.empty() || !contacts.messenger.empty());
+    Label30.SetVisible(!contacts.web.empty() || !contacts.shortWeb.empty());
+    InfoReadme.SetVisible(!contacts.Any());
 }
 
 void MainForm::HideAllPages() {
@@ -178,7 +198,8 @@ std::string MainForm::ReadDocument(const std::string& path) {
     try {
         bytes = platform.ReadFile(path);
     } catch (const FileChangingError&) {
-        throw Error(LanguageText(entries::kFileKeptChanging));
+        throw Error(FileMessage(LanguageText(entries::kFileKeptChanging), FileProblem::Changing,
+                                platform.FullPath(path)));
     }
     document.Append(bytes);
     layout_ = RecogniseLayout(document);
@@ -215,6 +236,12 @@ bool MainForm::SaveDocument() {
         throw Error(LanguageText(entries::kNotLoadedCompletely));
     }
     const std::string path = GameFilePath(InstallDir);
+    bool written = false;
+    AboutGameFile(path, [&] { written = WriteDocument(path); });
+    return written;
+}
+
+bool MainForm::WriteDocument(const std::string& path) {
     const std::string bytes = document.Write();
     // The game writes this file too (its menu, its performance test): a change it made since
     // Load is overwritten only when the player says so, and the file is looked at again after
@@ -264,6 +291,62 @@ void MainForm::WriteValue(long long line, std::string_view value) {
     }
 }
 
+std::string MainForm::FileMessage(std::string_view message, FileProblem problem,
+                                  const std::string& path) const {
+    const LanguageEntry* remedy = RemedyOf(problem);
+    if (!remedy) {
+        return ErrorBoxText(message) + "\r" + path;
+    }
+    std::string detail;
+    switch (problem) {
+    case FileProblem::NoFolder:
+        detail = path.substr(0, path.find_last_of('\\'));
+        break;
+    case FileProblem::NoGameFolder:
+    case FileProblem::RegistryValue:
+        detail = "HKEY_LOCAL_MACHINE\\" + std::string(kInstallDirKey);
+        break;
+    case FileProblem::EndsEarly:
+        detail = IntToStr(static_cast<long long>(document.Count()) - 1);
+        break;
+    default:
+        break;
+    }
+    return ErrorBoxText(message) + "\r" + FillIn(LanguageText(*remedy), path, detail);
+}
+
+void MainForm::AboutGameFile(const std::string& path, const std::function<void()>& work) {
+    // A line the document lacks: the file ends before it (other list errors are no file's).
+    const auto endsEarly = [this](long long line) {
+        return line >= static_cast<long long>(document.Count());
+    };
+    const auto ended = [this] {
+        return document.Count() == 0 ? FileProblem::Empty : FileProblem::EndsEarly;
+    };
+    try {
+        work();
+    } catch (const ReplacementKeptError&) {
+        throw; // it names the file that holds the new content
+    } catch (const IoError& e) {
+        FileProblem problem = e.problem();
+        // Without a folder from the registry the file was looked for at the drive's root.
+        if (InstallDir.empty() &&
+            (problem == FileProblem::Missing || problem == FileProblem::NoFolder)) {
+            problem = FileProblem::NoGameFolder;
+        }
+        throw Error(FileMessage(e.what(), problem, e.path().empty() ? path : e.path()));
+    } catch (const RegistryError& e) {
+        throw Error(FileMessage(e.what(), FileProblem::RegistryValue, path));
+    } catch (const ListIndexError& e) {
+        if (!endsEarly(e.index())) {
+            throw;
+        }
+        throw Error(FileMessage(e.what(), ended(), path));
+    } catch (const InsertLineError& e) {
+        throw Error(FileMessage(e.what(), ended(), path));
+    }
+}
+
 bool MainForm::MayDropChanges() {
     return !HasUnsavedChanges() || platform.AskYesNo(LanguageText(entries::kDiscardChanges));
 }
@@ -273,12 +356,13 @@ void MainForm::SpeedButton1Click() {
     if (!MayDropChanges()) {
         return;
     }
-    InstallDir = LookupInstallDir();
+    AboutGameFile({}, [this] { InstallDir = LookupInstallDir(); });
     ProfileShown.SetCaption({});
     // The profiles are listed also when f1graphics.cfg cannot be shown: one of them may
     // take the place of a damaged file.
     try {
-        LoadIntoWindow([this] { LoadDocument(); });
+        AboutGameFile(GameFilePath(InstallDir),
+                      [this] { LoadIntoWindow([this] { LoadDocument(); }); });
     } catch (...) {
         ListProfiles();
         throw;

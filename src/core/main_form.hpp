@@ -10,6 +10,7 @@
 #include "core/comment_values.hpp"
 #include "core/config_document.hpp"
 #include "core/controls.hpp"
+#include "core/errors.hpp"
 #include "core/file_layout.hpp"
 #include "core/form_layout.hpp"
 #include "core/language_entries.hpp"
@@ -52,6 +53,9 @@ public:
     std::string LanguageText(const LanguageEntry& entry) const;
 
     // ---- Pages and commands (main_form.cpp) ----
+    // The Info page's contact rows show what contacts holds, a row without a contact hidden;
+    // with none the page points to the read-me instead.
+    void ShowContacts();
     void HideAllPages();
     void ResetButtonStyles();
     void SpeedButton4Click(); // Allgemein
@@ -89,6 +93,14 @@ public:
     // The one way a value goes into a line: a value that would move where the line's value
     // ends (';' or a control character) is refused with an error and the line stays as it was.
     void WriteValue(long long line, std::string_view value);
+    // A failure's message with a second line that names the file (a full path) and, where
+    // the program knows it, what to do about the problem.
+    std::string FileMessage(std::string_view message, FileProblem problem,
+                            const std::string& path) const;
+    // Runs a command's work on a file of the game's folder (path: the file it is about): a
+    // failure of a file, of the registry lookup or of a line the document lacks is raised
+    // again with its second line.
+    void AboutGameFile(const std::string& path, const std::function<void()>& work);
 
     // ---- Setting bindings (bindings.cpp) ----
     // The layout of the document loaded; the handlers reach their lines through it.
@@ -147,8 +159,10 @@ public:
     // marked), the button that puts the line back as read, and the search for a line.
     void ValueChoicesChange();
     void RestoreValueClick();
-    void FindLineChange(); // typing: the first line from the selected one that contains it
-    void FindNext();       // Enter, F3: the next one, wrapping around
+    // Typing: the line of the number typed, or the first line from the selected one whose
+    // comment holds the text; Enter, F3: the next one whose comment holds it, wrapping around.
+    void FindLineChange();
+    void FindNext();
     void ShowGuidance();
     void ShowValueHint();
     void ShowChangedCount();
@@ -171,6 +185,7 @@ public:
     Platform& platform;
     ConfigDocument document;
     std::string InstallDir;
+    Contacts contacts = BuildContacts();
     // LanguageLines are the items of the hidden ListBox3.
     const std::vector<std::string>& LanguageLines() const noexcept { return ListBox3.OwnItems(); }
 
@@ -181,6 +196,8 @@ public:
 
 private:
     void ShowPage(Panel& page, SpeedButton& button, FontStyle style);
+    // Save's steps once it may write: the look at the file, the question, the replacement.
+    bool WriteDocument(const std::string& path);
     // Before Load or Use replaces the document: true when there is nothing unsaved or the
     // player lets it go.
     bool MayDropChanges();
@@ -192,6 +209,7 @@ private:
 
     void ConnectManualPage();
     void FindFrom(long long start);
+    void ChooseLine(long long line);
     // After a line was chosen: every list shows the same rows, from preferredTop if the
     // chosen row is in view there, and the guidance follows the line.
     void AfterLineChosen(int preferredTop);

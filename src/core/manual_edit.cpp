@@ -80,13 +80,17 @@ void MainForm::ListBox4Click() {
     AfterLineChosen(top);
 }
 
-// Leaves edit1 and edit2 alone: they keep the line chosen before, so a value can be
-// carried from one line to another.
+// Like the other two, the value and description follow the line chosen, so what Enter
+// writes is always the line they name; a click that leaves no row leaves them.
 void MainForm::ListBox5Click() {
     const int top = ListBox5.TopIndex();
     SelectRow(ListBox1, ListBox5.Selected());
     SelectRow(ListBox4, ListBox5.Selected());
     SelectRow(ListBox5, ListBox1.Selected());
+    if (ListBox1.Selected() >= 0) {
+        edit1.SetText(ListBox1.Item(ListBox1.Selected()));
+        edit2.SetText(ListBox4.Item(ListBox4.Selected()));
+    }
     AfterLineChosen(top);
 }
 
@@ -226,7 +230,14 @@ void MainForm::RestoreValueClick() {
     ShowValueHint();
 }
 
+// A whole number the file has a line of chooses that line; other text the first line from
+// the chosen one whose comment holds it.
 void MainForm::FindLineChange() {
+    const std::optional<std::int32_t> line = WholeNumber(FindLine.Text());
+    if (line && *line >= 0 && static_cast<std::size_t>(*line) < document.Count()) {
+        ChooseLine(*line);
+        return;
+    }
     FindFrom(std::max(0, ListBox1.Selected()));
 }
 
@@ -234,8 +245,8 @@ void MainForm::FindNext() {
     FindFrom(ListBox1.Selected() + 1);
 }
 
-// The first line from start on, wrapping around, whose number, value or comment contains
-// the search text; it is chosen as a click on its description would choose it.
+// The first line from start on, wrapping around, whose comment contains the search text (the
+// numbers in the number and value columns would match almost anything a player types).
 void MainForm::FindFrom(long long start) {
     const std::string& text = FindLine.Text();
     const auto count = static_cast<long long>(document.Count());
@@ -244,13 +255,17 @@ void MainForm::FindFrom(long long start) {
     }
     for (long long i = 0; i < count; ++i) {
         const long long r = (start + i) % count;
-        if (ContainsFolded(IntToStr(r), text) || ContainsFolded(document.ValueView(r), text) ||
-            ContainsFolded(document.CommentView(r), text)) {
-            ListBox4.Select(r);
-            ListBox4Click();
+        if (ContainsFolded(document.CommentView(r), text)) {
+            ChooseLine(r);
             return;
         }
     }
+}
+
+// Chosen as a click on its description would choose it.
+void MainForm::ChooseLine(long long line) {
+    ListBox4.Select(line);
+    ListBox4Click();
 }
 
 // The text goes in as typed, unless it would break the line (see WriteValue). With no row

@@ -10,6 +10,12 @@
 
 namespace korvane {
 
+// Where the game names its folder: the value kInstallDirValue under this key of
+// HKEY_LOCAL_MACHINE.
+inline constexpr std::string_view kInstallDirKey =
+    "SOFTWARE\\Infogrames\\Grand Prix 4\\1.00\\Install Dir";
+inline constexpr std::string_view kInstallDirValue = "Directory";
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -33,6 +39,8 @@ public:
     virtual std::pair<int, int> DesktopResolution() = 0;
     // True when a file (not a directory) of that name exists.
     virtual bool FileExists(const std::string& path) = 0;
+    // The full path a file name stands for (a relative one in the working folder).
+    virtual std::string FullPath(const std::string& path) { return path; }
     // The global error box: the text as given (already with its "."), error icon, OK,
     // the application's title.
     virtual void ShowErrorBox(const std::string& text) = 0;

@@ -186,7 +186,7 @@ void MainForm::ProfileUseClick() {
     }
     ProfileShown.SetCaption({});
     const std::string path = ProfilePath(InstallDir, name);
-    LoadIntoWindow([this, &path] { ReadDocument(path); });
+    AboutGameFile(path, [this, &path] { LoadIntoWindow([this, &path] { ReadDocument(path); }); });
     // f1graphics.cfg is not what the window shows: Quit asks, and only Save writes it.
     unsavedChanges_ = true;
     ProfileShown.SetCaption(FillIn(LanguageText(entries::kProfileShown), name));
@@ -218,7 +218,8 @@ void MainForm::ProfileSaveAsClick() {
             break;
         }
     }
-    platform.ReplaceFileContents(ProfilePath(InstallDir, name), document.Write(), {});
+    const std::string path = ProfilePath(InstallDir, name);
+    AboutGameFile(path, [&] { platform.ReplaceFileContents(path, document.Write(), {}); });
     ListProfiles(name);
 }
 

@@ -83,18 +83,24 @@ std::string IntToStr(long long value) {
 }
 
 std::string FillIn(std::string text, std::string_view first, std::string_view second) {
-    for (const auto& [mark, value] : {std::pair{"%1", first}, std::pair{"%2", second}}) {
-        for (std::size_t p = text.find(mark); p != std::string::npos;
-             p = text.find(mark, p + value.size())) {
-            text.replace(p, 2, value);
+    // In one pass: a value that holds "%2" itself (a folder's name, say) stays as it is.
+    std::string out;
+    out.reserve(text.size() + first.size() + second.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+            out += text[i + 1] == '1' ? first : second;
+            ++i;
+        } else {
+            out += text[i];
         }
     }
-    return text;
+    return out;
 }
 
 std::string ErrorBoxText(std::string_view message) {
     std::string text(message);
-    if (!text.empty() &&
+    // A message of several lines is the program's own, its first line ended already.
+    if (!text.empty() && text.find('\r') == std::string::npos &&
         static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) {
         text += '.';
     }

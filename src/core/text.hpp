@@ -81,7 +81,8 @@ std::string IntToStr(long long value);
 std::string FillIn(std::string text, std::string_view first, std::string_view second = {});
 
 // The global error box's text: the message, with "." appended when it is not empty and
-// its last character's code is greater than that of ".".
+// its last character's code is greater than that of ".". A message of several lines ("\r"
+// between them) stands as it is: the program composed it, its first line ended.
 std::string ErrorBoxText(std::string_view message);
 
 // The application title: the program file's name without its directory and without

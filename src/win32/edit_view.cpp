@@ -1,6 +1,6 @@
-// Edit fields: edit1 (single line) and edit2 (several lines, word wrap, no scroll bars), and
-// the manual page's search field. What the user types reaches the model as the field's text;
-// Enter in a single-line field reaches it as Enter. A caption is the grey hint a field shows
+// Edit fields: edit1 (single line) and edit2 (several lines, word wrap, no scroll bars, read
+// only), and the manual page's search field. What the user types reaches the model as the field's
+// text; Enter in a single-line field reaches it as Enter. A caption is the grey hint a field shows
 // while empty.
 #include "win32/control_view.hpp"
 
@@ -33,6 +33,9 @@ public:
         }
         if (Def().border) {
             style |= WS_BORDER; // a flat frame, not a sunken one
+        }
+        if (Def().readOnly) {
+            style |= ES_READONLY; // still in the Tab order, its text can be selected and copied
         }
         HWND hwnd = CreateChild("EDIT", style, 0, parent);
         SetWindowTextA(hwnd, edit_.Text().c_str());

@@ -141,7 +141,15 @@ public:
                       DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
         if (item.itemState & ODS_FOCUS) {
-            DrawFocusRect(item.hDC, &rc);
+            // On the highlight a dotted frame hardly shows: the list with the focus frames its
+            // chosen row in the highlight's text colour.
+            if (selected) {
+                RECT frame = rc;
+                InflateRect(&frame, -Scaled(2), -Scaled(2));
+                FrameRect(item.hDC, &frame, GetSysColorBrush(COLOR_HIGHLIGHTTEXT));
+            } else {
+                DrawFocusRect(item.hDC, &rc);
+            }
         }
     }
 

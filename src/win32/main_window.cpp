@@ -113,6 +113,9 @@ std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, MainForm& for
                  ScaleToDpi(def.top, window->dpi_), size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     window->CreateControls();
+    // The focus frame and the access keys' underlines always show, not only once the
+    // keyboard was used: a player who reaches for it must see where the focus is.
+    SendMessageA(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     window->toolTips_.Create(instance, hwnd);
     window->Observe();
     platform.SetOwner(hwnd);
@@ -151,10 +154,16 @@ HWND MainWindow::ControlWindow(int id) const noexcept {
 }
 
 bool MainWindow::PreTranslate(MSG& msg) noexcept {
+    const bool inWindow = hwnd_ && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd));
     // F3 on the manual page finds the next line, wherever the focus is.
-    if (hwnd_ && msg.message == WM_KEYDOWN && msg.wParam == VK_F3 && form_.Panel2.Visible() &&
-        (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) {
+    if (inWindow && msg.message == WM_KEYDOWN && msg.wParam == VK_F3 && form_.Panel2.Visible()) {
         UserInput([this] { form_.FindNext(); });
+        return true;
+    }
+    // Ctrl+S saves, wherever the focus is, as the strip's Save button does.
+    if (inWindow && msg.message == WM_KEYDOWN && msg.wParam == 'S' && GetKeyState(VK_CONTROL) < 0 &&
+        GetKeyState(VK_MENU) >= 0) {
+        UserInput([this] { form_.SpeedButton2.UserClick(); });
         return true;
     }
     return hwnd_ && IsDialogMessageA(hwnd_, &msg);

@@ -50,7 +50,8 @@ public:
     HWND ControlWindow(int id) const noexcept;
     // The tooltip window of the controls.
     HWND ToolTipWindow() const noexcept { return toolTips_.Hwnd(); }
-    // For the message loop: Tab, Shift+Tab, arrows and access keys within the window.
+    // For the message loop: Tab, Shift+Tab, arrows and access keys within the window, F3 (the
+    // next line found) and Ctrl+S (Save).
     // True when the message was handled.
     bool PreTranslate(MSG& msg) noexcept;
 

@@ -17,8 +17,23 @@ namespace korvane::win32 {
 
 namespace {
 
-[[noreturn]] void ThrowLastIoError() {
-    throw IoError(IoResultFromSystemError(GetLastError()));
+// What a system error says stood in the way: mostly what its I/O result says; ReplaceFileW's
+// original that cannot be removed is held open by another program.
+FileProblem ProblemOfSystemError(DWORD error) noexcept {
+    return error == ERROR_UNABLE_TO_REMOVE_REPLACED
+               ? FileProblem::InUse
+               : ProblemOfResult(IoResultFromSystemError(error));
+}
+
+// path: the file the call was about, where it is not the one its caller names.
+[[noreturn]] void ThrowLastIoError(const std::string& path = {}) {
+    const DWORD error = GetLastError();
+    throw IoError(IoResultFromSystemError(error), path, ProblemOfSystemError(error));
+}
+
+// A name that the system cannot take.
+[[noreturn]] void ThrowBadName() {
+    throw IoError(3, {}, FileProblem::Unknown);
 }
 
 // Paths are 8-bit in the ANSI code page; the wide functions take the "\\?\" form of any
@@ -28,24 +43,72 @@ std::wstring Widen(const std::string& text) {
         return std::wstring();
     }
     if (text.size() > static_cast<std::size_t>(INT32_MAX)) {
-        throw IoError(3);
+        ThrowBadName();
     }
     const int n = static_cast<int>(text.size());
     const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), n, nullptr, 0);
     if (wide <= 0) {
-        throw IoError(3);
+        ThrowBadName();
     }
     std::wstring out(static_cast<std::size_t>(wide), L'\0');
     MultiByteToWideChar(CP_ACP, 0, text.data(), n, out.data(), wide);
     // A NUL inside the name would make the system see a shorter name than the one given.
     if (out.find(L'\0') != std::wstring::npos) {
-        throw IoError(3);
+        ThrowBadName();
     }
     return out;
 }
 
 std::wstring SystemPath(const std::string& path) {
     return Widen(LongPathForm(path));
+}
+
+// The full path a file name stands for, as the player would type it: a relative name in the
+// working folder; the name as given where the system cannot tell.
+std::string FullPathOf(const std::string& path) {
+    try {
+        const std::wstring name = Widen(path);
+        std::wstring full(MAX_PATH, L'\0');
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const DWORD n = GetFullPathNameW(name.c_str(), static_cast<DWORD>(full.size()),
+                                             full.data(), nullptr);
+            if (n == 0) {
+                return path;
+            }
+            if (n < full.size()) {
+                full.resize(n);
+                BOOL lost = FALSE;
+                const int size =
+                    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, full.c_str(),
+                                        static_cast<int>(n), nullptr, 0, nullptr, &lost);
+                if (size <= 0 || lost) {
+                    return path;
+                }
+                std::string out(static_cast<std::size_t>(size), '\0');
+                WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, full.c_str(), static_cast<int>(n),
+                                    out.data(), size, nullptr, nullptr);
+                return out;
+            }
+            full.resize(n);
+        }
+    } catch (const IoError&) {
+    }
+    return path;
+}
+
+// Runs work on a file: a failure that names no file is raised again naming this one (a full
+// path). A replacement whose new content was kept names its own file.
+template <class Work> auto NamingFile(const std::string& path, Work work) -> decltype(work()) {
+    try {
+        return work();
+    } catch (const ReplacementKeptError&) {
+        throw;
+    } catch (const IoError& e) {
+        if (!e.path().empty()) {
+            throw;
+        }
+        throw IoError(e.code(), FullPathOf(path), e.problem());
+    }
 }
 
 bool IsSeparator(char c) noexcept {
@@ -166,14 +229,14 @@ public:
         const DWORD leftover = GetFileAttributesW(system_.c_str());
         if (leftover != INVALID_FILE_ATTRIBUTES) {
             if (leftover & FILE_ATTRIBUTE_DIRECTORY) {
-                throw IoError(5);
+                throw IoError(5, FullPathOf(path_), FileProblem::Folder);
             }
             if (leftover &
                 (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
                 SetFileAttributesW(system_.c_str(), FILE_ATTRIBUTE_NORMAL);
             }
             if (!DeleteFileW(system_.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
-                ThrowLastIoError();
+                ThrowLastIoError(FullPathOf(path_));
             }
         } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
             ThrowLastIoError();
@@ -247,16 +310,18 @@ constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM 
 // A backup already there must be a file the program may replace. A read-only one is kept as
 // it is (Wine's ReplaceFileW would replace it, Windows refuses), and a directory cannot be
 // replaced: both fail before anything is written.
-void CheckBackupReplaceable(const std::wstring& backup) {
-    const DWORD attributes = GetFileAttributesW(backup.c_str());
+void CheckBackupReplaceable(const std::string& backupPath) {
+    const DWORD attributes = GetFileAttributesW(SystemPath(backupPath).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         if (GetLastError() != ERROR_FILE_NOT_FOUND) {
-            ThrowLastIoError();
+            ThrowLastIoError(FullPathOf(backupPath));
         }
         return;
     }
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
-        throw IoError(5);
+        throw IoError(5, FullPathOf(backupPath),
+                      attributes & FILE_ATTRIBUTE_DIRECTORY ? FileProblem::Folder
+                                                            : FileProblem::ReadOnly);
     }
 }
 
@@ -309,7 +374,7 @@ void ReplaceKeepingBackupAt(const std::string& path, const std::string& replacem
                                        KeepReplacement(path, replacement));
         }
     }
-    throw IoError(IoResultFromSystemError(error));
+    throw IoError(IoResultFromSystemError(error), {}, ProblemOfSystemError(error));
 }
 
 } // namespace
@@ -387,10 +452,12 @@ std::string LongPathForm(const std::string& path) {
                    NormalisedRest(std::string_view(path).substr(share + 1));
         }
     }
-    throw IoError(3);
+    ThrowBadName();
 }
 
-std::string ReadWholeFile(const std::string& path, const std::function<void()>& afterEachRead) {
+namespace {
+
+std::string ReadWholeFileAt(const std::string& path, const std::function<void()>& afterEachRead) {
     const std::wstring name = SystemPath(path);
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
         // Shared for every use: the file is never locked, the game can write or delete it
@@ -406,7 +473,7 @@ std::string ReadWholeFile(const std::string& path, const std::function<void()>& 
             ThrowLastIoError();
         }
         if (before.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            throw IoError(5);
+            throw IoError(5, {}, FileProblem::Folder);
         }
         const FileState state = StateOf(before);
         std::string bytes = ReadOpenFile(file.Get(), state.size);
@@ -426,8 +493,8 @@ std::string ReadWholeFile(const std::string& path, const std::function<void()>& 
     throw FileChangingError();
 }
 
-void ReplaceWholeFile(const std::string& path, std::string_view bytes,
-                      const std::string& backupPath) {
+void ReplaceWholeFileAt(const std::string& path, std::string_view bytes,
+                        const std::string& backupPath) {
     const std::wstring target = SystemPath(path);
     // The original must be one the program may write, as when it is overwritten in place:
     // a read-only, locked or protected file fails here and is left as it is.
@@ -442,7 +509,9 @@ void ReplaceWholeFile(const std::string& path, std::string_view bytes,
             // The system may let a privileged user open a read-only file for writing; the
             // attribute still says the file is not to be changed.
             if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
-                throw IoError(5);
+                throw IoError(5, {},
+                              attributes & FILE_ATTRIBUTE_DIRECTORY ? FileProblem::Folder
+                                                                    : FileProblem::ReadOnly);
             }
             exists = true;
             kept = attributes & kKeptAttributes;
@@ -453,7 +522,7 @@ void ReplaceWholeFile(const std::string& path, std::string_view bytes,
     // Without an original there is nothing to back up (an older backup stays as it is).
     const bool backUp = exists && !backupPath.empty();
     if (backUp) {
-        CheckBackupReplaceable(SystemPath(backupPath));
+        CheckBackupReplaceable(backupPath);
     }
     TemporaryFile temporary(path);
     UniqueHandle file = temporary.Create();
@@ -486,6 +555,17 @@ void ReplaceWholeFile(const std::string& path, std::string_view bytes,
         ReportLine("the attributes of " + path + " could not be restored: system error " +
                    std::to_string(GetLastError()));
     }
+}
+
+} // namespace
+
+std::string ReadWholeFile(const std::string& path, const std::function<void()>& afterEachRead) {
+    return NamingFile(path, [&] { return ReadWholeFileAt(path, afterEachRead); });
+}
+
+void ReplaceWholeFile(const std::string& path, std::string_view bytes,
+                      const std::string& backupPath) {
+    NamingFile(path, [&] { ReplaceWholeFileAt(path, bytes, backupPath); });
 }
 
 void ReplaceKeepingBackup(const std::string& path, const std::string& replacement,
@@ -534,8 +614,12 @@ bool Win32Platform::FileExists(const std::string& path) {
     return FileExistsAt(path);
 }
 
+std::string Win32Platform::FullPath(const std::string& path) {
+    return FullPathOf(path);
+}
+
 void Win32Platform::ShowErrorBox(const std::string& text) {
-    MessageBoxA(owner_, text.c_str(), ProgramTitle().c_str(), MB_ICONERROR | MB_OK);
+    MessageBoxA(owner_, WithCrLf(text).c_str(), ProgramTitle().c_str(), MB_ICONERROR | MB_OK);
 }
 
 bool Win32Platform::AskYesNo(const std::string& text) {

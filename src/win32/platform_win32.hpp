@@ -15,9 +15,8 @@
 namespace korvane::win32 {
 
 // The registry key and value that name the game's directory.
-inline constexpr const char* kInstallDirKey =
-    "SOFTWARE\\Infogrames\\Grand Prix 4\\1.00\\Install Dir";
-inline constexpr const char* kInstallDirValue = "Directory";
+inline constexpr const char* kInstallDirKey = korvane::kInstallDirKey.data();
+inline constexpr const char* kInstallDirValue = korvane::kInstallDirValue.data();
 
 // Maps a system error code to the file layer's I/O result (2, 3, 4, 5 pass through;
 // ERROR_HANDLE_DISK_FULL and ERROR_DISK_FULL become 101; a file that ReplaceFile could not
@@ -31,7 +30,8 @@ std::string LookupInstallDirIn(HKEY root, const char* subKey, const char* valueN
 
 // Whole-file read without locking the file: other programs may write it meanwhile. The
 // file's size and last-write time before and after the read must agree, else it is read
-// again, three reads in all, before FileChangingError; IoError on failure. afterEachRead
+// again, three reads in all, before FileChangingError; IoError on failure, naming the file
+// (a full path) and what the system said of it. afterEachRead
 // (for tests) runs after each read, before the second look.
 std::string ReadWholeFile(const std::string& path, const std::function<void()>& afterEachRead = {});
 // Writes the new content to path + ".tmp" (visible, normal attributes; a leftover of that
@@ -42,7 +42,8 @@ std::string ReadWholeFile(const std::string& path, const std::function<void()>& 
 // With a backup path and an existing original, the original becomes the backup (replacing
 // an older one) in the same step; a backup that is read-only or a directory fails with
 // IoError(5) before anything is written. When that step fails after the original was moved
-// away and cannot be put back, ReplacementKeptError names where the new content is.
+// away and cannot be put back, ReplacementKeptError names where the new content is. An
+// IoError names the file that stood in the way (the backup, say) by its full path.
 void ReplaceWholeFile(const std::string& path, std::string_view bytes,
                       const std::string& backupPath = {});
 // The step of a replacement with a backup: replacement takes the place of path, and path
@@ -72,6 +73,8 @@ public:
     void ReplaceFileContents(const std::string& path, std::string_view bytes,
                              const std::string& backupPath) override;
     bool FileExists(const std::string& path) override;
+    // GetFullPathNameW.
+    std::string FullPath(const std::string& path) override;
     // The primary display's current mode.
     std::pair<int, int> DesktopResolution() override;
     // MB_ICONERROR | MB_OK with the application's title (from the program file's name).

@@ -1,7 +1,10 @@
 // Flat buttons of the navigation strip (and the apply button): our own window class,
 // drawn flat on the parent's colour, raised while the mouse is over it and sunken while
-// pressed. They take no focus; their font style comes from the model and marks the page
-// on show. A click, BM_CLICK or the access key reports BN_CLICKED to the parent.
+// pressed. The form's own take no focus; the program's (a row with tabStop) are reached by
+// Tab, show a focus frame and take Space and Enter. Their font style comes from the model
+// and marks the page on show; a caption wider than the button shrinks until it keeps a
+// margin from the frame. A click, BM_CLICK, the access key or a key of a focused button
+// reports BN_CLICKED to the parent.
 #include "win32/control_view.hpp"
 #include "win32/gdi_handles.hpp"
 
@@ -17,7 +20,9 @@ public:
     SpeedButtonView(ViewHost& host, SpeedButton& model, const ControlDef& def) noexcept
         : ControlView(host, model, def), button_(model) {}
 
-    void Create(HWND parent) override { CreateChild(kSpeedButtonClass, 0, 0, parent, -1, this); }
+    void Create(HWND parent) override {
+        CreateChild(kSpeedButtonClass, Def().tabStop ? WS_TABSTOP : 0, 0, parent, -1, this);
+    }
 
     void Mirror(Property property, std::ptrdiff_t index) override {
         ControlView::Mirror(property, index);
@@ -34,18 +39,35 @@ public:
     }
 
     // The layout's font with the model's style.
-    HFONT StyleFont() const {
+    FontDef StyleFontDef() const {
         FontDef font = Def().font;
         const FontStyle style = button_.Style();
         font.bold = style == FontStyle::Bold || style == FontStyle::BoldItalic;
         font.italic = style == FontStyle::Italic || style == FontStyle::BoldItalic;
-        return Host().Font(font);
+        return font;
     }
+    HFONT StyleFont() const { return Host().Font(StyleFontDef()); }
 
     LRESULT Handle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         switch (msg) {
-        case WM_GETDLGCODE:
-            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+        case WM_GETDLGCODE: {
+            // A focused button takes Enter itself; the dialog navigation would swallow it.
+            const auto* key = reinterpret_cast<const MSG*>(lp);
+            const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON |
+                   (Def().tabStop && enter ? DLGC_WANTMESSAGE : 0);
+        }
+        case WM_KEYDOWN:
+            // Space or Enter, not the key's repeats.
+            if ((wp == VK_SPACE || wp == VK_RETURN) && !(lp & (1 << 30))) {
+                Click(hwnd);
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(hwnd, nullptr, TRUE);
+            return 0;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(StyleFont());
         case WM_SETFONT:
@@ -75,6 +97,9 @@ public:
             }
             return 0;
         case WM_LBUTTONDOWN:
+            if (Def().tabStop) {
+                SetFocus(hwnd);
+            }
             down_ = true;
             SetCapture(hwnd);
             SetState(hwnd, true, true);
@@ -154,11 +179,16 @@ private:
         } else if (enabled && hot_) {
             DrawEdge(dc, &rc, BDR_RAISEDINNER, BF_RECT);
         }
+        if (GetFocus() == hwnd) {
+            RECT focus = rc;
+            InflateRect(&focus, -ScaleToDpi(2, Host().Dpi()), -ScaleToDpi(2, Host().Dpi()));
+            DrawFocusRect(dc, &focus);
+        }
         const std::string& caption = Model().Caption();
         if (caption.empty()) {
             return;
         }
-        SelectedObject font(dc, StyleFont());
+        SelectedObject font(dc, FittingFont(dc, caption, rc.right - rc.left));
         SetBkMode(dc, TRANSPARENT);
         RECT text = rc;
         if (pressed_) {
@@ -176,6 +206,25 @@ private:
             OffsetRect(&text, -1, -1);
             SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
             DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
+        }
+    }
+
+    // The style font, or a smaller one where the caption would come nearer the edge than 5
+    // pixels (at 96 dpi; the focus frame is 2 pixels in) on each side: a long translation, an
+    // italic page name.
+    HFONT FittingFont(HDC dc, const std::string& caption, int width) {
+        FontDef def = StyleFontDef();
+        const int room = width - 2 * ScaleToDpi(5, Host().Dpi());
+        for (;;) {
+            HFONT font = Host().Font(def);
+            SelectedObject measuring(dc, font);
+            RECT need{0, 0, 0, 0};
+            DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &need,
+                      DT_CALCRECT | DT_SINGLELINE);
+            if (need.right <= room || def.height <= 7) {
+                return font;
+            }
+            --def.height;
         }
     }
 

@@ -404,7 +404,8 @@ TEST_F(BindingsTest, TheTransferRunsItsStepsAndTheirHandlersInOrder) {
 
 TEST_F(BindingsTest, AFileTooShortForStepSixteenStopsThereKeepingTheEarlierSteps) {
     Load({{0, "1"}, {46, "9"}, {51, "2"}, {117, "1"}, {109, "1"}}, 123);
-    EXPECT_EQ(Errors(), std::vector<std::string>{"List index out of bounds (123)"});
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_TRUE(Errors()[0].starts_with("List index out of bounds (123)\r"));
     EXPECT_TRUE(form.CheckBox3.Checked());
     EXPECT_EQ(form.TrackBar1.Position(), 9);
     EXPECT_EQ(form.ComboBox4.ItemIndex(), 2);
@@ -415,7 +416,8 @@ TEST_F(BindingsTest, AFileTooShortForStepSixteenStopsThereKeepingTheEarlierSteps
 
 TEST_F(BindingsTest, ChangingCheckBox13InAShortFileStopsAfterLineOneHundredAndTwo) {
     Load({{102, "1"}, {59, "1"}, {49, "50"}}, 124);
-    EXPECT_EQ(Errors(), std::vector<std::string>{"Unable to insert a line."});
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_TRUE(Errors()[0].starts_with("Unable to insert a line.\r"));
     EXPECT_TRUE(form.CheckBox13.Checked()) << "the box keeps its new state";
     EXPECT_EQ(V(102), "1");
     EXPECT_FALSE(form.CheckBox14.Checked()) << "step 22 never ran";

@@ -66,7 +66,9 @@ const Row kRows[] = {
      ValueRange{0, 200},
      {}},
     {"Mipmap bias (0 => -8 to 200 => +8) -ve=> sharper v2", {}, ValueRange{0, 200}, {}},
-    {"Max number of dynamic envmaps to use (1 to 22(!), 0=>off)", {}, ValueRange{1, 22}, {}},
+    {"Max number of dynamic envmaps to use (1 to 22(!), 0=>off)", {}, ValueRange{0, 22}, {}},
+    {"Top off (1 to 7, 8 => all)", {}, ValueRange{1, 8}, {}},
+    {"Off apart (2 to 7, 0 => off)", {}, ValueRange{2, 7}, {}},
     {"Backwards (10 to -5)", {}, ValueRange{-5, 10}, {}},
     // Sets.
     {"Num overdraws for blur effects (eg reflections) Should be one of {2,4,6,9,12,16}",
@@ -115,7 +117,8 @@ TEST(CommentValuesTest, ReadsEveryFormTheGameUses) {
 }
 
 // What the hint warns about: a value the comment does not allow. A lone special value
-// beside a range is allowed, and "else" makes the choices examples only.
+// beside a range is allowed, and "else" or choices that add up ("+") make the choices
+// examples only.
 TEST(CommentValuesTest, AllowsWhatTheCommentStates) {
     const struct {
         const char* comment;
@@ -130,6 +133,9 @@ TEST(CommentValuesTest, AllowsWhatTheCommentStates) {
         {"{2,4,6,9,12,16}", 8, false},
         {"(1 to 22(!), 0=>off)", 0, true},
         {"(1 to 22(!), 0=>off)", 23, false},
+        {"Off apart (2 to 7, 0 => off)", 0, true},
+        {"Off apart (2 to 7, 0 => off)", 1, false},
+        {"Multiplayer overlays 1:on 2:+cockpit 3:+allviews", 24, true}, // levels add up
         {"Set 0 => none 8 => all else 1-7", 5, true},
         {"Enable mirrors", -7, true},
     };

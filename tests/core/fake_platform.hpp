@@ -24,6 +24,8 @@ public:
     std::map<std::string, int> failingPaths;  // path -> I/O result to throw
     std::map<std::string, int> failingReads;  // the same, for reading only
     std::set<std::string> changingReads;      // paths whose read throws FileChangingError
+    // path -> what its replacement throws (a failure that names the file in the way, say)
+    std::map<std::string, IoError> failingReplacements;
     // path -> where the new content is kept: the replacement throws ReplacementKeptError(5)
     // and leaves the files as the real one would (the original as the backup, no file at
     // path, the new content under the kept name).
@@ -63,6 +65,9 @@ public:
                              const std::string& backupPath) override {
         if (auto f = failingPaths.find(path); f != failingPaths.end()) {
             throw IoError(f->second);
+        }
+        if (auto f = failingReplacements.find(path); f != failingReplacements.end()) {
+            throw f->second;
         }
         if (auto k = keptReplacements.find(path); k != keptReplacements.end()) {
             if (auto old = files.find(path); old != files.end()) {

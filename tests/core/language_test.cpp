@@ -2,6 +2,7 @@
 // the missing file, and the language files we ship.
 #include "core/form_layout.hpp"
 #include "core/main_form.hpp"
+#include "core/text.hpp"
 #include "core/text_lines.hpp"
 #include "fake_platform.hpp"
 
@@ -162,12 +163,14 @@ TEST_F(LanguageTest, ReaderCutsCommentsAndTrimsButKeepsEveryLine) {
     EXPECT_FALSE(platform.closed);
 }
 
-TEST_F(LanguageTest, ReadsAtMost101Lines) {
-    for (std::size_t n : {100u, 101u, 102u, 150u}) {
+// One line per entry is read, up to the last entry's (the form's own 101 and the program's
+// texts beyond them).
+TEST_F(LanguageTest, ReadsAtMostALinePerEntry) {
+    const std::size_t most = kLanguageFileLines;
+    for (std::size_t n : {most - 1, most, most + 1, most + 50}) {
         Start(NumberedFile(n));
-        ASSERT_EQ(form.LanguageLines().size(), std::min<std::size_t>(n, 101)) << n;
-        EXPECT_EQ(form.LanguageLines().back(),
-                  "T" + std::to_string(std::min<std::size_t>(n, 101) - 1));
+        ASSERT_EQ(form.LanguageLines().size(), std::min(n, most)) << n;
+        EXPECT_EQ(form.LanguageLines().back(), "T" + std::to_string(std::min(n, most) - 1));
     }
     // The last line needs no line end; a Ctrl-Z where a line begins ends the file.
     Start("A\r\nB\r\n0.4\r\nLast");
@@ -313,15 +316,23 @@ TEST_F(LanguageTest, FewerThanThreeLinesFailTheVersionCheckWithTheListError) {
     EXPECT_FALSE(platform.closed);
 }
 
+// The address only where the build names a web site; always where the file was looked for.
 TEST_F(LanguageTest, MissingFileShowsTheAddressAndEndsWithoutReading) {
     const std::map<std::string, std::string> before = Texts();
+    const std::string looked =
+        "Gesucht wurde sie hier: language.txt\rStarten Sie Korvane aus seinem eigenen Ordner "
+        "oder kopieren Sie eine Datei aus seinem Ordner languages als language.txt dorthin.";
     // Any attempt to read would fail visibly.
     platform.failingPaths["language.txt"] = 5;
     form.Guarded([this] { form.FormCreate(); });
+    form.contacts.web = "http://www.example.org/korvane";
+    form.Guarded([this] { form.FormCreate(); });
     EXPECT_EQ(platform.errorDialogs,
-              std::vector<std::string>{"Die Datei 'language.txt' wurde nicht gefunden!\r"
-                                       "Laden Sie sich die Datei unter folgender Adresse "
-                                       "herunter:\rhttp://www.example.org/korvane/language.htm"});
+              (std::vector<std::string>{"Die Datei 'language.txt' wurde nicht gefunden!\r" + looked,
+                                        "Die Datei 'language.txt' wurde nicht gefunden!\r"
+                                        "Laden Sie sich die Datei unter folgender Adresse "
+                                        "herunter:\rhttp://www.example.org/korvane/language.htm\r" +
+                                            looked}));
     EXPECT_TRUE(platform.closed);
     EXPECT_TRUE(platform.errorBoxes.empty());
     EXPECT_TRUE(form.LanguageLines().empty());
@@ -333,8 +344,11 @@ TEST_F(LanguageTest, ReadErrorIsShownWithoutTransferOrCheck) {
     const struct {
         int code;
         const char* text;
-    } cases[] = {
-        {5, "File access denied."}, {100, "Read beyond end of file."}, {87, "I/O error 87."}};
+    } cases[] = {{5, "File access denied.\rlanguage.txt: Windows verweigert den Zugriff. Schlie\xdf"
+                     "en Sie das Spiel und pr\xfc"
+                     "fen Sie, ob Ihr Konto in diesem Ordner Dateien \xe4ndern darf."},
+                 {100, "Read beyond end of file.\rlanguage.txt"},
+                 {87, "I/O error 87.\rlanguage.txt"}};
     for (const auto& c : cases) {
         platform.errorBoxes.clear();
         platform.failingPaths["language.txt"] = c.code;
@@ -445,21 +459,93 @@ TEST_F(LanguageTest, ShippedFilesLoadCleanly) {
 // Every text of the window stays the form's own, but where the form has no real German
 // text (the file fills it in) and where the form's caption names another option than its
 // line holds (the file says what the line does).
+// The German file gives the form's own captions, with access keys (unique on each page) and
+// with the words it corrects or makes say what a line does.
 TEST_F(LanguageTest, GermanFileReproducesTheFormsOwnCaptions) {
-    std::map<std::string, std::string> expected = Texts();
+    // The text without its access-key marks ("&&" stays).
+    const auto unmarked = [](std::map<std::string, std::string> texts) {
+        for (auto& [name, text] : texts) {
+            std::string out;
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                if (text[i] == '&' && i + 1 < text.size() && text[++i] == '&') {
+                    out += '&'; // "&&" stays as written
+                }
+                out += text[i];
+            }
+            text = out;
+        }
+        return texts;
+    };
+    std::map<std::string, std::string> expected = unmarked(Texts());
     Start(DataFile("languages/deutsch.txt"));
     EXPECT_EQ(form.Label27.Caption(), "Deutsch");
-    for (const auto& [name, text] : Texts()) {
+    const std::map<std::string, std::string> shown = unmarked(Texts());
+    for (const auto& [name, text] : shown) {
         const std::string& original = expected.at(name);
         if (original.empty() || original == name || original == "##") {
             expected[name] = text;
         }
     }
-    expected["CheckBox2"] = "Im Fenster ausf\xfchren";
-    expected["CheckBox12"] = "Bilineare Texturfilterung";
-    expected["Label21"] = "Linsenreflexe:";
-    EXPECT_EQ(Texts(), expected);
+    const std::pair<const char*, const char*> corrected[] = {
+        {"CheckBox3", "f1graphics.cfg steuert ALLE Grafikeinstellungen"},
+        {"CheckBox1", "32-Bit-Farbtiefe verwenden"},
+        {"CheckBox2", "Im Fenster ausf\xfchren"},
+        {"CheckBox8", "Hardware-T&&L verwenden, falls verf\xfcgbar"},
+        {"CheckBox12", "Bilineare Texturfilterung"},
+        {"Label6", "Reflexionen werden erzeugt von:"},
+        {"Label5", "Entfernung f\xfcr geringere Grafikqualit\xe4t:"},
+        {"CheckBox11", "Wasserreflexionen (Boden) aktivieren"},
+        {"ComboBox4[2]", "Immer (au\xdf"
+                         "er TV-Sicht)"},
+        {"Label21", "Linsenreflexe:"},
+        {"ComboBox6[1]", "Nur \x84"
+                         "echte\x93 Kameras"},
+        {"Label14", "Spiegelzoom:"},
+        {"Label17", "Zoom"},
+    };
+    for (const auto& [name, text] : corrected) {
+        expected[name] = text;
+    }
+    EXPECT_EQ(shown, expected);
     EXPECT_TRUE(platform.errorDialogs.empty());
+}
+
+// With either language file every button of the strip and of a page has an access key, and
+// no key stands twice among the strip's and one page's captions.
+TEST(LanguageFiles, AccessKeysAreUniqueOnEveryPage) {
+    for (const char* file : {"languages/english.txt", "languages/deutsch.txt"}) {
+        FakeForm t;
+        t.Start(DataFile(file));
+        // The page (or the strip) a control sits on: its parent chain's panel below the form.
+        const auto pageOf = [](int id) {
+            const ControlDef* def = FindControlDef(id);
+            while (def->parent != ids::kForm) {
+                def = FindControlDef(def->parent);
+            }
+            return def->id;
+        };
+        for (int page : {ids::Panel(1), ids::Panel(4), ids::Panel(5), ids::Panel(2)}) {
+            std::map<char, std::string> keys;
+            for (const ControlDef& def : MainFormLayout()) {
+                const int on = pageOf(def.id);
+                const std::string& caption = t.form.Find(def.id)->Caption();
+                if ((on != page && on != ids::Panel(3)) || caption.empty() ||
+                    def.kind == ControlKind::Edit) {
+                    continue;
+                }
+                std::size_t mark = caption.find('&');
+                while (mark != std::string::npos && caption[mark + 1] == '&') {
+                    mark = caption.find('&', mark + 2);
+                }
+                if (mark == std::string::npos || mark + 1 == caption.size()) {
+                    EXPECT_NE(def.kind, ControlKind::SpeedButton) << file << ": " << caption;
+                    continue;
+                }
+                const auto [seen, added] = keys.emplace(LowerAnsi(caption[mark + 1]), caption);
+                EXPECT_TRUE(added) << file << ": " << caption << " and " << seen->second;
+            }
+        }
+    }
 }
 
 TEST_F(LanguageTest, TextsBeyondTheCaptionTableFallBackToGerman) {

@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <set>
 
 using namespace korvane;
+using korvane::testing::DataFile;
 using korvane::testing::FakeForm;
 using korvane::testing::FakePlatform;
 using korvane::testing::LinesFile;
@@ -107,17 +109,93 @@ TEST_F(MainFormTest, LoadReadsTheFileFromTheRegistryDirectoryAndRevealsThePages)
 
 TEST_F(MainFormTest, AMissingFileLeavesTheDocumentEmptyAndThePageButtonsHidden) {
     form.Guarded([&] { form.SpeedButton1Click(); });
-    ASSERT_EQ(platform.errorBoxes, std::vector<std::string>{"File not found."});
+    ASSERT_EQ(platform.errorBoxes.size(), 1u);
+    EXPECT_TRUE(platform.errorBoxes[0].starts_with("File not found.\r"));
     EXPECT_EQ(form.InstallDir, "C:\\Game");
     EXPECT_FALSE(form.SpeedButton4.Visible());
     EXPECT_EQ(form.document.Count(), 0u);
+}
+
+// Every failure a player can meet in Load and Save: the spec's line, then the file and what to
+// do, in the English file's words.
+TEST(FileMessages, EachFailureNamesTheFileAndTheRemedy) {
+    const std::string key =
+        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Infogrames\\Grand Prix 4\\1.00\\Install Dir";
+    const std::string again = "Put a complete copy in its place (each Save keeps the one before "
+                              "as f1graphics.cfg.bak).";
+    const struct {
+        const char* name;
+        std::function<void(FakePlatform&)> arrange;
+        bool save; // Load when false
+        std::string shown;
+    } rows[] = {
+        {"no registry entry", [](FakePlatform& p) { p.installDir.clear(); }, false,
+         "File not found.\rNo game folder: the registry holds no value Directory under " + key +
+             ". Install the game, or run its setup once (in this Windows or Wine prefix)."},
+        {"registry value",
+         [](FakePlatform& p) { p.registryError = "Invalid data type for 'Directory'"; }, false,
+         "Invalid data type for 'Directory'\rThe value Directory under " + key +
+             " names no folder. Run the game's setup once to repair it."},
+        {"game folder gone", [](FakePlatform& p) { p.failingReads[p.GamePath()] = 3; }, false,
+         "Invalid filename.\rC:\\Game\\f1graphics.cfg: the folder C:\\Game does not exist. If the "
+         "game was moved, run its setup once so that the registry names the new folder."},
+        {"no file", [](FakePlatform& p) { p.files.clear(); }, false,
+         "File not found.\rC:\\Game\\f1graphics.cfg does not exist. The game writes "
+         "f1graphics.cfg when it starts: start it once, then load again."},
+        {"held by the game", [](FakePlatform& p) { p.failingReads[p.GamePath()] = 32; }, false,
+         "I/O error 32.\rC:\\Game\\f1graphics.cfg is open in another program (the game?): close "
+         "it, then try again."},
+        {"being written", [](FakePlatform& p) { p.changingReads.insert(p.GamePath()); }, false,
+         "The file was changed by another program while it was being read. Wait until the game "
+         "has written it, then try again.\rC:\\Game\\f1graphics.cfg"},
+        {"cut short", [](FakePlatform& p) { p.files[p.GamePath()] = LinesFile(100); }, false,
+         "List index out of bounds (101)\rC:\\Game\\f1graphics.cfg ends after line 99: the file "
+         "is incomplete. " +
+             again},
+        {"empty", [](FakePlatform& p) { p.files[p.GamePath()].clear(); }, false,
+         "List index out of bounds (1)\rC:\\Game\\f1graphics.cfg is empty. " + again},
+        {"read-only backup",
+         [](FakePlatform& p) {
+             p.failingReplacements.emplace(
+                 p.GamePath(), IoError(5, p.GamePath() + ".bak", FileProblem::ReadOnly));
+         },
+         true,
+         "File access denied.\rC:\\Game\\f1graphics.cfg.bak is read-only: clear \"Read-only\" in "
+         "the file's properties, then try again."},
+        {"backup a folder",
+         [](FakePlatform& p) {
+             p.failingReplacements.emplace(p.GamePath(),
+                                           IoError(5, p.GamePath() + ".bak", FileProblem::Folder));
+         },
+         true,
+         "File access denied.\rC:\\Game\\f1graphics.cfg.bak is a folder where a file belongs: "
+         "move it elsewhere, then try again."},
+        {"no write access", [](FakePlatform& p) { p.failingPaths[p.GamePath()] = 5; }, true,
+         "File access denied.\rC:\\Game\\f1graphics.cfg: Windows denies access. Close the game, "
+         "and check that your account may change files in that folder."},
+        {"disk full", [](FakePlatform& p) { p.failingPaths[p.GamePath()] = 101; }, true,
+         "Disk full.\rC:\\Game\\f1graphics.cfg"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeForm t;
+        t.Start(DataFile("languages/english.txt"));
+        if (row.save) {
+            t.Load(LinesFile(170));
+        }
+        t.platform.files[t.platform.GamePath()] = LinesFile(170);
+        row.arrange(t.platform);
+        t.form.Guarded([&] { row.save ? t.form.SpeedButton2Click() : t.form.SpeedButton1Click(); });
+        EXPECT_EQ(t.platform.errorBoxes, std::vector<std::string>{row.shown});
+    }
 }
 
 TEST_F(MainFormTest, ARegistryFailureEndsLoadBeforeTheDirectoryChanges) {
     form.InstallDir = "old";
     platform.registryError = "Invalid data type for 'Directory'";
     form.Guarded([&] { form.SpeedButton1Click(); });
-    EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{"Invalid data type for 'Directory'"});
+    ASSERT_EQ(platform.errorBoxes.size(), 1u);
+    EXPECT_TRUE(platform.errorBoxes[0].starts_with("Invalid data type for 'Directory'\r"));
     EXPECT_EQ(form.InstallDir, "old");
 }
 
@@ -183,14 +261,14 @@ TEST_F(MainFormTest, AFailedSaveIsReported) {
     Load(LinesFile(170));
     platform.failingPaths[platform.GamePath()] = 101;
     form.Guarded([&] { form.SpeedButton2Click(); });
-    EXPECT_EQ(platform.errorBoxes.back(), "Disk full.");
+    EXPECT_EQ(platform.errorBoxes.back(), "Disk full.\rC:\\Game\\f1graphics.cfg");
     // The original could not be put back: the box names where the new content is.
     platform.failingPaths.clear();
     platform.keptReplacements[platform.GamePath()] = platform.GamePath() + ".new";
     form.Guarded([&] { form.SpeedButton2Click(); });
     EXPECT_EQ(platform.errorBoxes.back(),
               "Die neuen Einstellungen konnten nicht an die Stelle von f1graphics.cfg treten. Sie "
-              "wurden in dieser Datei aufbewahrt:\rC:\\Game\\f1graphics.cfg.new.");
+              "wurden in dieser Datei aufbewahrt:\rC:\\Game\\f1graphics.cfg.new");
 }
 
 // The game writing the file at Save's look is a change like another: asked, No writes nothing.
@@ -224,8 +302,8 @@ TEST(MainFormSave, AsksBeforeOverwritingAFileChangedSinceLoadAndKeepsABackup) {
         {"changed, Yes", "2;game\n", 0, true, true, true, nullptr},
         {"gone", std::nullopt, 0, false, false, true, nullptr},
         {"folder gone", std::nullopt, 3, false, false, true, nullptr},
-        {"unreadable", loaded, 5, true, false, false, "File access denied."},
-        {"locked", loaded, 32, true, false, false, "I/O error 32."},
+        {"unreadable", loaded, 5, true, false, false, "File access denied.\r"},
+        {"locked", loaded, 32, true, false, false, "I/O error 32.\r"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -250,8 +328,11 @@ TEST(MainFormSave, AsksBeforeOverwritingAFileChangedSinceLoadAndKeepsABackup) {
         EXPECT_EQ(platform.questions,
                   row.asked ? std::vector<std::string>{question} : std::vector<std::string>{});
         EXPECT_EQ(platform.writes, row.written ? 1 : 0);
-        EXPECT_EQ(platform.errorBoxes, row.errorBox ? std::vector<std::string>{row.errorBox}
-                                                    : std::vector<std::string>{});
+        // The box's first line (the file's line: FileMessages).
+        EXPECT_EQ(platform.errorBoxes.size(), row.errorBox ? 1u : 0u);
+        if (row.errorBox && !platform.errorBoxes.empty()) {
+            EXPECT_TRUE(platform.errorBoxes[0].starts_with(row.errorBox)) << platform.errorBoxes[0];
+        }
         EXPECT_EQ(form.document.Value(0), "7");
         if (row.written) {
             EXPECT_EQ(platform.files[path], saved);

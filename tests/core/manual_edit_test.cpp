@@ -54,8 +54,8 @@ struct ManualEditTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(ManualEditTest, ClickingAValueOrADescriptionChoosesTheLineEverywhere) {
-    for (ListBox* list : {&form.ListBox4, &form.ListBox1}) {
+TEST_F(ManualEditTest, ClickingAnyColumnChoosesTheLineEverywhereWithItsValue) {
+    for (ListBox* list : {&form.ListBox4, &form.ListBox1, &form.ListBox5}) {
         for (int row : {7, 0, kLines - 1}) {
             Click(*list, row);
             EXPECT_EQ(Selections(), All(row)) << list->Name() << " row " << row;
@@ -69,13 +69,15 @@ TEST_F(ManualEditTest, ClickingAValueOrADescriptionChoosesTheLineEverywhere) {
     EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{});
 }
 
-TEST_F(ManualEditTest, ALineNumberMovesTheSelectionButKeepsTheChosenValueForApply) {
+// The value shown is always the chosen line's: Apply writes what was typed into that line.
+TEST_F(ManualEditTest, ALineNumberChoosesTheLineApplyWrites) {
     Click(form.ListBox4, 7);
     Click(form.ListBox5, 3);
     EXPECT_EQ(Selections(), All(3));
-    EXPECT_EQ(form.edit1.Text(), "70");
-    EXPECT_EQ(form.edit2.Text(), "desc 7");
+    EXPECT_EQ(form.edit1.Text(), "30");
+    EXPECT_EQ(form.edit2.Text(), "32 bit colour");
 
+    form.edit1.UserEditText("70");
     form.SpeedButton10Click();
     EXPECT_EQ(form.document.Value(3), "70");
     EXPECT_EQ(form.ListBox1.Item(3), "70");
@@ -133,8 +135,8 @@ TEST_F(ManualEditTest, AValueReadWithATabInsideCanBePutBack) {
 
 TEST_F(ManualEditTest, ApplyLeavesTheBoundCheckBoxAloneUntilItIsClicked) {
     ASSERT_FALSE(form.CheckBox1.Checked());
-    Click(form.ListBox4, 7);
     Click(form.ListBox5, 3);
+    form.edit1.UserEditText("70");
     form.SpeedButton10Click();
     EXPECT_FALSE(form.CheckBox1.Checked());
     EXPECT_EQ(form.document.Value(3), "70");

@@ -41,11 +41,12 @@ TEST_F(ManualGuidanceTest, TheHintStatesTheValuesAndWarnsWhileTyping) {
          "erhalb von 0 bis 100"},
         {50, "1e2", "Keine ganze Zahl"},
         {50, " 100", "0 bis 100"},
-        {53, "9", "eine von 2, 4, 6, 9, 12, 16"},
-        {53, "5", "5 ist keine von 2, 4, 6, 9, 12, 16"},
-        {118, "0", "1 bis 22"}, // "0=>off" beside the range
+        {53, "9", "einer von 2, 4, 6, 9, 12, 16"},
+        {53, "5", "5 ist keiner von 2, 4, 6, 9, 12, 16"},
+        {118, "0", "0 bis 22"}, // "0=>off" next to the range
         {128, "3", ""},
-        {128, "7", "7 ist keine der Auswahlen"},
+        {128, "7", "7 steht nicht zur Auswahl"},
+        {70, "24", ""},  // the file's own value of levels that add up
         {44, "abc", ""}, // "Enable mirrors" states no values
     };
     for (const auto& row : rows) {
@@ -122,10 +123,18 @@ TEST_F(ManualGuidanceTest, FindingALineWrapsAroundAndFoldsLetterCase) {
         form.Guarded([&] { form.FindLine.UserEnter(); });
         EXPECT_EQ(form.ListBox4.Selected(), expected);
     }
-    // The line number, and letters Windows-1252 folds.
-    Find("286");
-    EXPECT_EQ(form.ListBox1.Selected(), 286);
-    form.document.SetValue(3, "\xc4\xd6");
+    // A whole number is the line of that number; the next is the next comment that holds it.
+    for (const auto& [typed, line] : {std::pair{"6", 6}, {"28", 28}, {"286", 286}, {"287", 286}}) {
+        Find(typed);
+        EXPECT_EQ(form.ListBox1.Selected(), line) << typed;
+    }
+    Find("6");
+    form.Guarded([&] { form.FindLine.UserEnter(); });
+    EXPECT_EQ(form.ListBox1.Selected(), 17) << "\"(0-16\": not the number 7 or a value";
+    // Letters Windows-1252 folds.
+    std::string file = DataFile("demo/game/f1graphics.cfg");
+    file.insert(file.find("Enable 32bit"), "\xc4\xd6 ");
+    Load(file);
     Find("\xe4\xf6");
     EXPECT_EQ(form.ListBox1.Selected(), 3);
 }

@@ -86,6 +86,13 @@ TEST(ErrorBoxText, AppendsADotOnlyAfterCharactersAboveTheDot) {
               "'x' is not a valid integer value.");
     EXPECT_EQ(ErrorBoxText("Umlaut \xe4"), "Umlaut \xe4.");
     EXPECT_EQ(ErrorBoxText(""), "");
+    EXPECT_EQ(ErrorBoxText("Disk full.\rC:\\x"), "Disk full.\rC:\\x"); // composed: as it is
+}
+
+TEST(FillIn, ReplacesEachMarkOnce) {
+    EXPECT_EQ(FillIn("%1 to %2, %1", "1", "5"), "1 to 5, 1");
+    EXPECT_EQ(FillIn("%1: %2", "C:\\%2", "x"), "C:\\%2: x"); // a value's own "%2" stays
+    EXPECT_EQ(FillIn("100%", "a"), "100%");
 }
 
 TEST(ApplicationTitle, TakesTheFileNameUpToItsFirstDotWithTheRestLowered) {
