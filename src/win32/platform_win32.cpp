@@ -466,6 +466,14 @@ std::string ReadWholeFileAt(const std::string& path, const std::function<void()>
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
         if (!file.Valid()) {
+            // A folder of the file's name cannot be opened so: access denied, which says why.
+            const DWORD error = GetLastError();
+            const DWORD attributes = GetFileAttributesW(name.c_str());
+            if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+                (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                throw IoError(5, {}, FileProblem::Folder);
+            }
+            SetLastError(error);
             ThrowLastIoError();
         }
         BY_HANDLE_FILE_INFORMATION before;

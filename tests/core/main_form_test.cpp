@@ -456,3 +456,36 @@ TEST(MainFormChanges, QuitWithChangesClosesOnlyWhenTheSaveWorked) {
         EXPECT_EQ(platform.errorBoxes.size(), saveFails ? 1u : 0u);
     }
 }
+
+// The Info page shows the contacts the build names and a row only for each of them; with
+// none (the build's default) it points to the read-me instead.
+TEST(InfoPage, ShowsOnlyTheContactsTheBuildNames) {
+    const struct {
+        Contacts contacts;
+        std::set<std::string> shown;
+    } rows[] = {
+        {{}, {"InfoReadme"}},
+        {{.mail = "a@b.c"}, {"Label9", "Label12", "Label10"}},
+        {{.messenger = "123"}, {"Label9", "Label13", "Label11"}},
+        {{.web = "http://x/"}, {"Label30", "Label7"}},
+        {{.mail = "a@b.c", .web = "http://x/", .shortWeb = "x"},
+         {"Label9", "Label12", "Label10", "Label30", "Label7", "Label31"}},
+    };
+    EXPECT_FALSE(BuildContacts().Any()) << "the default build names none";
+    for (const auto& row : rows) {
+        FakeForm t;
+        t.form.contacts = row.contacts;
+        t.form.ShowContacts();
+        std::set<std::string> shown;
+        for (Label* label :
+             {&t.form.Label9, &t.form.Label12, &t.form.Label10, &t.form.Label13, &t.form.Label11,
+              &t.form.Label30, &t.form.Label7, &t.form.Label31, &t.form.InfoReadme}) {
+            if (label->Visible()) {
+                shown.insert(label->Name());
+            }
+        }
+        EXPECT_EQ(shown, row.shown);
+        EXPECT_EQ(t.form.Label10.Caption(), row.contacts.mail);
+        EXPECT_EQ(t.form.Label7.Caption(), row.contacts.web);
+    }
+}

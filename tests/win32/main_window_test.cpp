@@ -261,7 +261,8 @@ TEST_F(MainWindowTest, AMissingFileShowsTheErrorBoxAndTheWindowGoesOn) {
     MouseClick(Ctl(ids::SpeedButton(1)));
     ASSERT_TRUE(Pump([&] { return !boxes->Seen().empty(); }));
     ASSERT_EQ(boxes->Seen().size(), 1u);
-    EXPECT_EQ(boxes->Seen()[0].text, "File not found.");
+    EXPECT_TRUE(boxes->Seen()[0].text.starts_with("File not found.\r\n" + GamePath() + " "))
+        << boxes->Seen()[0].text;
     char exe[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
     EXPECT_EQ(boxes->Seen()[0].caption, ApplicationTitle(exe));

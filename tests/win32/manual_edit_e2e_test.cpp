@@ -179,12 +179,10 @@ protected:
 } // namespace
 
 // A click in any of the three lists chooses that row in all of them and shows it in each,
-// the lists having scrolled together; the line-number list leaves the value and
-// description fields alone.
+// the lists having scrolled together, with its value and description.
 TEST_F(ManualEditE2ETest, ARowClickedInAnyListIsChosenAndShownInAllThree) {
     OpenPage();
     int chosen = 2;
-    int inFields = chosen; // the line edit1 and edit2 show
     ClickRow(ids::ListBox(1), chosen);
     for (int id : kLists) {
         SCOPED_TRACE(id);
@@ -208,11 +206,8 @@ TEST_F(ManualEditE2ETest, ARowClickedInAnyListIsChosenAndShownInAllThree) {
             EXPECT_EQ(ListModel(list).Selected(), row) << list;
             EXPECT_TRUE(RowInView(list, row)) << list << " shows rows from " << Top(list);
         }
-        if (id != ids::ListBox(5)) {
-            inFields = row;
-        }
-        EXPECT_EQ(Text(ids::kEdit1), form->document.Value(inFields));
-        EXPECT_EQ(Text(ids::kEdit2), std::string(form->document.DescriptionView(inFields)));
+        EXPECT_EQ(Text(ids::kEdit1), form->document.Value(row));
+        EXPECT_EQ(Text(ids::kEdit2), std::string(form->document.DescriptionView(row)));
         chosen = row;
 
         // Every list back at its top for the next one; the selection stays.
@@ -232,7 +227,6 @@ TEST_F(ManualEditE2ETest, ArrowKeysInAFocusedListMoveTheRowInAllThree) {
         Settle();
         ClickRow(id, 2);
         ASSERT_EQ(GetFocus(), List(id));
-        const std::string edit1Before = form->edit1.Text();
 
         const struct {
             WORD key;
@@ -254,11 +248,8 @@ TEST_F(ManualEditE2ETest, ArrowKeysInAFocusedListMoveTheRowInAllThree) {
                 EXPECT_EQ(Selection(list), step.row) << list;
                 EXPECT_TRUE(RowInView(list, step.row)) << list;
             }
-            if (id == ids::ListBox(5)) {
-                EXPECT_EQ(form->edit1.Text(), edit1Before);
-            } else {
-                EXPECT_EQ(Text(ids::kEdit1), form->document.Value(step.row));
-            }
+            EXPECT_EQ(Text(ids::kEdit1), form->document.Value(step.row));
+            EXPECT_EQ(Text(ids::kEdit2), std::string(form->document.DescriptionView(step.row)));
         }
     }
 }
@@ -293,20 +284,27 @@ TEST_F(ManualEditE2ETest, ApplyAndSaveChangeExactlyTheChosenLine) {
     EXPECT_EQ(saved, expectedBytes);
 }
 
-// Clicking line 3's number after line 7 was chosen keeps line 7's value in edit1; Apply
-// then copies it into line 3.
-TEST_F(ManualEditE2ETest, ALineNumberClickCarriesTheChosenValueToAnotherLine) {
+// Clicking line 3's number after line 9 was chosen shows line 3's value and description:
+// a value typed then and Enter write line 3, the line the description names. The
+// description can be read and selected, not typed into.
+TEST_F(ManualEditE2ETest, ALineNumberClickShowsThatLinesValueAndDescription) {
     OpenPage();
     ClickRow(ids::ListBox(4), 9);
-    const std::string carried = form->document.Value(9);
+    const std::string nine = form->document.Value(9);
     ClickRow(ids::ListBox(5), 3);
-    EXPECT_EQ(Text(ids::kEdit1), carried);
-    ClickButton(10);
-    EXPECT_EQ(form->document.Value(3), carried);
-    EXPECT_EQ(form->document.Value(9), carried);
+    EXPECT_EQ(Text(ids::kEdit1), form->document.Value(3));
+    EXPECT_EQ(Text(ids::kEdit2), std::string(form->document.DescriptionView(3)));
+    TypeIntoEdit1("7");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(Pump([&] { return form->document.Value(3) == "7"; }));
+    EXPECT_EQ(form->document.Value(9), nine);
     for (int list : kLists) {
         EXPECT_EQ(Selection(list), 3) << list;
     }
+    FocusByMouse(Ctl(ids::kEdit2), POINT{10, 10});
+    TypeText("x");
+    Settle();
+    EXPECT_EQ(Text(ids::kEdit2), std::string(form->document.DescriptionView(3)));
 }
 
 // Right after a Load no row is chosen, the fields keep their texts, and Apply writes

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -210,6 +211,69 @@ TEST_F(PlatformFiles, ReplaceWritesTheNewContentAndLeavesNothingElse) {
     ReplaceWholeFile(In("f1graphics.cfg"), "");
     EXPECT_EQ(ReadBytes(In("f1graphics.cfg")), "");
     EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
+}
+
+// A failure names the file that stood in the way, by its full path, and what the system
+// said of it: what the message's second line is made of.
+TEST_F(PlatformFiles, AFailureNamesTheFileInTheWayAndWhy) {
+    using korvane::FileProblem;
+    const std::string file = In("f1graphics.cfg");
+    const std::string backup = file + ".bak";
+    const struct {
+        const char* name;
+        std::function<void()> arrange;
+        bool replace; // read when false
+        std::string path;
+        FileProblem problem;
+    } rows[] = {
+        {"missing", [] {}, false, file, FileProblem::Missing},
+        {"relative name", [] {}, false, file, FileProblem::Missing},
+        {"folder", [&] { CreateDirectoryA(file.c_str(), nullptr); }, false, file,
+         FileProblem::Folder},
+        {"read-only", [&] { SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY); }, true,
+         file, FileProblem::ReadOnly},
+        {"read-only backup",
+         [&] {
+             WriteBytes(backup, "older");
+             SetFileAttributesA(backup.c_str(), FILE_ATTRIBUTE_READONLY);
+         },
+         true, backup, FileProblem::ReadOnly},
+        {"backup a folder", [&] { CreateDirectoryA(backup.c_str(), nullptr); }, true, backup,
+         FileProblem::Folder},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.replace) {
+            WriteBytes(file, "old\r\n");
+        }
+        row.arrange();
+        const std::string given =
+            std::string(row.name) == "relative name" ? "f1graphics.cfg" : file;
+        SetCurrentDirectoryA(dir_.c_str());
+        try {
+            row.replace ? ReplaceWholeFile(given, "new\r\n", backup) : (void)ReadWholeFile(given);
+            ADD_FAILURE() << "no failure";
+        } catch (const IoError& e) {
+            EXPECT_EQ(e.path(), row.path);
+            EXPECT_EQ(e.problem(), row.problem);
+        }
+        for (const std::string& name : {file, backup}) {
+            SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(name.c_str());
+            RemoveDirectoryA(name.c_str());
+        }
+    }
+    // Another program holding the file open.
+    WriteBytes(file, "old\r\n");
+    HANDLE lock = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    try {
+        ReadWholeFile(file);
+        ADD_FAILURE() << "no failure";
+    } catch (const IoError& e) {
+        EXPECT_EQ(e.problem(), FileProblem::InUse);
+    }
+    CloseHandle(lock);
 }
 
 TEST_F(PlatformFiles, ReplaceCreatesAMissingFile) {

@@ -27,7 +27,9 @@ TEST_F(SafeE2ETest, AFileWhoseLoadFailedIsNeitherSavedNorTouched) {
     boxesExpected = true;
     MouseClick(Ctl(ids::SpeedButton(1)));
     ASSERT_TRUE(Pump([&] { return boxes->Seen().size() == 1; }));
-    EXPECT_EQ(boxes->Seen()[0].text, "List index out of bounds (1)");
+    EXPECT_TRUE(boxes->Seen()[0].text.starts_with("List index out of bounds (1)\r\n" + GamePath() +
+                                                  " endet nach Zeile 0:"))
+        << boxes->Seen()[0].text;
     Save();
     ASSERT_EQ(boxes->Seen().size(), 2u);
     EXPECT_EQ(boxes->Seen()[1].text, kNotLoaded);

@@ -79,7 +79,8 @@ TEST_F(SaveE2ETest, AChangeByAnotherProgramIsOverwrittenOnlyAfterYes) {
 }
 
 // A read-only backup, or a directory of the backup's name: Save fails with the error box's
-// text, and the file, the obstacle and the folder stay as they were.
+// text, whose second line names the backup and what to do, and the file, the obstacle and
+// the folder stay as they were.
 TEST_F(SaveE2ETest, ABackupThatCannotBeMadeFailsTheSaveAndKeepsTheFile) {
     Load();
     ToggleFullScreen();
@@ -96,7 +97,13 @@ TEST_F(SaveE2ETest, ABackupThatCannotBeMadeFailsTheSaveAndKeepsTheFile) {
         const std::size_t shown = boxes->Seen().size();
         Save();
         ASSERT_EQ(boxes->Seen().size(), shown + 1);
-        EXPECT_EQ(boxes->Seen().back().text, "File access denied.");
+        EXPECT_EQ(boxes->Seen().back().text,
+                  "File access denied.\r\n" + BackupPath() +
+                      (directory ? " ist ein Ordner, wo eine Datei hingeh\xf6rt: Verschieben Sie "
+                                   "ihn und versuchen Sie es erneut."
+                                 : " ist schreibgesch\xfctzt: Entfernen Sie in den Eigenschaften "
+                                   "der Datei das H\xe4kchen bei \x84Schreibgesch\xfctzt\x93 und "
+                                   "versuchen Sie es erneut."));
         EXPECT_EQ(boxes->Seen().back().caption, Title());
         EXPECT_EQ(ReadBytes(GamePath()), before);
         EXPECT_EQ(FileNamesIn(gameDir),

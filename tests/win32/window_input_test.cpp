@@ -3,6 +3,8 @@
 // the keyboard never reaches a page that is not on show.
 #include "window_test_support.hpp"
 
+#include "../lines_file.hpp"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -278,7 +280,8 @@ TEST_F(WindowInputTest, TabStaysOnThePageOnShow) {
     } pages[] = {
         {kGeneralPage,
          {I::CheckBox(3), I::CheckBox(1), I::CheckBox(2), I::CheckBox(8), I::ComboBox(3),
-          I::CheckBox(12), I::OfName("ProfileList")}},
+          I::CheckBox(12), I::OfName("ProfileList"), I::OfName("ProfileUse"),
+          I::OfName("ProfileSaveAs")}},
         {kGraphicsPage,
          {I::ComboBox(1), I::kAufloesung, I::ComboBox(2), I::CheckBox(17), I::CheckBox(16),
           I::CheckBox(15)}},
@@ -287,10 +290,10 @@ TEST_F(WindowInputTest, TabStaysOnThePageOnShow) {
           I::CheckBox(10), I::CheckBox(11), I::ComboBox(4), I::ComboBox(5), I::ComboBox(6),
           I::TrackBar(1), I::CheckBox(13), I::CheckBox(14), I::TrackBar(2)}},
         // The search field shows with the manual page, under the strip's buttons; the
-        // choices take the focus when the chosen line has some.
+        // choices and Restore take the focus when the chosen line has choices or changed.
         {kManualPage,
          {I::OfName("FindLine"), I::ListBox(1), I::ListBox(4), I::ListBox(5), I::kEdit1, I::kEdit2,
-          I::OfName("ValueChoices")}},
+          I::OfName("ValueChoices"), I::OfName("RestoreValue")}},
     };
     for (const auto& page : pages) {
         SCOPED_TRACE(page.page.panel);
@@ -396,11 +399,46 @@ TEST_F(WindowInputTest, FlatButtonsTakeNoFocusAndTabLeavesTheDescriptionField) {
     MouseClick(Ctl(ids::SpeedButton(9)));
     Settle();
     EXPECT_EQ(GetFocus(), description);
-    // Enter makes a new line in the field; Tab moves on.
+    // The field is read-only: Enter makes no new line; Tab moves on.
     PressKey(VK_RETURN);
-    ASSERT_TRUE(Pump([&] { return form->edit2.Text().find("\r\n") != std::string::npos; }));
+    Settle();
+    EXPECT_EQ(form->edit2.Text().find("\r\n"), std::string::npos);
     PressKey(VK_TAB);
     Settle();
     EXPECT_NE(GetFocus(), description);
     EXPECT_EQ(FocusPanel(), ids::Panel(2));
+}
+
+namespace {
+
+// The window with the shipped German language file.
+class GermanKeyboardTest : public WindowInputTest {
+protected:
+    void SetUp() override {
+        languageFile = korvane::testing::DataFile("languages/deutsch.txt");
+        WindowInputTest::SetUp();
+    }
+};
+
+} // namespace
+
+// Without the mouse, in German: Alt+L loads, Alt+A shows "Allgemein", Tab reaches its first
+// box (its focus frame drawn), Space changes it and Ctrl+S saves; the file holds the change.
+TEST_F(GermanKeyboardTest, AccessKeysSpaceAndCtrlSSaveAChange) {
+    ASSERT_EQ(Text(ids::SpeedButton(1)), "&Laden");
+    PressKey('L', {VK_MENU});
+    ASSERT_TRUE(Pump([&] { return Visible(ids::SpeedButton(4)); })) << "Alt+L loads";
+    PressKey('A', {VK_MENU});
+    ASSERT_TRUE(Pump([&] { return Visible(ids::Panel(1)); })) << "Alt+A shows the page";
+    PressKey(VK_TAB);
+    ASSERT_TRUE(Pump([&] { return GetFocus() == Ctl(ids::CheckBox(3)); }));
+    EXPECT_FALSE(SendMessageA(Ctl(ids::CheckBox(3)), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+    const bool before = form->CheckBox3.Checked();
+    PressKey(VK_SPACE);
+    ASSERT_TRUE(Pump([&] { return form->CheckBox3.Checked() != before; }));
+    const std::string loaded = ReadBytes(GamePath());
+    PressKey('S', {VK_CONTROL});
+    ASSERT_TRUE(Pump([&] { return ReadBytes(GamePath()) != loaded; })) << "Ctrl+S saves";
+    EXPECT_EQ(korvane::testing::FileLines(ReadBytes(GamePath()))[0].substr(0, 2),
+              before ? "0\t" : "1\t");
 }
