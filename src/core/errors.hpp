@@ -96,6 +96,8 @@ private:
 class FileChangingError : public Error {
 public:
     FileChangingError();
+    // The same, said in the language file's words.
+    explicit FileChangingError(const std::string& text) : Error(text) {}
 };
 
 // A replacement failed after the original had been moved away; the new content is

@@ -52,8 +52,8 @@ inline constexpr LanguageEntry kOutsideRange{72, "%1 liegt au\xdf"
 inline constexpr LanguageEntry kNotOneOf{73, "%1 ist keiner von %2"};
 inline constexpr LanguageEntry kNoChoice{74, "%1 steht nicht zur Auswahl"};
 inline constexpr LanguageEntry kNotWholeNumber{75, "Keine ganze Zahl"};
-inline constexpr LanguageEntry kLinesChanged{76, "%1 Zeilen ge\xe4ndert"};
-inline constexpr LanguageEntry kOneLineChanged{77, "1 Zeile ge\xe4ndert"};
+inline constexpr LanguageEntry kLinesChanged{76, "%1 Zeilen ge\xe4n&dert"};
+inline constexpr LanguageEntry kOneLineChanged{77, "1 Zeile ge\xe4n&dert"};
 inline constexpr LanguageEntry kRestoreValue{78, "&Zur\xfc"
                                                  "ck"};
 inline constexpr LanguageEntry kFindLine{79, "Suchen"};
@@ -125,6 +125,13 @@ inline constexpr LanguageEntry kLanguageFileLookedFor{
          "Sie eine Datei aus seinem Ordner languages als language.txt dorthin."};
 inline constexpr LanguageEntry kInfoReadme{
     131, "Hilfe, Neuigkeiten und wohin Sie Fehler melden: README.txt im Ordner von Korvane."};
+
+// 91-99: what Save will change. %1 stands for a number or a value.
+inline constexpr LanguageEntry kChanges{91, "%1 \xc4nderungen"};
+inline constexpr LanguageEntry kOneChange{92, "1 \xc4nderung"};
+inline constexpr LanguageEntry kFileValue{93, "f1graphics.cfg: %1"};
+inline constexpr LanguageEntry kChangedOnlyTip{94,
+                                               "Nur die Zeilen zeigen, die Speichern \xe4ndert"};
 
 } // namespace entries
 } // namespace korvane

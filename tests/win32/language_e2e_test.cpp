@@ -243,7 +243,7 @@ const ShippedFile kShippedFiles[] = {
          {ids::Label(3), "Author:"},
          {ids::Label(23), "Author:"},
          {ids::Label(29), "Value:"},
-         {ids::Label(35), "Cockpit zoom:"},
+         {ids::Label(35), "Cockpit &zoom:"},
          {ids::Label(9), "If you find a bug or have a suggestion, please get in touch here:"},
          {ids::GroupBox(1), "Program"},
          {ids::GroupBox(2), "Language file"},
@@ -257,29 +257,30 @@ const ShippedFile kShippedFiles[] = {
     {"German",
      "languages/deutsch.txt",
      {
-         {ids::SpeedButton(1), "Laden"},
-         {ids::SpeedButton(5), "Grafikqualit\xe4t"},
+         {ids::SpeedButton(1), "&Laden"},
+         {ids::SpeedButton(5), "&Grafikqualit\xe4t"},
          {ids::SpeedButton(10), "\xdc"
-                                "bernehmen"},
-         {ids::CheckBox(8), "Falls verf\xfcgbar, T&&L aktivieren"},
-         {ids::CheckBox(13), "Streckenschatten anzeigen"},
-         {ids::CheckBox(17), "R\xe4"
-                             "der \xfc"
-                             "ber Texturen drehen"},
+                                "be&rnehmen"},
+         {ids::CheckBox(8), "Hardware-&T&&L verwenden, falls verf\xfcgbar"},
+         {ids::CheckBox(13), "Streckens&chatten anzeigen"},
+         {ids::CheckBox(17), "&Raddrehung \xfc"
+                             "ber Texturen darstellen"},
          {ids::Label(27), "Deutsch"},
          {ids::Label(28), "Das Korvane-Team"},
          {ids::Label(29), "Wert:"},
-         {ids::Label(35), "Cockpit-Zoom:"},
+         {ids::Label(35), "Cockpit-&Zoom:"},
          {ids::Label(8), "VORVERSION"},
          {ids::GroupBox(1), "Programm"},
      },
      {
          {ids::ComboBox(4),
           {"Aus", "Nur Arcade",
-           "Immer(au\xdf"
+           "Immer (au\xdf"
            "er TV-Sicht)"}},
          {ids::ComboBox(6),
-          {"Nie", "Nur \"echte\" Kameras",
+          {"Nie",
+           "Nur \x84"
+           "echte\x93 Kameras",
            "Alle au\xdf"
            "er Cockpit",
            "Alle"}},
