@@ -140,16 +140,13 @@ public:
             DrawTextA(item.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
                       DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
-        if (item.itemState & ODS_FOCUS) {
-            // On the highlight a dotted frame hardly shows: the list with the focus frames its
-            // chosen row in the highlight's text colour.
-            if (selected) {
-                RECT frame = rc;
-                InflateRect(&frame, -Scaled(2), -Scaled(2));
-                FrameRect(item.hDC, &frame, GetSysColorBrush(COLOR_HIGHLIGHTTEXT));
-            } else {
-                DrawFocusRect(item.hDC, &rc);
-            }
+        // The list with the focus frames its chosen row in the highlight's text colour (a
+        // dotted frame hardly shows on the highlight); without a chosen row, its caret row.
+        const bool focused = GetFocus() == Hwnd();
+        if (focused && selected) {
+            FrameRect(item.hDC, &rc, GetSysColorBrush(COLOR_HIGHLIGHTTEXT));
+        } else if ((item.itemState & ODS_FOCUS) && list_.Selected() < 0) {
+            DrawFocusRect(item.hDC, &rc);
         }
     }
 
@@ -195,6 +192,9 @@ private:
         }
         const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
         auto* self = reinterpret_cast<ListBoxView*>(ref);
+        if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) {
+            InvalidateRect(hwnd, nullptr, FALSE); // the chosen row's frame comes or goes
+        }
         if (self && self->Hwnd() == hwnd && MayScroll(msg)) {
             self->ReportTop();
         }
