@@ -12,8 +12,9 @@ namespace korvane {
 namespace {
 
 constexpr const char* kLanguageFile = "language.txt";
-// Lines after this many are never read.
-constexpr std::size_t kMaxLanguageLines = 101;
+// Lines after this many are never read: entries 0 to 119, the captions and the program's
+// own texts up to the Views page's.
+constexpr std::size_t kMaxLanguageLines = 120;
 
 // One step of the caption transfer: entry `entry` of the language lines becomes a control's
 // caption, or item `item` of a drop-down.
@@ -137,6 +138,7 @@ void MainForm::ApplyCaptions() {
         Label30.SetCaption(LanguageText(entries::kInfoLastLine));
         ShowGuidanceCaptions();
         ApplyProfileCaptions();
+        ShowViewsCaptions();
     } catch (const std::exception&) {
     }
 

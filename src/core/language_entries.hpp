@@ -78,5 +78,22 @@ inline constexpr LanguageEntry kProfileNameReserved{
 // 90: the Info page's last line.
 inline constexpr LanguageEntry kInfoLastLine{90, "Updates, Sprachpakete, Hilfe, usw. gibt es auf:"};
 
+// 110-119: the Views page. %1 stands for a number of lines.
+inline constexpr LanguageEntry kViewsButton{110, "Ansic&hten"};
+inline constexpr LanguageEntry kSettingColumn{111, "Einstellung"};
+inline constexpr LanguageEntry kMainColumn{112, "Haupt"};
+inline constexpr LanguageEntry kMirrorColumn{113, "Spiegel"};
+inline constexpr LanguageEntry kVideowallColumn{114, "Videowand"};
+inline constexpr LanguageEntry kCopyRow{115, "&Zeile wie Haupt"};
+inline constexpr LanguageEntry kCopyAll{116, "&Jede Zeile wie Haupt"};
+inline constexpr LanguageEntry kLinesUnpaired{
+    117, "%1 Zeilen der Ansichten lassen sich keiner Einstellung sicher zuordnen; sie stehen "
+         "nur auf der Seite Manuell bearbeiten."};
+inline constexpr LanguageEntry kOneLineUnpaired{
+    118, "1 Zeile der Ansichten l\xe4sst sich keiner Einstellung sicher zuordnen; sie steht nur "
+         "auf der Seite Manuell bearbeiten."};
+inline constexpr LanguageEntry kNoViews{
+    119, "Diese Datei hat keine Ansichten ([MAIN VIEW], [MIRROR VIEW], [VIDEOWALL VIEW])."};
+
 } // namespace entries
 } // namespace korvane

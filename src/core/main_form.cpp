@@ -79,6 +79,7 @@ MainForm::MainForm(Platform& p)
         }
     });
     ConnectManualPage();
+    ConnectViewsPage();
 }
 
 void MainForm::Guarded(const std::function<void()>& work) noexcept {
@@ -115,6 +116,7 @@ void MainForm::HideAllPages() {
     Panel4.SetVisible(false);
     Panel5.SetVisible(false);
     Panel6.SetVisible(false);
+    ViewsPage.SetVisible(false);
 }
 
 void MainForm::ResetButtonStyles() {
@@ -123,6 +125,7 @@ void MainForm::ResetButtonStyles() {
     SpeedButton6.SetStyle(FontStyle::Bold);
     SpeedButton7.SetStyle(FontStyle::Regular);
     SpeedButton9.SetStyle(FontStyle::Regular);
+    ViewsButton.SetStyle(FontStyle::Regular);
 }
 
 void MainForm::ShowPage(Panel& page, SpeedButton& button, FontStyle style) {
@@ -203,6 +206,7 @@ void MainForm::LoadIntoWindow(const std::function<void()>& readDocument) {
     SpeedButton5.SetVisible(true);
     SpeedButton6.SetVisible(true);
     SpeedButton9.SetVisible(true);
+    ViewsButton.SetVisible(true);
     ShowLineToolTips();
     ApplyDocumentToControls();
     documentLoaded_ = true;

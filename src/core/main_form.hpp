@@ -4,7 +4,8 @@
 //
 // The handlers live in several files: main_form.cpp (pages, Load, Save, Quit, the error
 // guard), bindings.cpp (the setting controls), language.cpp (start-up and captions) and
-// manual_edit.cpp (the manual edit page) and profiles.cpp (the profiles on the General page).
+// manual_edit.cpp (the manual edit page), profiles.cpp (the profiles on the General page) and
+// views_page.cpp (the three views side by side).
 #pragma once
 
 #include "core/comment_values.hpp"
@@ -14,6 +15,7 @@
 #include "core/form_layout.hpp"
 #include "core/language_entries.hpp"
 #include "core/platform.hpp"
+#include "core/view_grid.hpp"
 
 #include <functional>
 #include <optional>
@@ -167,6 +169,22 @@ public:
     // Writes what Save would write to f1graphics.cfg into a profile of a name asked for.
     void ProfileSaveAsClick();
 
+    // ---- Views page (views_page.cpp) ----
+    // The three views' settings side by side: a row per setting, its main, mirror and
+    // videowall values in the grid's columns 1 to 3. The chosen cell's value can be typed
+    // (Enter applies) or picked from its comment's choices, and put back; a row's main value,
+    // or every row's, is copied to the other views.
+    void ViewsButtonClick();
+    void ViewGridClick();
+    void ViewChoicesChange();
+    void ViewRestoreClick();
+    void CopyRowClick();
+    void CopyAllClick();
+    // The rows of the grid, paired anew whenever the document is read.
+    const PairedViews& Views() const noexcept { return views_; }
+    // The line of the grid's chosen cell; -1 when none is chosen.
+    long long ChosenViewLine() const;
+
     // ---- State ----
     Platform& platform;
     ConfigDocument document;
@@ -190,7 +208,18 @@ private:
     // the drop-down can store, and shown from its line again when the player leaves it.
     void Typed(ComboBox& combo, bool storable);
 
+    // The hint beside a value field: the range or set the comment states, or a warning while
+    // the typed value is one it does not allow.
+    std::string ValueHintText(const CommentValues& values, std::string_view typed) const;
+
     void ConnectManualPage();
+    void ConnectViewsPage();
+    void ShowViewsCaptions();
+    void ForgetViewCell();
+    // The chosen cell's choices, the state of the page's commands, and the note.
+    void ShowViewCell();
+    void ShowViewNote();
+    void WriteViewLines(const std::vector<LineWrite>& writes);
     void FindFrom(long long start);
     // After a line was chosen: every list shows the same rows, from preferredTop if the
     // chosen row is in view there, and the guidance follows the line.
@@ -199,6 +228,10 @@ private:
 
     long long guidanceLine_ = -1;
     CommentValues guidance_;
+    PairedViews views_;
+    std::vector<int> viewRowOfLine_; // by line: its row in views_, or -1
+    long long viewGuidanceLine_ = -1;
+    CommentValues viewGuidance_;
 
     std::vector<Control*> all_;
     std::vector<ComboBox*> typedInto_;

@@ -31,7 +31,7 @@ std::string_view SettingText(std::string_view comment) {
     return comment;
 }
 
-ViewGrid PairViews(const ConfigDocument& document) {
+PairedViews PairViews(const ConfigDocument& document) {
     // Each view's lines in file order.
     std::array<std::vector<long long>, kViewCount> lines;
     for (long long k = 0; k < static_cast<long long>(document.Count()); ++k) {
@@ -40,7 +40,7 @@ ViewGrid PairViews(const ConfigDocument& document) {
         }
     }
     const std::size_t tagged = lines[0].size() + lines[1].size() + lines[2].size();
-    ViewGrid grid;
+    PairedViews grid;
     if (lines[0].size() == lines[1].size() && lines[0].size() == lines[2].size()) {
         for (std::size_t i = 0; i < lines[0].size(); ++i) {
             grid.rows.push_back(ViewRow{{lines[0][i], lines[1][i], lines[2][i]}});

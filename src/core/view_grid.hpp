@@ -27,7 +27,7 @@ struct ViewRow {
     bool operator==(const ViewRow&) const = default;
 };
 
-struct ViewGrid {
+struct PairedViews {
     std::vector<ViewRow> rows;
     // Lines whose comment begins with a view tag but that are in no row.
     std::size_t unpaired = 0;
@@ -40,7 +40,7 @@ std::optional<std::size_t> ViewOfComment(std::string_view comment);
 // its end (a blank, "v" and digits).
 std::string_view SettingText(std::string_view comment);
 
-ViewGrid PairViews(const ConfigDocument& document);
+PairedViews PairViews(const ConfigDocument& document);
 
 // A value to go into a line.
 struct LineWrite {

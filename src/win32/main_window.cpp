@@ -311,6 +311,7 @@ namespace {
 bool IsReflectedMessage(UINT msg) noexcept {
     switch (msg) {
     case WM_COMMAND:
+    case WM_NOTIFY:
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_DRAWITEM:
@@ -342,6 +343,11 @@ bool MainWindow::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexce
             item->itemHeight = it->second->ItemHeight();
             result = TRUE;
             return true;
+        }
+        if (msg == WM_NOTIFY) {
+            auto* header = reinterpret_cast<NMHDR*>(lp);
+            ControlView* view = ViewOf(header->hwndFrom);
+            return view != nullptr && view->OnNotify(*header, result);
         }
         // The child the message comes from: named in lp, or in the item to draw.
         const auto* draw =

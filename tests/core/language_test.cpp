@@ -162,12 +162,12 @@ TEST_F(LanguageTest, ReaderCutsCommentsAndTrimsButKeepsEveryLine) {
     EXPECT_FALSE(platform.closed);
 }
 
-TEST_F(LanguageTest, ReadsAtMost101Lines) {
-    for (std::size_t n : {100u, 101u, 102u, 150u}) {
+TEST_F(LanguageTest, ReadsAtMost120Lines) {
+    for (std::size_t n : {119u, 120u, 121u, 150u}) {
         Start(NumberedFile(n));
-        ASSERT_EQ(form.LanguageLines().size(), std::min<std::size_t>(n, 101)) << n;
+        ASSERT_EQ(form.LanguageLines().size(), std::min<std::size_t>(n, 120)) << n;
         EXPECT_EQ(form.LanguageLines().back(),
-                  "T" + std::to_string(std::min<std::size_t>(n, 101) - 1));
+                  "T" + std::to_string(std::min<std::size_t>(n, 120) - 1));
     }
     // The last line needs no line end; a Ctrl-Z where a line begins ends the file.
     Start("A\r\nB\r\n0.4\r\nLast");
@@ -388,9 +388,9 @@ TEST_F(LanguageTest, ShippedFilesLoadCleanly) {
         EXPECT_TRUE(t.platform.errorBoxes.empty());
         EXPECT_TRUE(t.platform.errorDialogs.empty());
         EXPECT_FALSE(t.platform.closed);
-        ASSERT_GE(f.LanguageLines().size(), 91u);
+        ASSERT_GE(f.LanguageLines().size(), 120u);
         // Every caption, and every text of its own (61 and up) the program has yet.
-        for (std::size_t k = 0; k <= 90; k = k == 63 ? 90 : k + 1) {
+        for (std::size_t k = 0; k <= 119; k = k == 63 ? 90 : k == 90 ? 110 : k + 1) {
             EXPECT_FALSE(f.LanguageLines()[k].empty()) << "entry " << k;
         }
         // Windows text: every line ends in CR LF, and there are no other CRs.

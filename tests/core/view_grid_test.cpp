@@ -35,7 +35,7 @@ void PrintTo(const ViewRow& row, std::ostream* out) {
 TEST(ViewGrid, TheViewsPairByPositionOrElseByTheirSettingsText) {
     std::vector<std::string> lines = FileLines(DataFile("demo/game/f1graphics.cfg"));
     const ConfigDocument real = Document(CrLfFile(lines));
-    const ViewGrid grid = PairViews(real);
+    const PairedViews grid = PairViews(real);
     ASSERT_EQ(grid.rows.size(), 63u);
     EXPECT_EQ(grid.unpaired, 0u);
     EXPECT_EQ(grid.rows.front(), (ViewRow{{98, 161, 224}}));
@@ -49,7 +49,7 @@ TEST(ViewGrid, TheViewsPairByPositionOrElseByTheirSettingsText) {
     // main text carries a note, and the new line, stay out.
     lines.insert(lines.begin() + 190, "1\t\t\t; [MIRROR VIEW] Draw puddles v2");
     const ConfigDocument inserted = Document(CrLfFile(lines));
-    const ViewGrid paired = PairViews(inserted);
+    const PairedViews paired = PairViews(inserted);
     ASSERT_EQ(paired.rows.size(), 62u);
     EXPECT_EQ(paired.unpaired, 4u);
     EXPECT_EQ(paired.rows[0], (ViewRow{{98, 161, 225}}));
@@ -65,7 +65,7 @@ TEST(ViewGrid, TheViewsPairByPositionOrElseByTheirSettingsText) {
         Document("1 ; [MAIN VIEW] A\n2 ; [MAIN VIEW] A\n3 ; [MAIN VIEW] B\n"
                  "4 ; [MIRROR VIEW] A v2\n5 ; [MIRROR VIEW] B\n"
                  "6 ; [VIDEOWALL VIEW] A\n7 ; [VIDEOWALL VIEW] B v10\n");
-    const ViewGrid b = PairViews(twice);
+    const PairedViews b = PairViews(twice);
     EXPECT_EQ(b.rows, (std::vector<ViewRow>{{{2, 4, 6}}}));
     EXPECT_EQ(b.unpaired, 4u);
     EXPECT_TRUE(PairViews(Document(LinesFile(20))).rows.empty());
@@ -102,7 +102,7 @@ TEST(ViewGrid, CopyAcrossWritesTheMainValueWhereAnotherViewDiffers) {
             Document(std::string(row.values[0]) + "\t; [MAIN VIEW] Mipmap bias\n" + row.values[1] +
                      "\t; [MIRROR VIEW] Mipmap bias\n" + row.values[2] +
                      "\t; [VIDEOWALL VIEW] Mipmap bias\n");
-        const ViewGrid grid = PairViews(document);
+        const PairedViews grid = PairViews(document);
         ASSERT_EQ(grid.rows.size(), 1u);
         EXPECT_EQ(CopyAcross(document, grid.rows[0]), row.writes) << row.values[1];
         EXPECT_EQ(ViewsDiffer(document, grid.rows[0]), !row.writes.empty());

@@ -40,6 +40,8 @@ bool IsClassOf(ControlKind kind, const std::string& cls) {
     case ControlKind::Edit:
     case ControlKind::Memo:
         return is("Edit");
+    case ControlKind::ListView:
+        return is("SysListView32");
     }
     return false;
 }
