@@ -16,7 +16,7 @@ namespace korvane::win32 {
 namespace {
 
 // Every column but the first is this wide (at 96 dpi); the first takes the rest.
-constexpr int kCellWidth = 56;
+constexpr int kCellWidth = 64;
 // The tint of rows set apart: a pale amber that black text reads on.
 constexpr COLORREF kTint = RGB(0xFF, 0xEC, 0xB3);
 
@@ -47,8 +47,9 @@ public:
             style |= WS_BORDER;
         }
         HWND hwnd = CreateChild(WC_LISTVIEWA, style, 0, parent);
-        SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER,
-                     LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
+        SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE,
+                     LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP,
+                     LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP);
         ShowColumns();
         ShowRows();
         SetWindowSubclass(hwnd, InputProc, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -114,19 +115,23 @@ private:
         case CDDS_PREPAINT:
             return CDRF_NOTIFYITEMDRAW;
         case CDDS_ITEMPREPAINT:
+            // The list would draw its selection over the whole row: the colours are ours.
+            draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
             return CDRF_NOTIFYSUBITEMDRAW;
         case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+            draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
             const auto row = static_cast<std::size_t>(draw.nmcd.dwItemSpec);
             const auto column = static_cast<std::size_t>(draw.iSubItem);
-            if (column > 0 && static_cast<int>(row) == grid_.Selected() &&
-                column == grid_.Column()) {
+            if (static_cast<int>(row) == grid_.Selected() &&
+                (column == 0 || column == grid_.Column())) {
+                // The chosen cell, and its row's setting.
                 draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
                 draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
             } else if (column > 0 && grid_.RowMarked(row)) {
                 const bool hc = HighContrast();
                 draw.clrText = GetSysColor(hc ? COLOR_BTNTEXT : COLOR_WINDOWTEXT);
                 draw.clrTextBk = hc ? GetSysColor(COLOR_BTNFACE) : kTint;
-            } else if (column > 0) {
+            } else {
                 draw.clrText = GetSysColor(COLOR_WINDOWTEXT);
                 draw.clrTextBk = GetSysColor(COLOR_WINDOW);
             }
