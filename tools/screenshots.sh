@@ -149,7 +149,7 @@ take_set() {
         [ "$only" = choices ] && click 60 "$(button_y manual)"
         # Line 128 found through the search field under the strip's buttons, and the
         # button of its choices (right of Apply) clicked.
-        click 87 267
+        click 91 267
         xdotool type --delay 80 "lens flare"
         sleep 0.8
         click $((129 + 310 + 94 - 8)) $((185 + 64 + 11))
@@ -158,9 +158,9 @@ take_set() {
         sleep 0.4
     fi
     if [ "$only" = views ] || { [ -z "$only" ] && [ -z "$prefix" ] && [ -z "$suffix" ]; }; then
-        # The Views button shares the strip's last place with the search field; the mirror
-        # value of the row "Mipmap bias" chosen.
-        click 34 267
+        # The Views button is on the left of the strip's last place; the mirror value of the
+        # row "Mipmap bias" chosen.
+        click 28 267
         click $((129 + 355)) 63
         shot_with_popups "$views_dir/views$suffix.png"
     fi

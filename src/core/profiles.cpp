@@ -148,7 +148,7 @@ void MainForm::ListProfiles(const std::string& choose) {
     std::string chosen = choose.empty() ? ChosenProfile() : choose;
     std::vector<std::string> items;
     profileNames_.clear();
-    for (Profile& profile : FindProfiles(platform, InstallDir, fileBytes_)) {
+    for (Profile& profile : FindProfiles(platform, InstallDir, gameFile.FileBytes())) {
         // With none chosen yet, the field shows the profile the game uses.
         if (chosen.empty() && profile.inUse) {
             chosen = profile.name;
@@ -186,15 +186,14 @@ void MainForm::ProfileUseClick() {
     }
     ProfileShown.SetCaption({});
     const std::string path = ProfilePath(InstallDir, name);
-    LoadIntoWindow([this, &path] { ReadDocument(path); });
-    // f1graphics.cfg is not what the window shows: Quit asks, and only Save writes it.
-    unsavedChanges_ = true;
+    // Only Save writes it to f1graphics.cfg; until then Quit asks, when it differs.
+    gameFile.Use(path, [this] { ShowLoaded(); });
     ProfileShown.SetCaption(FillIn(LanguageText(entries::kProfileShown), name));
 }
 
 void MainForm::ProfileSaveAsClick() {
     SettleDropDowns();
-    if (!documentLoaded_) {
+    if (!gameFile.Loaded()) {
         throw Error(LanguageText(entries::kNotLoadedCompletely));
     }
     const std::string caption = AsDialogCaption(LanguageText(entries::kProfileSaveAs));

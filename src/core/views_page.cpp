@@ -19,17 +19,17 @@ void MainForm::ConnectViewsPage() {
                        });
     ViewGrid.SetMarks(
         [this](std::size_t r, std::size_t c) {
-            return c > 0 && document.IsChanged(views_.rows[r].lines[c - 1]);
+            return c > 0 && gameFile.IsChanged(views_.rows[r].lines[c - 1]);
         },
         [this](std::size_t r) { return ViewsDiffer(document, views_.rows[r]); });
     ViewValue.onChange = [this] { ShowViewNote(); };
     ViewValue.onEnter = [this] {
         if (const long long line = ChosenViewLine(); line >= 0) {
-            WriteViewLines({{line, ViewValue.Text()}});
+            EditLine(line, ViewValue.Text());
         }
     };
-    document.AddListener([this](ConfigDocument::Change change, std::size_t line) {
-        if (change == ConfigDocument::Change::Reset) {
+    gameFile.AddListener([this](GameFile::Change change, std::size_t line) {
+        if (change == GameFile::Change::Reset) {
             views_ = PairViews(document);
             viewRowOfLine_.assign(document.Count(), -1);
             for (std::size_t r = 0; r < views_.rows.size(); ++r) {
@@ -40,6 +40,11 @@ void MainForm::ConnectViewsPage() {
             ForgetViewCell();
             ViewGrid.RowsChanged();
             ViewValue.SetText({});
+        } else if (change == GameFile::Change::State) {
+            // What the lines are compared with changed: any cell's mark may differ.
+            for (std::size_t r = 0; r < views_.rows.size(); ++r) {
+                ViewGrid.RowChanged(r);
+            }
         } else if (line < viewRowOfLine_.size() && viewRowOfLine_[line] >= 0) {
             ViewGrid.RowChanged(static_cast<std::size_t>(viewRowOfLine_[line]));
             if (static_cast<long long>(line) == ChosenViewLine()) {
@@ -107,7 +112,7 @@ void MainForm::ShowViewCell() {
         ViewChoices.SetEnabled(!viewGuidance_.choices.empty());
     }
     ViewChoices.SetItemIndex(line < 0 ? -1 : ChoiceOf(viewGuidance_, document.ValueView(line)));
-    ViewRestore.SetEnabled(line >= 0 && document.IsChanged(line));
+    ViewRestore.SetEnabled(gameFile.IsChanged(line));
     const int row = ViewGrid.Selected();
     CopyRow.SetEnabled(row >= 0 &&
                        ViewsDiffer(document, views_.rows[static_cast<std::size_t>(row)]));
@@ -121,7 +126,8 @@ void MainForm::ShowViewCell() {
 
 // The chosen cell's hint, and below it what the grid leaves out.
 void MainForm::ShowViewNote() {
-    std::string note = ValueHintText(viewGuidance_, ChosenViewLine() < 0 ? "" : ViewValue.Text());
+    const long long line = ChosenViewLine();
+    std::string note = ValueHintText(viewGuidance_, line, line < 0 ? "" : ViewValue.Text());
     std::string left;
     if (views_.rows.empty() && document.Count() > 0) {
         left = LanguageText(entries::kNoViews);
@@ -143,13 +149,12 @@ void MainForm::ViewChoicesChange() {
     if (line < 0 || index < 0 || static_cast<std::size_t>(index) >= viewGuidance_.choices.size()) {
         return;
     }
-    WriteViewLines(
-        {{line, IntToStr(viewGuidance_.choices[static_cast<std::size_t>(index)].value)}});
+    EditLine(line, IntToStr(viewGuidance_.choices[static_cast<std::size_t>(index)].value));
 }
 
 void MainForm::ViewRestoreClick() {
     if (const long long line = ChosenViewLine(); line >= 0) {
-        WriteViewLines({{line, std::string(document.ReadValueView(line))}});
+        RestoreLine(line);
     }
 }
 
@@ -169,10 +174,20 @@ void MainForm::CopyAllClick() {
     WriteViewLines(writes);
 }
 
+// As EditLine for each line, with the setting pages shown again once at the end.
 void MainForm::WriteViewLines(const std::vector<LineWrite>& writes) {
-    for (const LineWrite& write : writes) {
-        WriteValue(write.line, write.value);
+    if (writes.empty()) {
+        return;
     }
+    try {
+        for (const LineWrite& write : writes) {
+            WriteValue(write.line, write.value);
+        }
+    } catch (...) {
+        ApplyDocumentToControls(false);
+        throw;
+    }
+    ApplyDocumentToControls(false);
 }
 
 } // namespace korvane
