@@ -204,7 +204,8 @@ TEST_F(MainWindowTest, ClickingAllgemeinShowsPanel1AloneAndMarksItsButton) {
 
 TEST_F(MainWindowTest, EachPageButtonShowsItsPage) {
     Load();
-    for (const Page& page : {kGraphicsPage, kObjectsPage, kManualPage, kInfoPage, kGeneralPage}) {
+    for (const Page& page :
+         {kGraphicsPage, kObjectsPage, kManualPage, kViewsPage, kInfoPage, kGeneralPage}) {
         ShowPage(page);
         for (const Page& other : kPages) {
             EXPECT_EQ(Visible(other.panel), other.panel == page.panel) << page.button;

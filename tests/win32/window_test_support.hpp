@@ -121,8 +121,9 @@ inline constexpr Page kGraphicsPage{ids::SpeedButton(5), ids::Panel(4)};
 inline constexpr Page kObjectsPage{ids::SpeedButton(6), ids::Panel(5)};
 inline constexpr Page kManualPage{ids::SpeedButton(9), ids::Panel(2)};
 inline constexpr Page kInfoPage{ids::SpeedButton(7), ids::Panel(6)};
-inline constexpr Page kPages[] = {kGeneralPage, kGraphicsPage, kObjectsPage, kManualPage,
-                                  kInfoPage};
+inline constexpr Page kViewsPage{ids::OfName("ViewsButton"), ids::OfName("ViewsPage")};
+inline constexpr Page kPages[] = {kGeneralPage, kGraphicsPage, kObjectsPage,
+                                  kManualPage,  kInfoPage,     kViewsPage};
 
 // The program's main window (its class and caption) and the system's dialog class.
 inline constexpr const char* kMainClass = "TForm1";
