@@ -149,7 +149,7 @@ take_set() {
         [ "$only" = choices ] && click 60 "$(button_y manual)"
         # Line 128 found through the search field under the strip's buttons, and the
         # button of its choices (right of Apply) clicked.
-        click 91 267
+        click 93 267
         xdotool type --delay 80 "lens flare"
         sleep 0.8
         click $((129 + 310 + 94 - 8)) $((185 + 64 + 11))
@@ -160,7 +160,7 @@ take_set() {
     if [ "$only" = views ] || { [ -z "$only" ] && [ -z "$prefix" ] && [ -z "$suffix" ]; }; then
         # The Views button is on the left of the strip's last place; the mirror value of the
         # row "Mipmap bias" chosen.
-        click 28 267
+        click 29 267
         click $((129 + 355)) 63
         shot_with_popups "$views_dir/views$suffix.png"
     fi

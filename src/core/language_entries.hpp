@@ -79,8 +79,8 @@ inline constexpr LanguageEntry kProfileNameReserved{
 inline constexpr LanguageEntry kInfoLastLine{90, "Updates, Sprachpakete, Hilfe, usw. gibt es auf:"};
 
 // 91-99: what Save will change. %1 stands for a number or a value.
-inline constexpr LanguageEntry kChanges{91, "%1 \xc4nderungen"};
-inline constexpr LanguageEntry kOneChange{92, "1 \xc4nderung"};
+inline constexpr LanguageEntry kChanges{91, "%1 ge\xe4ndert"};
+inline constexpr LanguageEntry kOneChange{92, "1 ge\xe4ndert"};
 inline constexpr LanguageEntry kFileValue{93, "f1graphics.cfg: %1"};
 inline constexpr LanguageEntry kChangedOnlyTip{94,
                                                "Nur die Zeilen zeigen, die Speichern \xe4ndert"};
