@@ -26,12 +26,6 @@ std::string Setting(const ConfigDocument& document, const ViewRow& row) {
 
 } // namespace
 
-namespace korvane {
-void PrintTo(const ViewRow& row, std::ostream* out) {
-    *out << row.lines[0] << ", " << row.lines[1] << ", " << row.lines[2];
-}
-} // namespace korvane
-
 TEST(ViewGrid, TheViewsPairByPositionOrElseByTheirSettingsText) {
     std::vector<std::string> lines = FileLines(DataFile("demo/game/f1graphics.cfg"));
     const ConfigDocument real = Document(CrLfFile(lines));
@@ -56,9 +50,6 @@ TEST(ViewGrid, TheViewsPairByPositionOrElseByTheirSettingsText) {
     EXPECT_EQ(paired.rows[27], (ViewRow{{126, 189, 253}})); // Draw sky, before the new line
     EXPECT_EQ(paired.rows[28], (ViewRow{{127, 191, 254}})); // after it
     EXPECT_EQ(paired.rows.back(), (ViewRow{{160, 224, 287}}));
-    for (const ViewRow& row : paired.rows) {
-        EXPECT_NE(row.lines[0], 112);
-    }
 
     // A text that stands twice in a view pairs nowhere; a file without views has no rows.
     const ConfigDocument twice =
@@ -73,11 +64,9 @@ TEST(ViewGrid, TheViewsPairByPositionOrElseByTheirSettingsText) {
     const struct {
         std::string_view comment, setting;
     } texts[] = {
-        {"[MAIN VIEW] Draw sky", "Draw sky"},
         {"[VIDEOWALL VIEW] Car lod : scalar v2 ", "Car lod : scalar"},
         {"[MIRROR VIEW]  Blur shadows (2,4,6,9,12, or 16) ", "Blur shadows (2,4,6,9,12, or 16)"},
         {"[MAIN VIEW] Max number v", "Max number v"},
-        {"[MAIN VIEW] Rain v2x", "Rain v2x"},
         {"[MAIN VIEW]v3", "v3"},
         {"MAIN VIEW Draw sky v3", "MAIN VIEW Draw sky"},
     };
