@@ -182,8 +182,11 @@ public:
 private:
     void ShowPage(Panel& page, SpeedButton& button, FontStyle style);
     // Before Load or Use replaces the document: true when there is nothing unsaved or the
-    // player lets it go.
-    bool MayDropChanges();
+    // player lets it go, asked with the question given.
+    bool MayDropChanges(const std::string& question);
+    // f1graphics.cfg's lines as last read or written, as the program writes them; empty when
+    // none were read.
+    std::string GameFileContent() const;
     void ApplyProfileCaptions();
 
     // A settings drop-down's text after the player's input: marked when it names nothing
