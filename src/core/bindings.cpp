@@ -1,10 +1,11 @@
-// The setting bindings: which line each setting control shows, how Load sets it and how
-// a change writes it back.
+// The setting bindings: which line each setting control shows, how the window shows it
+// (which writes nothing) and how the player's change writes it back.
 //
 // Lines are addressed by their literal index in the game's release file, and reached
 // through the document's layout (file_layout.hpp); values are compared and written as
 // literal strings. Handlers do not catch: a failed read or write stops the work there and
 // leaves everything done before it, including the control's new state.
+#include "core/errors.hpp"
 #include "core/main_form.hpp"
 #include "core/text.hpp"
 
@@ -98,18 +99,18 @@ constexpr std::size_t kToolTipCommentLimit = 200;
 } // namespace
 
 std::string MainForm::LineValue(int releaseLine) const {
-    return document.Value(LineIn(layout_, releaseLine));
+    return document.Value(LineIn(Layout(), releaseLine));
 }
 
 void MainForm::SetLine(int releaseLine, std::string_view value) {
-    const int line = LineIn(layout_, releaseLine);
+    const int line = LineIn(Layout(), releaseLine);
     if (line != kNoLine) {
         WriteValue(line, value);
     }
 }
 
 bool MainForm::HasLine(int releaseLine) const noexcept {
-    return LineIn(layout_, releaseLine) != kNoLine;
+    return LineIn(Layout(), releaseLine) != kNoLine;
 }
 
 void MainForm::ShowLineToolTips() {
@@ -122,7 +123,7 @@ void MainForm::ShowLineToolTips() {
         }
         std::string text;
         for (std::size_t i = 0; i < option.count; ++i) {
-            const int line = LineIn(layout_, option.lines[i].release);
+            const int line = LineIn(Layout(), option.lines[i].release);
             if (line == kNoLine) {
                 text = missing;
                 break;
@@ -145,7 +146,7 @@ std::optional<std::string> MainForm::StoredChoice(const ComboBox& combo) const {
         // The resolution as stored, when both lines hold a number; the height's line is read
         // only when the file has it, so a file that short still stops where it did.
         const std::string v = LineValue(1);
-        const bool hasHeight = static_cast<std::size_t>(LineIn(layout_, 2)) < document.Count();
+        const bool hasHeight = static_cast<std::size_t>(LineIn(Layout(), 2)) < document.Count();
         const std::string height = hasHeight ? LineValue(2) : std::string();
         if (AllDigits(v) && AllDigits(height)) {
             return v + "x" + height;
@@ -161,78 +162,111 @@ std::optional<std::string> MainForm::StoredChoice(const ComboBox& combo) const {
     return ItemText(ComboBox3, LineValue(53) == "3" ? 1 : 0);
 }
 
+std::string MainForm::ShownChoice(const ComboBox& combo) const {
+    if (auto named = StoredChoice(combo)) {
+        return *named;
+    }
+    return LineValue(BoundOptionOf(combo.Id())->lines[0].release);
+}
+
 void MainForm::SettleDropDowns() {
     for (ComboBox* combo : {&aufloesung, &ComboBox1, &ComboBox2, &ComboBox3}) {
-        if (std::erase(typedInto_, combo) == 0) {
+        const auto typing = std::find_if(typedInto_.begin(), typedInto_.end(),
+                                         [combo](const Typing& t) { return t.combo == combo; });
+        if (typing == typedInto_.end()) {
             continue; // it shows its line already
         }
+        const Typing typed = std::move(*typing);
+        typedInto_.erase(typing);
+        // The text names nothing the drop-down can store: what a completion wrote on the way
+        // is not the player's choice, and the lines go back to what they held before.
+        if (combo->Marked()) {
+            for (const auto& [line, value] : typed.lines) {
+                WriteValue(line, value);
+            }
+        }
         combo->SetMarked(false);
-        const int line = LineIn(layout_, BoundOptionOf(combo->Id())->lines[0].release);
+        const int line = LineIn(Layout(), BoundOptionOf(combo->Id())->lines[0].release);
         if (line == kNoLine || static_cast<std::size_t>(line) >= document.Count()) {
             continue; // nothing stored to show
         }
-        combo->SetText(StoredChoice(*combo).value_or(document.Value(line)));
+        combo->SetText(ShownChoice(*combo));
     }
 }
 
 void MainForm::Typed(ComboBox& combo, bool storable) {
-    if (std::find(typedInto_.begin(), typedInto_.end(), &combo) == typedInto_.end()) {
-        typedInto_.push_back(&combo);
+    if (std::none_of(typedInto_.begin(), typedInto_.end(),
+                     [&combo](const Typing& t) { return t.combo == &combo; })) {
+        Typing typing{&combo, {}};
+        const BoundOption& option = *BoundOptionOf(combo.Id());
+        for (std::size_t i = 0; i < option.count; ++i) {
+            const int line = LineIn(Layout(), option.lines[i].release);
+            if (line != kNoLine && static_cast<std::size_t>(line) < document.Count()) {
+                typing.lines.emplace_back(line, document.Value(line));
+            }
+        }
+        typedInto_.push_back(std::move(typing));
     }
     combo.SetMarked(!storable);
 }
 
-void MainForm::ApplyDocumentToControls() {
-    // Every step reads its line when it comes: a handler run by an earlier step may have
-    // rewritten it (CheckBox6 clearing CheckBox7 rewrites line 67 before step 11).
-    if (auto shown = StoredChoice(aufloesung)) {
-        aufloesung.SetText(*shown);
+void MainForm::ApplyDocumentToControls(bool strict) {
+    // A slider's or fixed list's number; a value that is none stops a strict show with the
+    // conversion's error and leaves the control as it is otherwise.
+    auto number = [&](int releaseLine) -> std::optional<long long> {
+        try {
+            return StrToInt(LineValue(releaseLine));
+        } catch (const ConvertError&) {
+            if (strict) {
+                throw;
+            }
+            return std::nullopt;
+        }
+    };
+    // What the player typed into a drop-down gives way to what its lines hold.
+    typedInto_.clear();
+    for (ComboBox* combo : {&aufloesung, &ComboBox1, &ComboBox2, &ComboBox3}) {
+        combo->SetMarked(false);
     }
-    CheckBox3.SetChecked(LineValue(0) == "1");
-    CheckBox1.SetChecked(LineValue(3) == "1");
-    CheckBox2.SetChecked(LineValue(5) == "1");
-    if (auto shown = StoredChoice(ComboBox1)) {
-        ComboBox1.SetText(*shown);
+    aufloesung.SetText(ShownChoice(aufloesung));
+    CheckBox3.ShowChecked(LineValue(0) == "1");
+    CheckBox1.ShowChecked(LineValue(3) == "1");
+    CheckBox2.ShowChecked(LineValue(5) == "1");
+    ComboBox1.SetText(ShownChoice(ComboBox1));
+    ComboBox2.SetText(ShownChoice(ComboBox2));
+    ComboBox3.SetText(ShownChoice(ComboBox3));
+    CheckBox5.ShowChecked(LineValue(50) == "1");
+    const bool mirrors = LineValue(43) != "0";
+    CheckBox4.ShowChecked(mirrors);
+    CheckBox5.SetEnabled(mirrors);
+    const bool visor = LineValue(60) == "1";
+    CheckBox6.ShowChecked(visor);
+    // The tint needs a line of its own, which not every file has.
+    CheckBox7.SetEnabled(visor && HasLine(67));
+    CheckBox7.ShowChecked(HasLine(67) && LineValue(67) == "1");
+    CheckBox8.ShowChecked(LineValue(4) == "1");
+    if (const auto position = number(46)) {
+        TrackBar1.ShowPosition(*position);
+        Label15.SetCaption(IntToStr(TrackBar1.Position()));
     }
-    ComboBox2.SetText(*StoredChoice(ComboBox2));
-    ComboBox3.SetText(*StoredChoice(ComboBox3));
-    if (LineValue(50) == "1") {
-        CheckBox5.SetChecked(true);
+    for (auto [combo, line] : {std::pair{&ComboBox4, 51}, {&ComboBox5, 117}, {&ComboBox6, 123}}) {
+        if (const auto index = number(line)) {
+            combo->SetItemIndex(*index);
+        }
     }
-    if (LineValue(43) == "0") {
-        CheckBox4.SetChecked(false);
-        CheckBox5.SetEnabled(false);
-    } else {
-        CheckBox4.SetChecked(true);
+    CheckBox9.ShowChecked(LineValue(109) == "1");
+    CheckBox10.ShowChecked(LineValue(121) == "1");
+    CheckBox11.ShowChecked(LineValue(107) == "1");
+    CheckBox12.ShowChecked(LineValue(93) == "2");
+    CheckBox13.ShowChecked(LineValue(102) == "1");
+    CheckBox14.ShowChecked(LineValue(59) == "1");
+    CheckBox15.ShowChecked(LineValue(25) == "0");
+    CheckBox16.ShowChecked(LineValue(34) == "1");
+    CheckBox17.ShowChecked(LineValue(37) == "1");
+    if (const auto position = number(49)) {
+        TrackBar2.ShowPosition(*position);
+        Label36.SetCaption(IntToStr(TrackBar2.Position()) + "%");
     }
-    if (LineValue(60) == "1") {
-        CheckBox7.SetEnabled(HasLine(67));
-        CheckBox6.SetChecked(true);
-    } else {
-        CheckBox7.SetEnabled(false);
-        CheckBox6.SetChecked(false);
-    }
-    if (HasLine(67)) {
-        CheckBox7.SetChecked(LineValue(67) == "1");
-    } else {
-        // A file without the tint line: the box shows nothing of an earlier file.
-        CheckBox7.SetChecked(false);
-    }
-    CheckBox8.SetChecked(LineValue(4) == "1");
-    TrackBar1.SetPosition(StrToInt(LineValue(46)));
-    ComboBox4.SetItemIndex(StrToInt(LineValue(51)));
-    ComboBox5.SetItemIndex(StrToInt(LineValue(117)));
-    ComboBox6.SetItemIndex(StrToInt(LineValue(123)));
-    CheckBox9.SetChecked(LineValue(109) == "1");
-    CheckBox10.SetChecked(LineValue(121) == "1");
-    CheckBox11.SetChecked(LineValue(107) == "1");
-    CheckBox12.SetChecked(LineValue(93) == "2");
-    CheckBox13.SetChecked(LineValue(102) == "1");
-    CheckBox14.SetChecked(LineValue(59) == "1");
-    CheckBox15.SetChecked(LineValue(25) == "0");
-    CheckBox16.SetChecked(LineValue(34) == "1");
-    CheckBox17.SetChecked(LineValue(37) == "1");
-    TrackBar2.SetPosition(StrToInt(LineValue(49)));
 }
 
 void MainForm::CheckBox1Click() {
@@ -345,18 +379,25 @@ void MainForm::AddDesktopResolution() {
 }
 
 void MainForm::ComboBox1Change() {
-    // By the selected item, whatever the field shows (it is marked while that differs).
+    // By the selected item, when the field shows its text (it is marked while it does not).
     const int index = ComboBox1.ItemIndex();
-    const bool known = index >= 0 && static_cast<std::size_t>(index) < std::size(kTextures);
-    Typed(ComboBox1, known && ComboBox1.Text() == ItemText(ComboBox1, index));
+    const bool known = index >= 0 && static_cast<std::size_t>(index) < std::size(kTextures) &&
+                       ComboBox1.Text() == ItemText(ComboBox1, index);
+    Typed(ComboBox1, known);
     if (known) {
         SetLine(23, kTextures[index].value);
     }
 }
 
 void MainForm::ComboBox2Change() {
-    Typed(ComboBox2, IsStorableValue(ComboBox2.Text()));
-    SetLine(101, ComboBox2.Text());
+    // A distance in whole metres, as the line holds it; the empty first item stands for an
+    // empty value.
+    const std::string& text = ComboBox2.Text();
+    const bool storable = text.empty() ? ComboBox2.ItemIndex() == 0 : AllDigits(text);
+    Typed(ComboBox2, storable);
+    if (storable) {
+        SetLine(101, text);
+    }
 }
 
 void MainForm::ComboBox3Change() {

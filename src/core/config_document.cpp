@@ -73,6 +73,22 @@ void ConfigDocument::Append(std::string bytes) {
     Notify(Change::Reset, 0);
 }
 
+void ConfigDocument::AppendLine(const Line& line, std::string& out) const {
+    std::string_view text = Text(line);
+    if (!line.changed) {
+        out.append(text);
+        return;
+    }
+    // A line without ';' has no value of its own: the new one takes the place of its leading
+    // digits ("1024" becomes "1280", "1024 x" becomes "1280 x").
+    const std::size_t end = text.find(';') == std::string_view::npos
+                                ? line.tailBegin
+                                : line.valueBegin + line.valueLength;
+    out.append(text.substr(0, line.valueBegin));
+    out.append(changedValues_[static_cast<std::size_t>(line.slot)]);
+    out.append(text.substr(end));
+}
+
 void ConfigDocument::WriteTo(std::string& out) const {
     std::size_t size = text_.size() + 2 * lines_.size();
     for (const std::string& v : changedValues_) {
@@ -81,19 +97,7 @@ void ConfigDocument::WriteTo(std::string& out) const {
     out.reserve(out.size() + size);
     for (const Line& line : lines_) {
         const std::size_t start = out.size();
-        std::string_view text = Text(line);
-        if (!line.changed) {
-            out.append(text);
-        } else {
-            // A line without ';' has no value of its own: the new one takes the place of its
-            // leading digits ("1024" becomes "1280", "1024 x" becomes "1280 x").
-            const std::size_t end = text.find(';') == std::string_view::npos
-                                        ? line.tailBegin
-                                        : line.valueBegin + line.valueLength;
-            out.append(text.substr(0, line.valueBegin));
-            out.append(changedValues_[static_cast<std::size_t>(line.slot)]);
-            out.append(text.substr(end));
-        }
+        AppendLine(line, out);
         // A line that begins with Ctrl-Z would end the file for the next reader, losing it
         // and every line after it. Such a line stood behind a lone CR in the file it came
         // from; writing that CR again keeps it a line.
@@ -102,6 +106,16 @@ void ConfigDocument::WriteTo(std::string& out) const {
         }
         out.append("\r\n");
     }
+}
+
+std::string ConfigDocument::LineText(long long k) const {
+    const Line& line = At(k);
+    if (!line.changed) {
+        return std::string(Text(line));
+    }
+    std::string out;
+    AppendLine(line, out);
+    return out;
 }
 
 std::string ConfigDocument::Write() const {

@@ -34,6 +34,9 @@ public:
     std::string Write() const;
     void WriteTo(std::string& out) const;
 
+    // Line k as it will be written, without its line end.
+    std::string LineText(long long k) const;
+
     // Number of lines.
     std::size_t Count() const noexcept { return lines_.size(); }
 
@@ -78,6 +81,7 @@ private:
     };
 
     const Line& At(long long k) const;
+    void AppendLine(const Line& line, std::string& out) const;
     std::string_view Text(const Line& line) const {
         return std::string_view(text_).substr(line.begin, line.length);
     }

@@ -74,10 +74,16 @@ void CheckBox::SetChecked(bool checked) {
     if (checked_ == checked) {
         return;
     }
-    checked_ = checked;
-    Notify(Property::Checked);
+    ShowChecked(checked);
     if (onClick) {
         onClick();
+    }
+}
+
+void CheckBox::ShowChecked(bool checked) {
+    if (checked_ != checked) {
+        checked_ = checked;
+        Notify(Property::Checked);
     }
 }
 
@@ -86,14 +92,20 @@ int TrackBar::Clamp(long long position) const noexcept {
 }
 
 void TrackBar::SetPosition(long long position) {
-    const int clamped = Clamp(position);
-    if (clamped == position_) {
+    if (Clamp(position) == position_) {
         return;
     }
-    position_ = clamped;
-    Notify(Property::Position);
+    ShowPosition(position);
     if (onChange) {
         onChange();
+    }
+}
+
+void TrackBar::ShowPosition(long long position) {
+    const int clamped = Clamp(position);
+    if (clamped != position_) {
+        position_ = clamped;
+        Notify(Property::Position);
     }
 }
 

@@ -111,6 +111,8 @@ public:
     using Control::Control;
     bool Checked() const noexcept { return checked_; }
     void SetChecked(bool checked);
+    // Shows a state without running the handler: the program showing what a line holds.
+    void ShowChecked(bool checked);
     // A click (mouse, Space, access key) toggles the box.
     void UserClick() { SetChecked(!checked_); }
     std::function<void()> onClick;
@@ -133,6 +135,8 @@ public:
     int TickFrequency() const noexcept { return tickFrequency_; }
     int Position() const noexcept { return position_; }
     void SetPosition(long long position);
+    // Shows a position (clamped into the range) without running the handler.
+    void ShowPosition(long long position);
     // A scroll notification of the user's drag or key press, with the slider's position.
     void UserScroll(int position);
     std::function<void()> onChange;

@@ -64,16 +64,16 @@ constexpr int kEdit1 = 1801;
 constexpr int kEdit2 = 1802;
 constexpr int kShape1 = 1901;
 
-// Controls beyond the form, by name: the manual page's guidance (2001-2009) and the profiles
-// (2011-2019).
+// Controls beyond the form, by name: the manual page's guidance and what Save will change
+// (2001-2009), and the profiles (2011-2019).
 struct NamedId {
     std::string_view name;
     int id;
 };
 inline constexpr NamedId kNamedControls[] = {
-    {"ValueChoices", 2001}, {"ValueHint", 2002},    {"ChangedLines", 2003}, {"RestoreValue", 2004},
-    {"FindLine", 2005},     {"ProfileList", 2011},  {"ProfileUse", 2012},   {"ProfileSaveAs", 2013},
-    {"ProfileShown", 2014}, {"ProfileLabel", 2015},
+    {"ValueChoices", 2001},  {"ValueHint", 2002},    {"RestoreValue", 2004}, {"FindLine", 2005},
+    {"SaveChanges", 2006},   {"ChangedOnly", 2007},  {"ProfileList", 2011},  {"ProfileUse", 2012},
+    {"ProfileSaveAs", 2013}, {"ProfileShown", 2014}, {"ProfileLabel", 2015},
 };
 
 // The ID of a control by its designer name: the family's base plus the name's number.

@@ -79,6 +79,13 @@ inline constexpr LanguageEntry kProfileNameReserved{
 // 90: the Info page's last line.
 inline constexpr LanguageEntry kInfoLastLine{90, "Updates, Sprachpakete, Hilfe, usw. gibt es auf:"};
 
+// 91-99: what Save will change. %1 stands for a number or a value.
+inline constexpr LanguageEntry kChanges{91, "%1 \xc4nderungen"};
+inline constexpr LanguageEntry kOneChange{92, "1 \xc4nderung"};
+inline constexpr LanguageEntry kFileValue{93, "f1graphics.cfg: %1"};
+inline constexpr LanguageEntry kChangedOnlyTip{94,
+                                               "Nur die Zeilen zeigen, die Speichern \xe4ndert"};
+
 // 100-109: profiles a player can trust, and the command line. %1 stands for a profile's
 // name, a file's name or path, or characters.
 inline constexpr LanguageEntry kNoGameFolder{

@@ -33,7 +33,8 @@ std::string GameFilePath(const std::string& installDir) {
 } // namespace
 
 MainForm::MainForm(Platform& p)
-    : platform(p)
+    : platform(p), gameFile(p, [this](const LanguageEntry& entry) { return LanguageText(entry); }),
+      document(gameFile.Document())
 #define KORVANE_CONTROL(kind, name, ...) , name(*FindControlDef(ids::OfName(#name)))
 #include "core/form_controls.inc"
 #undef KORVANE_CONTROL
@@ -56,28 +57,6 @@ MainForm::MainForm(Platform& p)
         combo->onLeave = [this] { SettleDropDowns(); };
     }
 
-    // The document's lists are the list boxes' rows.
-    ListBox1.SetSource([this] { return document.Count(); },
-                       [this](std::size_t r) { return document.Value(static_cast<long long>(r)); });
-    ListBox2.SetSource([this] { return document.Count(); },
-                       [this](std::size_t r) {
-                           return std::string(document.TailView(static_cast<long long>(r)));
-                       });
-    ListBox4.SetSource([this] { return document.Count(); },
-                       [this](std::size_t r) {
-                           return std::string(document.DescriptionView(static_cast<long long>(r)));
-                       });
-    ListBox5.SetSource([this] { return document.Count(); },
-                       [](std::size_t r) { return std::to_string(r); });
-    document.AddListener([this](ConfigDocument::Change change, std::size_t line) {
-        for (ListBox* lb : {&ListBox1, &ListBox2, &ListBox4, &ListBox5}) {
-            if (change == ConfigDocument::Change::Reset) {
-                lb->RowsChanged();
-            } else if (lb == &ListBox1) {
-                lb->RowChanged(line);
-            }
-        }
-    });
     ConnectManualPage();
 }
 
@@ -131,6 +110,7 @@ void MainForm::ShowPage(Panel& page, SpeedButton& button, FontStyle style) {
     page.SetVisible(true);
     ResetButtonStyles();
     button.SetStyle(style);
+    ShowChangedCount();
 }
 
 void MainForm::SpeedButton4Click() {
@@ -153,6 +133,15 @@ void MainForm::SpeedButton9Click() {
     Panel2.SetVisible(true);
     FindLine.SetVisible(true);
     SpeedButton9.SetStyle(FontStyle::Italic);
+    // Changes made on the other pages join the changed lines listed.
+    if (ChangedOnly.Checked()) {
+        ShowChangedOnly(true);
+    }
+    ShowChangedCount();
+}
+
+void MainForm::SaveChangesClick() {
+    SpeedButton9Click();
 }
 
 std::string MainForm::LookupInstallDir() {
@@ -160,121 +149,36 @@ std::string MainForm::LookupInstallDir() {
 }
 
 void MainForm::LoadDocument() {
-    fileBytes_.clear();
-    fileBytes_ = ReadDocument(GameFilePath(InstallDir));
-    documentLoaded_ = true;
+    gameFile.Load(GameFilePath(InstallDir), [this] { ShowLoaded(); });
 }
 
-std::string MainForm::ReadDocument(const std::string& path) {
-    // From here the document changes: it is no file that may be written back until a Load
-    // has run to its end, and the player's changes are gone with it.
-    documentLoaded_ = false;
-    unsavedChanges_ = false;
-    document.Clear();
-    layout_ = FileLayout::Release;
-    // The whole file is read before anything is appended: a failed read leaves the
-    // document empty.
-    std::string bytes;
-    try {
-        bytes = platform.ReadFile(path);
-    } catch (const FileChangingError&) {
-        throw Error(LanguageText(entries::kFileKeptChanging));
-    }
-    document.Append(bytes);
-    layout_ = RecogniseLayout(document);
-    return bytes;
-}
-
-void MainForm::LoadIntoWindow(const std::function<void()>& readDocument) {
-    loading_ = true;
-    struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{loading_};
-    CheckBox1.SetChecked(false);
-    CheckBox2.SetChecked(false);
-    CheckBox3.SetChecked(false);
-    CheckBox4.SetChecked(false);
-    CheckBox5.SetChecked(false);
-    readDocument();
-    // A transfer that fails part-way leaves controls and lines half rewritten.
-    documentLoaded_ = false;
+void MainForm::ShowLoaded() {
+    // Typing into a drop-down was about the document just replaced.
+    typedInto_.clear();
     SpeedButton4.SetVisible(true);
     SpeedButton5.SetVisible(true);
     SpeedButton6.SetVisible(true);
     SpeedButton9.SetVisible(true);
     ShowLineToolTips();
     ApplyDocumentToControls();
-    documentLoaded_ = true;
 }
 
 bool MainForm::SaveDocument() {
-    // Writing what a failed Load left over the player's file would damage it: Save writes
-    // only a document whose Load ran to its end, and says so otherwise.
-    if (!documentLoaded_) {
-        throw Error(LanguageText(entries::kNotLoadedCompletely));
-    }
-    const std::string path = GameFilePath(InstallDir);
-    const std::string bytes = document.Write();
-    // The game writes this file too (its menu, its performance test): a change it made since
-    // Load is overwritten only when the player says so, and the file is looked at again after
-    // the answer, so a change made while the question was open is asked about too. A file
-    // that is gone is written again without asking; one that cannot be read now is not
-    // written (the error box says why); one the game is writing at this moment has changed.
-    std::optional<std::string> agreed = fileBytes_;
-    for (;;) {
-        std::optional<std::string> now; // none: being written
-        try {
-            now = platform.ReadFile(path);
-        } catch (const FileChangingError&) {
-        } catch (const IoError& e) {
-            if (e.code() != 2 && e.code() != 3) {
-                throw;
-            }
-            break;
-        }
-        if (now && now == agreed) {
-            break;
-        }
-        if (!platform.AskYesNo(LanguageText(entries::kChangedOnDisk))) {
-            return false;
-        }
-        agreed = std::move(now);
-    }
-    try {
-        platform.ReplaceFileContents(path, bytes, path + ".bak");
-    } catch (const ReplacementKeptError& e) {
-        throw Error(LanguageText(entries::kNewContentKept) + "\r" + e.keptPath());
-    }
-    fileBytes_ = bytes;
-    unsavedChanges_ = false;
-    return true;
+    return gameFile.Save();
 }
 
-void MainForm::WriteValue(long long line, std::string_view value) {
-    const bool inRange = line >= 0 && static_cast<unsigned long long>(line) < document.Count();
-    // The value the line held as read stands in it already (a tab inside it, say): putting
-    // it back moves nothing.
-    if (!IsStorableValue(value) && !(inRange && document.ReadValueView(line) == value)) {
-        throw Error(LanguageText(entries::kValueBreaksLine));
-    }
-    const bool differs = !inRange || document.ValueView(line) != value;
-    if (document.SetValue(line, value) && differs && !loading_) {
-        unsavedChanges_ = true;
-    }
+void MainForm::EditLine(long long line, std::string_view value) {
+    WriteValue(line, value);
+    ApplyDocumentToControls(false);
+}
+
+void MainForm::RestoreLine(long long line) {
+    gameFile.Restore(line);
+    ApplyDocumentToControls(false);
 }
 
 bool MainForm::MayDropChanges(const std::string& question) {
     return !HasUnsavedChanges() || platform.AskYesNo(question);
-}
-
-std::string MainForm::GameFileContent() const {
-    if (fileBytes_.empty()) {
-        return {};
-    }
-    ConfigDocument file;
-    file.Append(fileBytes_);
-    return file.Write();
 }
 
 void MainForm::SpeedButton1Click() {
@@ -293,7 +197,7 @@ void MainForm::SpeedButton1Click() {
     // The profiles are listed also when f1graphics.cfg cannot be shown: one of them may
     // take the place of a damaged file.
     try {
-        LoadIntoWindow([this] { LoadDocument(); });
+        LoadDocument();
     } catch (...) {
         ListProfiles();
         throw;

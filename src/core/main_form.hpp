@@ -12,6 +12,7 @@
 #include "core/controls.hpp"
 #include "core/file_layout.hpp"
 #include "core/form_layout.hpp"
+#include "core/game_file.hpp"
 #include "core/language_entries.hpp"
 #include "core/platform.hpp"
 
@@ -63,36 +64,32 @@ public:
     void SpeedButton2Click(); // Save
     void SpeedButton3Click(); // Quit
 
-    // Document commands.
+    // Document commands. The game file's state is gameFile's; these ask it.
     std::string LookupInstallDir();
+    // Reads f1graphics.cfg from InstallDir and shows it (see ShowLoaded).
     void LoadDocument();
     // False when nothing was written because the player kept another program's changes.
     bool SaveDocument();
-    // True while the document holds a file whose Load ran to its end: Save writes only then.
-    bool DocumentLoaded() const noexcept { return documentLoaded_; }
-    // True when the player changed a value since the last successful Load or Save. Load's own
-    // rewrites do not count.
-    bool HasUnsavedChanges() const noexcept { return unsavedChanges_ && documentLoaded_; }
-    // Empties the document and reads a graphics options file into it, recognising its
-    // layout; the document may not be saved until a Load has run to its end. Returns the
-    // bytes read.
-    std::string ReadDocument(const std::string& path);
-    // Load's steps from the reset of the check boxes on, with readDocument as the read: show
-    // the page buttons and fill every control. A Load that fails after the document began to
-    // change leaves a document that may not be saved. Its handlers' writes are no changes of
-    // the player's.
-    void LoadIntoWindow(const std::function<void()>& readDocument);
+    // Something is changed that Save would write (see GameFile: changed means differs from
+    // f1graphics.cfg as last read or written).
+    bool HasUnsavedChanges() const noexcept { return gameFile.HasChanges(); }
+    // After a read: the page buttons appear and every control shows the document.
+    void ShowLoaded();
     // Asked when the window is to close (Quit, its close box, Alt+F4, the system menu): with
     // unsaved changes the player chooses to save them, drop them or stay. True to close;
     // false while another command waits for the player.
     bool QueryClose();
-    // The one way a value goes into a line: a value that would move where the line's value
-    // ends (';' or a control character) is refused with an error and the line stays as it was.
-    void WriteValue(long long line, std::string_view value);
+    // The one way a value goes into a line (see GameFile::Write).
+    void WriteValue(long long line, std::string_view value) { gameFile.Write(line, value); }
+    // A value typed or picked by hand for a line (the manual page): written, and every
+    // setting control shows the document again.
+    void EditLine(long long line, std::string_view value);
+    // The same with f1graphics.cfg's value of the line.
+    void RestoreLine(long long line);
 
     // ---- Setting bindings (bindings.cpp) ----
     // The layout of the document loaded; the handlers reach their lines through it.
-    FileLayout Layout() const noexcept { return layout_; }
+    FileLayout Layout() const noexcept { return gameFile.Layout(); }
     // Entry n of the value list, n being a release line number (see file_layout.hpp).
     std::string LineValue(int releaseLine) const;
     // Replaces it; nothing when the document's layout lacks the line.
@@ -102,12 +99,20 @@ public:
     void ShowLineToolTips();
     // At start: the player's own screen as a fourth resolution, when it is none of the three.
     void AddDesktopResolution();
-    void ApplyDocumentToControls();
+    // The one way the setting controls show the document: each control is set from its
+    // lines and nothing is written, so the same document always looks the same, whatever
+    // was shown before. Strict (Load, Use): a value a slider or fixed list cannot show as a
+    // number stops it with the conversion's error. Otherwise (after an edit by hand) such a
+    // control keeps what it showed.
+    void ApplyDocumentToControls(bool strict = true);
     // The text a settings drop-down shows for what its line holds, by its load rule;
     // nothing for a value the rule does not name.
     std::optional<std::string> StoredChoice(const ComboBox& combo) const;
+    // The text a settings drop-down shows for its line: the named choice, else the value.
+    std::string ShownChoice(const ComboBox& combo) const;
     // The drop-downs the player typed into since they last showed their lines show what is
-    // stored again (the player left them, or pressed a button of the strip).
+    // stored again (the player left them, or pressed a button of the strip); one whose text
+    // names nothing it can store first puts its lines back as they were before the typing.
     void SettleDropDowns();
     void CheckBox1Click();
     void CheckBox2Click();
@@ -147,6 +152,10 @@ public:
     // marked), the button that puts the line back as read, and the search for a line.
     void ValueChoicesChange();
     void RestoreValueClick();
+    // The check box that lists the changed lines alone.
+    void ChangedOnlyClick();
+    // The strip's count of what Save will change: shows the manual page.
+    void SaveChangesClick();
     void FindLineChange(); // typing: the first line from the selected one that contains it
     void FindNext();       // Enter, F3: the next one, wrapping around
     void ShowGuidance();
@@ -164,12 +173,18 @@ public:
     void ProfileListChange();
     // Shows the chosen profile as Load shows f1graphics.cfg, as a change of the player's.
     void ProfileUseClick();
+    // Use without the question: reads the profile of that name in InstallDir and, once it
+    // is read whole and complete, shows it. A profile that cannot be used changes nothing;
+    // the error names its file and why.
+    void UseProfile(const std::string& name);
     // Writes what Save would write to f1graphics.cfg into a profile of a name asked for.
     void ProfileSaveAsClick();
 
     // ---- State ----
     Platform& platform;
-    ConfigDocument document;
+    // f1graphics.cfg: the document, its layout, whether it may be saved, what changed.
+    GameFile gameFile;
+    const ConfigDocument& document;
     std::string InstallDir;
     // LanguageLines are the items of the hidden ListBox3.
     const std::vector<std::string>& LanguageLines() const noexcept { return ListBox3.OwnItems(); }
@@ -184,9 +199,6 @@ private:
     // Before Load or Use replaces the document: true when there is nothing unsaved or the
     // player lets it go, asked with the question given.
     bool MayDropChanges(const std::string& question);
-    // f1graphics.cfg's lines as last read or written, as the program writes them; empty when
-    // none were read.
-    std::string GameFileContent() const;
     void ApplyProfileCaptions();
 
     // A settings drop-down's text after the player's input: marked when it names nothing
@@ -195,28 +207,34 @@ private:
 
     void ConnectManualPage();
     void FindFrom(long long start);
+    // The line a row of the three lists shows, and back (-1: none).
+    long long LineOfRow(long long row) const;
+    long long RowOfLine(long long line) const;
+    // The line chosen on the manual page, or -1.
+    long long ChosenLine() const;
+    void ShowChangedOnly(bool keepChoice);
     // After a line was chosen: every list shows the same rows, from preferredTop if the
     // chosen row is in view there, and the guidance follows the line.
     void AfterLineChosen(int preferredTop);
     void ScrollListsWith(const ListBox& source);
 
     long long guidanceLine_ = -1;
+    // While the manual page lists the changed lines alone: those lines, in order.
+    bool changedOnly_ = false;
+    std::vector<long long> shownLines_;
     CommentValues guidance_;
 
     std::vector<Control*> all_;
-    std::vector<ComboBox*> typedInto_;
-    bool documentLoaded_ = false;
-    bool unsavedChanges_ = false;
+    // The drop-downs the player typed into since they last showed their lines, with what
+    // those lines held before the typing began.
+    struct Typing {
+        ComboBox* combo;
+        std::vector<std::pair<long long, std::string>> lines;
+    };
+    std::vector<Typing> typedInto_;
     // How many guarded pieces of work are running: more than one means a message came in
     // while a box of another was open.
     int guardDepth_ = 0;
-    // While Load fills the window: the values its handlers write are not the player's.
-    bool loading_ = false;
-    FileLayout layout_ = FileLayout::Release;
-    // f1graphics.cfg's bytes as the last Load read them or the last Save wrote them: other
-    // bytes on disk at Save mean another program changed the file; a profile of these bytes
-    // is the one in use.
-    std::string fileBytes_;
     // The profiles of the list, by item, without the mark of the one in use.
     std::vector<std::string> profileNames_;
 };

@@ -1,8 +1,8 @@
 // The manual edit page: three synchronised lists (line number, value, description) that
-// scroll together and mark the lines that differ from what Load read, the apply button that
-// writes a typed value into the chosen line, and the guidance beside it: the choices and
-// the hint that the line's comment gives, the count of changed lines, the button that puts
-// a line back, and the search for a line.
+// scroll together and mark the lines that differ from f1graphics.cfg (or list those alone), the
+// apply button that writes a typed value into the chosen line, and the guidance beside it: the
+// choices and the hint that the line's comment gives, the count of changed lines, the button that
+// puts a line back, and the search for a line.
 #include "core/main_form.hpp"
 
 #include "core/text.hpp"
@@ -56,6 +56,10 @@ bool ContainsFolded(std::string_view text, std::string_view part) {
 void SelectRow(ListBox& list, long long r) {
     list.Select(0);
     list.Select(r);
+}
+
+long long ToRow(std::size_t r) {
+    return static_cast<long long>(r);
 }
 
 } // namespace
@@ -114,21 +118,64 @@ void MainForm::ScrollListsWith(const ListBox& source) {
     }
 }
 
+long long MainForm::LineOfRow(long long row) const {
+    if (row < 0 || !changedOnly_) {
+        return row;
+    }
+    return static_cast<std::size_t>(row) < shownLines_.size()
+               ? shownLines_[static_cast<std::size_t>(row)]
+               : -1;
+}
+
+long long MainForm::RowOfLine(long long line) const {
+    if (!changedOnly_) {
+        return line;
+    }
+    const auto it = std::lower_bound(shownLines_.begin(), shownLines_.end(), line);
+    return it != shownLines_.end() && *it == line ? it - shownLines_.begin() : -1;
+}
+
+long long MainForm::ChosenLine() const {
+    return LineOfRow(ListBox1.Selected());
+}
+
 void MainForm::ConnectManualPage() {
+    // The document's lists are the list boxes' rows (the changed ones alone, while the page
+    // shows only those); the tails' list is never shown.
+    const auto rows = [this] { return changedOnly_ ? shownLines_.size() : document.Count(); };
+    ListBox1.SetSource(rows, [this](std::size_t r) { return document.Value(LineOfRow(ToRow(r))); });
+    ListBox4.SetSource(rows, [this](std::size_t r) {
+        return std::string(document.DescriptionView(LineOfRow(ToRow(r))));
+    });
+    ListBox5.SetSource(rows, [this](std::size_t r) { return IntToStr(LineOfRow(ToRow(r))); });
+    ListBox2.SetSource([this] { return document.Count(); },
+                       [this](std::size_t r) { return std::string(document.TailView(ToRow(r))); });
     for (ListBox* list : {&ListBox5, &ListBox1, &ListBox4}) {
-        list->SetMarks(
-            [this](std::size_t r) { return document.IsChanged(static_cast<long long>(r)); });
+        list->SetMarks([this](std::size_t r) { return gameFile.IsChanged(LineOfRow(ToRow(r))); });
         list->onScroll = [this, list] { ScrollListsWith(*list); };
     }
     edit1.onChange = [this] { ShowValueHint(); };
     edit1.onEnter = [this] { SpeedButton10Click(); };
     FindLine.onEnter = [this] { FindNext(); };
-    document.AddListener([this](ConfigDocument::Change change, std::size_t line) {
-        if (change == ConfigDocument::Change::Value) {
-            ListBox5.MarkChanged(line);
-            ListBox4.MarkChanged(line);
-        } else {
+    gameFile.AddListener([this](GameFile::Change change, std::size_t line) {
+        if (change == GameFile::Change::Value) {
+            if (const long long row = RowOfLine(static_cast<long long>(line)); row >= 0) {
+                ListBox1.RowChanged(static_cast<std::size_t>(row));
+                ListBox5.MarkChanged(static_cast<std::size_t>(row));
+                ListBox4.MarkChanged(static_cast<std::size_t>(row));
+            }
+        } else if (change == GameFile::Change::Reset) {
             guidanceLine_ = -1;
+            ListBox2.RowsChanged();
+            ShowChangedOnly(false);
+        } else if (changedOnly_) {
+            ShowChangedOnly(true);
+        } else {
+            for (std::size_t r = 0; r < document.Count(); ++r) {
+                for (ListBox* list : {&ListBox5, &ListBox1, &ListBox4}) {
+                    list->MarkChanged(r);
+                }
+            }
         }
         ShowChangedCount();
         ShowGuidance();
@@ -136,25 +183,53 @@ void MainForm::ConnectManualPage() {
     ShowGuidanceCaptions();
 }
 
+// Lists the changed lines alone, or every line, as the check box says; the line chosen
+// stays chosen when it is listed and the choice is to be kept.
+void MainForm::ShowChangedOnly(bool keepChoice) {
+    const long long chosen = keepChoice ? ChosenLine() : -1;
+    changedOnly_ = ChangedOnly.Checked();
+    shownLines_.clear();
+    if (changedOnly_) {
+        for (std::size_t k = 0; k < document.Count(); ++k) {
+            if (gameFile.IsChanged(static_cast<long long>(k))) {
+                shownLines_.push_back(static_cast<long long>(k));
+            }
+        }
+    }
+    for (ListBox* list : {&ListBox5, &ListBox1, &ListBox4}) {
+        list->RowsChanged();
+    }
+    if (const long long row = RowOfLine(chosen); row >= 0) {
+        for (ListBox* list : {&ListBox5, &ListBox1, &ListBox4}) {
+            list->Select(row);
+        }
+    }
+    AfterLineChosen(0);
+}
+
 void MainForm::ShowGuidanceCaptions() {
     RestoreValue.SetCaption(LanguageText(entries::kRestoreValue));
     FindLine.SetCaption(LanguageText(entries::kFindLine));
+    ChangedOnly.SetToolTip(LanguageText(entries::kChangedOnlyTip));
     ShowChangedCount();
     ShowValueHint();
 }
 
+// The manual page's check box and the strip's button both count what Save will change.
 void MainForm::ShowChangedCount() {
-    const std::size_t n = document.ChangedCount();
-    ChangedLines.SetCaption(
-        n == 1 ? LanguageText(entries::kOneLineChanged)
-               : FillIn(LanguageText(entries::kLinesChanged), IntToStr(static_cast<long long>(n))));
+    const auto n = static_cast<long long>(gameFile.HasChanges() ? gameFile.ChangedCount() : 0);
+    ChangedOnly.SetCaption(n == 1 ? LanguageText(entries::kOneLineChanged)
+                                  : FillIn(LanguageText(entries::kLinesChanged), IntToStr(n)));
+    SaveChanges.SetCaption(n == 1 ? LanguageText(entries::kOneChange)
+                                  : FillIn(LanguageText(entries::kChanges), IntToStr(n)));
+    SaveChanges.SetVisible(n > 0 && !Panel2.Visible());
 }
 
 void MainForm::ShowGuidance() {
-    const int row = ListBox1.Selected();
-    if (row != guidanceLine_) {
-        guidanceLine_ = row;
-        guidance_ = row < 0 ? CommentValues{} : ReadCommentValues(document.CommentView(row));
+    const long long line = ChosenLine();
+    if (line != guidanceLine_) {
+        guidanceLine_ = line;
+        guidance_ = line < 0 ? CommentValues{} : ReadCommentValues(document.CommentView(line));
         std::vector<std::string> items;
         for (const Choice& choice : guidance_.choices) {
             items.push_back(IntToStr(choice.value) +
@@ -164,7 +239,7 @@ void MainForm::ShowGuidance() {
         ValueChoices.SetEnabled(!guidance_.choices.empty());
     }
     int index = -1;
-    if (const auto value = row < 0 ? std::nullopt : WholeNumber(document.ValueView(row))) {
+    if (const auto value = line < 0 ? std::nullopt : WholeNumber(document.ValueView(line))) {
         for (std::size_t i = 0; i < guidance_.choices.size(); ++i) {
             if (guidance_.choices[i].value == *value) {
                 index = static_cast<int>(i);
@@ -172,7 +247,7 @@ void MainForm::ShowGuidance() {
         }
     }
     ValueChoices.SetItemIndex(index);
-    RestoreValue.SetEnabled(row >= 0 && document.IsChanged(row));
+    RestoreValue.SetEnabled(gameFile.IsChanged(line));
     ShowValueHint();
 }
 
@@ -198,32 +273,42 @@ void MainForm::ShowValueHint() {
                        : FillIn(LanguageText(entries::kNoChoice), IntToStr(*n));
         }
     }
+    // A changed line also says what f1graphics.cfg holds, which Restore puts back.
+    if (gameFile.IsChanged(guidanceLine_)) {
+        if (const std::optional<std::string> held = gameFile.FileValue(guidanceLine_)) {
+            hint = FillIn(LanguageText(entries::kFileValue), *held) +
+                   (hint.empty() ? "" : "\r\n" + hint);
+        }
+    }
     ValueHint.SetCaption(hint);
 }
 
 // Picking a choice writes it, as Apply does, and shows it in the value field.
 void MainForm::ValueChoicesChange() {
-    const int row = ListBox1.Selected();
+    const long long line = ChosenLine();
     const int index = ValueChoices.ItemIndex();
-    if (row < 0 || index < 0 || static_cast<std::size_t>(index) >= guidance_.choices.size()) {
+    if (line < 0 || index < 0 || static_cast<std::size_t>(index) >= guidance_.choices.size()) {
         return;
     }
     const std::string value = IntToStr(guidance_.choices[static_cast<std::size_t>(index)].value);
-    WriteValue(row, value);
+    EditLine(line, value);
     edit1.SetText(value);
     ShowValueHint();
 }
 
-// Puts the selected line's value back as Load read it.
+// Puts the chosen line's value back as f1graphics.cfg holds it.
 void MainForm::RestoreValueClick() {
-    const int row = ListBox1.Selected();
-    if (row < 0) {
+    const long long line = ChosenLine();
+    if (line < 0) {
         return;
     }
-    const std::string value(document.ReadValueView(row));
-    WriteValue(row, value);
-    edit1.SetText(value);
+    RestoreLine(line);
+    edit1.SetText(document.Value(line));
     ShowValueHint();
+}
+
+void MainForm::ChangedOnlyClick() {
+    ShowChangedOnly(true);
 }
 
 void MainForm::FindLineChange() {
@@ -234,18 +319,20 @@ void MainForm::FindNext() {
     FindFrom(ListBox1.Selected() + 1);
 }
 
-// The first line from start on, wrapping around, whose number, value or comment contains
-// the search text; it is chosen as a click on its description would choose it.
+// The first listed line from row start on, wrapping around, whose number, value or comment
+// contains the search text; it is chosen as a click on its description would choose it.
 void MainForm::FindFrom(long long start) {
     const std::string& text = FindLine.Text();
-    const auto count = static_cast<long long>(document.Count());
+    const auto count = static_cast<long long>(ListBox1.Count());
     if (text.empty() || count == 0) {
         return;
     }
     for (long long i = 0; i < count; ++i) {
         const long long r = (start + i) % count;
-        if (ContainsFolded(IntToStr(r), text) || ContainsFolded(document.ValueView(r), text) ||
-            ContainsFolded(document.CommentView(r), text)) {
+        const long long line = LineOfRow(r);
+        if (ContainsFolded(IntToStr(line), text) ||
+            ContainsFolded(document.ValueView(line), text) ||
+            ContainsFolded(document.CommentView(line), text)) {
             ListBox4.Select(r);
             ListBox4Click();
             return;
@@ -253,15 +340,15 @@ void MainForm::FindFrom(long long start) {
     }
 }
 
-// The text goes in as typed, unless it would break the line (see WriteValue). With no row
-// selected there is no line to write, and the document must keep one value per line, so
+// The text goes in as typed, unless it would break the line (see GameFile::Write). With no
+// line chosen there is no line to write, and the document must keep one value per line, so
 // nothing happens.
 void MainForm::SpeedButton10Click() {
-    const int row = ListBox1.Selected();
-    if (row < 0) {
+    const long long line = ChosenLine();
+    if (line < 0) {
         return;
     }
-    WriteValue(row, edit1.Text());
+    EditLine(line, edit1.Text());
 }
 
 } // namespace korvane

@@ -147,6 +147,15 @@ bool IsCompleteGraphicsFile(const ConfigDocument& document) {
     return true;
 }
 
+bool IsProfileContent(const std::string& bytes) {
+    if (bytes.size() > kMaxProfileBytes) {
+        return false;
+    }
+    ConfigDocument document;
+    document.Append(bytes);
+    return IsCompleteGraphicsFile(document);
+}
+
 std::optional<FileEntry> ProfileFileOf(const std::vector<FileEntry>& files, std::string_view name) {
     for (const FileEntry& file : files) {
         if (file.name.size() == name.size() + kExtension.size() &&
@@ -168,13 +177,12 @@ std::optional<ConfigDocument> ReadProfile(Platform& platform, const std::string&
     }
     try {
         std::string bytes = platform.ReadFile(folder + "\\" + file.name);
-        if (bytes.size() > kMaxProfileBytes) {
-            return std::nullopt; // it grew since the listing
-        }
-        ConfigDocument document;
-        document.Append(std::move(bytes));
-        if (IsCompleteGraphicsFile(document)) {
-            return document;
+        if (bytes.size() <= kMaxProfileBytes) { // it may have grown since the listing
+            ConfigDocument document;
+            document.Append(std::move(bytes));
+            if (IsCompleteGraphicsFile(document)) {
+                return document;
+            }
         }
     } catch (const std::exception&) {
         // a file that cannot be read or parsed (not even for want of memory) is no profile
@@ -182,17 +190,25 @@ std::optional<ConfigDocument> ReadProfile(Platform& platform, const std::string&
     return std::nullopt;
 }
 
+bool SameLines(const ConfigDocument& a, const ConfigDocument& b) {
+    if (a.Count() == 0 || a.Count() != b.Count()) {
+        return false;
+    }
+    for (std::size_t k = 0; k < a.Count(); ++k) {
+        if (a.LineText(static_cast<long long>(k)) != b.LineText(static_cast<long long>(k))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::vector<Profile> FindProfiles(Platform& platform, const std::string& folder,
-                                  std::string_view inUseContent) {
+                                  const ConfigDocument& gameFile) {
     std::vector<Profile> profiles;
     for (const FileEntry& file : platform.ListFiles(folder)) {
-        try {
-            if (const std::optional<ConfigDocument> profile = ReadProfile(platform, folder, file)) {
-                profiles.push_back({std::string(WithoutCfgEnding(file.name)),
-                                    !inUseContent.empty() && profile->Write() == inUseContent});
-            }
-        } catch (const std::exception&) {
-            // one profile that cannot be written out for the comparison is left out alone
+        if (const std::optional<ConfigDocument> profile = ReadProfile(platform, folder, file)) {
+            profiles.push_back(
+                {std::string(WithoutCfgEnding(file.name)), SameLines(*profile, gameFile)});
         }
     }
     return profiles;
@@ -215,7 +231,7 @@ void MainForm::ListProfiles(const std::string& choose) {
     // Without a game folder nothing is listed: the current drive's root is no game folder.
     const std::vector<Profile> found = InstallDir.empty()
                                            ? std::vector<Profile>{}
-                                           : FindProfiles(platform, InstallDir, GameFileContent());
+                                           : FindProfiles(platform, InstallDir, gameFile.OnDisk());
     for (Profile profile : found) {
         // With none chosen yet, the field shows the profile the game uses.
         if (chosen.empty() && profile.inUse) {
@@ -252,17 +268,44 @@ void MainForm::ProfileUseClick() {
     if (name.empty() || !MayDropChanges(FillIn(LanguageText(entries::kUseDiscardChanges), name))) {
         return;
     }
-    ProfileShown.SetCaption({});
+    UseProfile(name);
+}
+
+void MainForm::UseProfile(const std::string& name) {
+    if (Trim(InstallDir).empty()) {
+        throw Error(LanguageText(entries::kNoGameFolder));
+    }
     const std::string path = ProfilePath(InstallDir, name);
-    LoadIntoWindow([this, &path] { ReadDocument(path); });
-    // f1graphics.cfg is not what the window shows: Quit asks, and only Save writes it.
-    unsavedChanges_ = true;
+    // The profile is read and checked whole before anything changes: one that is gone,
+    // cannot be read or is no longer a complete graphics options file leaves the window as
+    // it was, its label too, and the message names the file and the reason.
+    bool read = false;
+    try {
+        // Only Save writes it to f1graphics.cfg; until then Quit asks, when it differs.
+        gameFile.Use(
+            path,
+            [this, &read] {
+                read = true;
+                ProfileShown.SetCaption({});
+                ShowLoaded();
+            },
+            [this](const std::string& bytes) {
+                if (!IsProfileContent(bytes)) {
+                    throw Error(LanguageText(entries::kNoCompleteFile));
+                }
+            });
+    } catch (const Error& e) {
+        if (read) {
+            throw;
+        }
+        throw Error(FillIn(LanguageText(entries::kProfileNotUsed), path) + "\r" + e.what());
+    }
     ProfileShown.SetCaption(FillIn(LanguageText(entries::kProfileShown), name));
 }
 
 void MainForm::ProfileSaveAsClick() {
     SettleDropDowns();
-    if (!documentLoaded_) {
+    if (!gameFile.Loaded()) {
         throw Error(LanguageText(entries::kNotLoadedCompletely));
     }
     const std::string caption = AsDialogCaption(LanguageText(entries::kProfileSaveAs));

@@ -41,6 +41,9 @@ bool IsDeviceName(std::string_view name);
 // as that layout's full file, and the lines the setting controls edit each hold a value.
 bool IsCompleteGraphicsFile(const ConfigDocument& document);
 
+// The bytes of a profile: at most 1 MiB of a complete graphics options file.
+bool IsProfileContent(const std::string& bytes);
+
 struct Profile {
     std::string name; // the file's name without ".cfg"
     bool inUse;       // its lines hold what f1graphics.cfg's hold
@@ -57,11 +60,15 @@ std::optional<FileEntry> ProfileFileOf(const std::vector<FileEntry>& files, std:
 std::optional<ConfigDocument> ReadProfile(Platform& platform, const std::string& folder,
                                           const FileEntry& file);
 
+// True when two documents have the same lines, whatever their line ends; never for empty
+// ones.
+bool SameLines(const ConfigDocument& a, const ConfigDocument& b);
+
 // The profiles in a folder, in the platform's order: every file NAME.cfg (any letter case)
-// but f1graphics.cfg that ReadProfile takes. A profile is in use when it is written as
-// inUseContent is (the lines of f1graphics.cfg as the program writes them; empty: none).
+// but f1graphics.cfg that ReadProfile takes. A profile is in use when it has the same lines
+// as gameFile (f1graphics.cfg as last read or written).
 std::vector<Profile> FindProfiles(Platform& platform, const std::string& folder,
-                                  std::string_view inUseContent);
+                                  const ConfigDocument& gameFile);
 
 // The path of a profile's file.
 std::string ProfilePath(const std::string& folder, std::string_view name);

@@ -321,7 +321,7 @@ TEST_F(FormTyping, TheSearchInAFixedListWritesTheNewSelection) {
     form.ComboBox6.UserSearchChar('l');
     now += 100;
     form.ComboBox6.UserSearchChar('e');
-    form.document.SetValue(123, "x");
+    form.WriteValue(123, "x");
     now += 100;
     form.ComboBox6.UserSearchChar(' ');
     EXPECT_EQ(V(123), "x") << "same item: the handler does not run";

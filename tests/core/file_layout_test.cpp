@@ -149,7 +149,9 @@ TEST(FileLayout, EveryOptionReadsAndWritesItsOwnLinesInEitherLayout) {
             if (!lines.empty()) {
                 ConfigDocument doc;
                 doc.Append(file);
-                doc.SetValue(lines[0], row.stored);
+                for (const int line : lines) {
+                    doc.SetValue(line, row.stored);
+                }
                 file = doc.Write();
             }
             FakeForm t;

@@ -1,6 +1,6 @@
 // The manual page's guidance on the real file: the line's choices, the hint while typing,
-// the lines changed since Load, putting a line back, finding a line and the lists scrolling
-// together.
+// the lines that differ from f1graphics.cfg, putting a line back, finding a line and the lists
+// scrolling together.
 #include "core/main_form.hpp"
 #include "fake_platform.hpp"
 
@@ -62,11 +62,10 @@ TEST_F(ManualGuidanceTest, TheHintStatesTheValuesAndWarnsWhileTyping) {
     EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{});
 }
 
-TEST_F(ManualGuidanceTest, APickedChoiceIsWrittenMarkedCountedAndCanBePutBack) {
-    // Load's own rewrites of lines 99 and 170 count as changed since Load.
-    EXPECT_EQ(form.ChangedLines.Caption(), "2 Zeilen ge\xe4ndert");
-    EXPECT_TRUE(form.ListBox1.Marked(99) && form.ListBox4.Marked(170) &&
-                !form.ListBox5.Marked(128));
+TEST_F(ManualGuidanceTest, APickedChoiceIsWrittenMarkedCountedListedAndCanBePutBack) {
+    // Load changes nothing.
+    EXPECT_EQ(form.ChangedOnly.Caption(), "0 Zeilen ge\xe4ndert");
+    EXPECT_FALSE(form.ListBox1.Marked(99) || form.ListBox4.Marked(170));
     EXPECT_FALSE(form.HasUnsavedChanges());
 
     Choose(44);
@@ -86,15 +85,26 @@ TEST_F(ManualGuidanceTest, APickedChoiceIsWrittenMarkedCountedAndCanBePutBack) {
     EXPECT_EQ(form.edit1.Text(), "2");
     EXPECT_TRUE(form.HasUnsavedChanges());
     EXPECT_TRUE(form.ListBox5.Marked(128));
-    EXPECT_EQ(form.ChangedLines.Caption(), "3 Zeilen ge\xe4ndert");
+    EXPECT_EQ(form.ChangedOnly.Caption(), "1 Zeile ge\xe4ndert");
+    EXPECT_EQ(form.ValueHint.Caption(), "f1graphics.cfg: " + loaded);
     EXPECT_TRUE(form.RestoreValue.Enabled());
+
+    // Listed alone, still chosen; and every line again.
+    form.Guarded([&] { form.ChangedOnly.UserClick(); });
+    EXPECT_EQ(form.ListBox5.Count(), 1u);
+    EXPECT_EQ(form.ListBox5.Item(0), "128");
+    EXPECT_EQ(form.ListBox1.Selected(), 0);
 
     form.Guarded([&] { form.RestoreValue.UserClick(); });
     EXPECT_EQ(form.document.Value(128), loaded);
     EXPECT_EQ(form.edit1.Text(), loaded);
-    EXPECT_FALSE(form.ListBox5.Marked(128));
-    EXPECT_EQ(form.ChangedLines.Caption(), "2 Zeilen ge\xe4ndert");
+    EXPECT_FALSE(form.ListBox5.Marked(0));
+    EXPECT_EQ(form.ChangedOnly.Caption(), "0 Zeilen ge\xe4ndert");
     EXPECT_FALSE(form.RestoreValue.Enabled());
+    form.Guarded([&] { form.ChangedOnly.UserClick(); });
+    EXPECT_EQ(form.ListBox5.Count(), 287u);
+    EXPECT_EQ(form.ListBox4.Selected(), 128);
+    EXPECT_FALSE(form.HasUnsavedChanges());
 }
 
 // The value as read puts a line back as read, also one without ';' whose digits a new value
@@ -125,7 +135,7 @@ TEST_F(ManualGuidanceTest, FindingALineWrapsAroundAndFoldsLetterCase) {
     // The line number, and letters Windows-1252 folds.
     Find("286");
     EXPECT_EQ(form.ListBox1.Selected(), 286);
-    form.document.SetValue(3, "\xc4\xd6");
+    form.WriteValue(3, "\xc4\xd6");
     Find("\xe4\xf6");
     EXPECT_EQ(form.ListBox1.Selected(), 3);
 }

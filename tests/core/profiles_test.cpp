@@ -109,7 +109,7 @@ TEST(FindProfilesTest, ListsTheCompleteGraphicsFilesNamedCfgButF1graphics) {
         platform.files["C:\\Game\\" + row.file] = row.bytes;
     }
     platform.failingReads["C:\\Game\\locked.cfg"] = 5;
-    const std::vector<Profile> found = FindProfiles(platform, "C:\\Game", "");
+    const std::vector<Profile> found = FindProfiles(platform, "C:\\Game", ConfigDocument());
     for (const auto& row : rows) {
         const std::string name = row.file.substr(0, row.file.size() - 4);
         EXPECT_EQ(std::count(found.begin(), found.end(), Profile{name, false}), row.listed)
@@ -136,38 +136,52 @@ TEST(FindProfilesTest, MarksTheProfileWithTheContentF1graphicsHas) {
     for (const auto& row : rows) {
         FakePlatform platform;
         platform.files["C:\\Game\\High.cfg"] = row.profile;
-        EXPECT_EQ(FindProfiles(platform, "C:\\Game", row.inUse),
+        ConfigDocument gameFile;
+        gameFile.Append(row.inUse);
+        EXPECT_EQ(FindProfiles(platform, "C:\\Game", gameFile),
                   (std::vector<Profile>{{"High", row.marked}}));
     }
 }
 
-// After Load the profile in use is chosen. Use is a change of the player's (Quit asks); with
-// unsaved changes it asks first, as Load does; a profile that fails to show leaves nothing
-// that Save would write.
-TEST(ProfileUseTest, UseIsAChangeAndAFailedUseLeavesNothingToSave) {
+// After Load the profile in use is chosen. Use with unsaved changes asks, naming the profile.
+// A profile that is gone or no longer complete changes nothing (the document, the pages,
+// whether Save may write) and the message names its file; after Use and Save the profile,
+// kept with other line ends, is the one in use.
+TEST(ProfileUseTest, AFailedUseChangesNothingAndTheProfileSavedIsInUse) {
     korvane::testing::FakeForm f;
     FakePlatform& platform = f.platform;
     MainForm& form = f.form;
-    platform.files["C:\\Game\\High.cfg"] = Changed();
     platform.files["C:\\Game\\Low.cfg"] = kGame;
     f.Load(kGame);
     EXPECT_EQ(form.ChosenProfile(), "Low");
+    form.CheckBox2.UserClick();
+    const std::string shown = form.document.Write();
+    platform.files["C:\\Game\\High.cfg"] = Changed();
+    form.ListProfiles();
     form.ProfileList.UserSelect(0);
-    form.ProfileUseClick();
-    EXPECT_EQ(form.LineValue(0), "1");
-    EXPECT_TRUE(form.HasUnsavedChanges());
-
-    platform.files["C:\\Game\\High.cfg"] = "damaged";
-    form.ProfileUseClick();
-    EXPECT_EQ(platform.questions,
-              std::vector<std::string>{
-                  FillIn(std::string(entries::kUseDiscardChanges.germanDefault), "High")});
-    EXPECT_EQ(form.LineValue(0), "1");
     platform.answerYes = true;
+    for (const std::string& profile : {std::string(), std::string("damaged"), Cut(286)}) {
+        platform.files["C:\\Game\\High.cfg"] = profile;
+        if (profile.empty()) {
+            platform.files.erase("C:\\Game\\High.cfg");
+        }
+        form.Guarded([&] { form.ProfileUseClick(); });
+        EXPECT_EQ(form.document.Write(), shown);
+        EXPECT_TRUE(form.CheckBox2.Checked());
+        EXPECT_TRUE(form.HasUnsavedChanges());
+        EXPECT_TRUE(platform.errorBoxes.back().starts_with(
+            "C:\\Game\\High.cfg wurde nicht verwendet, nichts wurde ge\xe4ndert:\r"))
+            << platform.errorBoxes.back();
+    }
+    EXPECT_EQ(platform.questions.back(),
+              "Ihre \xc4nderungen verwerfen und das Profil High anzeigen?");
+
+    platform.files["C:\\Game\\High.cfg"] = Changed();
     form.Guarded([&] { form.ProfileUseClick(); });
+    EXPECT_EQ(form.LineValue(0), "1");
     form.Guarded([&] { form.SpeedButton2Click(); });
-    EXPECT_EQ(platform.files[platform.GamePath()], kGame);
-    EXPECT_EQ(platform.errorBoxes.back(), std::string(entries::kNotLoadedCompletely.germanDefault));
+    EXPECT_EQ(platform.files[platform.GamePath()], CrLfFile(FileLines(Changed())));
+    EXPECT_EQ(form.ProfileList.Items(), (std::vector<std::string>{"High (in Gebrauch)", "Low"}));
 }
 
 // Save as profile never destroys a file: a name whose file is no profile is refused, naming

@@ -290,7 +290,7 @@ TEST_F(WindowInputTest, TabStaysOnThePageOnShow) {
         // choices take the focus when the chosen line has some.
         {kManualPage,
          {I::OfName("FindLine"), I::ListBox(1), I::ListBox(4), I::ListBox(5), I::kEdit1, I::kEdit2,
-          I::OfName("ValueChoices")}},
+          I::OfName("ValueChoices"), I::OfName("ChangedOnly")}},
     };
     for (const auto& page : pages) {
         SCOPED_TRACE(page.page.panel);
