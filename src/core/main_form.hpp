@@ -46,6 +46,9 @@ public:
     bool FormCreate();
     bool LanguageFileExists();
     void ReadLanguageFile();
+    // Only the language lines of a file (no captions, no version check): the texts of the
+    // command line.
+    void ReadLanguageLines(const std::string& path);
     void ApplyCaptions();
     // A text the program adds beyond the caption table (entries 61 and up): the language
     // file's entry, or the German default when the file has none (or leaves it empty), so an

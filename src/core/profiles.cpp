@@ -276,6 +276,10 @@ void MainForm::UseProfile(const std::string& name) {
         throw Error(LanguageText(entries::kNoGameFolder));
     }
     const std::string path = ProfilePath(InstallDir, name);
+    if (IsDeviceName(name)) {
+        throw Error(FillIn(LanguageText(entries::kProfileNotUsed), path) + "\r" +
+                    LanguageText(entries::kNoCompleteFile));
+    }
     // The profile is read and checked whole before anything changes: one that is gone,
     // cannot be read or is no longer a complete graphics options file leaves the window as
     // it was, its label too, and the message names the file and the reason.

@@ -511,6 +511,9 @@ void Win32Platform::ReportUnshown(const std::string& text) noexcept {
 }
 
 std::string Win32Platform::LookupInstallDir() {
+    if (gameFolder_) {
+        return *gameFolder_;
+    }
     return LookupInstallDirIn(HKEY_LOCAL_MACHINE, kInstallDirKey, kInstallDirValue);
 }
 
@@ -538,15 +541,25 @@ bool Win32Platform::FileExists(const std::string& path) {
 }
 
 void Win32Platform::ShowErrorBox(const std::string& text) {
+    if (quiet_) {
+        ReportLine(text);
+        return;
+    }
     MessageBoxA(owner_, text.c_str(), ProgramTitle().c_str(), MB_ICONERROR | MB_OK);
 }
 
 bool Win32Platform::AskYesNo(const std::string& text) {
+    if (quiet_) {
+        return false;
+    }
     return MessageBoxA(owner_, WithCrLf(text).c_str(), ProgramTitle().c_str(),
                        MB_ICONWARNING | MB_YESNO | MB_DEFBUTTON2) == IDYES;
 }
 
 Platform::Answer Win32Platform::AskYesNoCancel(const std::string& text) {
+    if (quiet_) {
+        return Answer::Cancel;
+    }
     switch (MessageBoxA(owner_, WithCrLf(text).c_str(), ProgramTitle().c_str(),
                         MB_ICONQUESTION | MB_YESNOCANCEL | MB_DEFBUTTON1)) {
     case IDYES:
@@ -559,6 +572,10 @@ Platform::Answer Win32Platform::AskYesNoCancel(const std::string& text) {
 }
 
 void Win32Platform::ShowErrorDialog(const std::string& text) {
+    if (quiet_) {
+        ReportLine(text);
+        return;
+    }
     MessageBoxA(owner_, WithCrLf(text).c_str(), "Error", MB_ICONERROR | MB_OK);
 }
 

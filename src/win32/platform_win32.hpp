@@ -69,6 +69,13 @@ public:
     void SetOwner(HWND owner) noexcept { owner_ = owner; }
     HWND Owner() const noexcept { return owner_; }
 
+    // The game's folder given on the command line (/game), in place of the registry's.
+    void UseGameFolder(std::string folder) { gameFolder_ = std::move(folder); }
+    // /quiet: no box or dialog is shown; a question is answered No (Cancel), an error only
+    // ends the command with its exit code.
+    void SetQuiet(bool quiet) noexcept { quiet_ = quiet; }
+
+    // The registry's value, or the folder given on the command line.
     std::string LookupInstallDir() override;
     std::string ReadFile(const std::string& path) override;
     void ReplaceFileContents(const std::string& path, std::string_view bytes,
@@ -100,6 +107,8 @@ public:
 
 private:
     HWND owner_ = nullptr;
+    std::optional<std::string> gameFolder_;
+    bool quiet_ = false;
 };
 
 } // namespace korvane::win32

@@ -181,6 +181,9 @@ INT_PTR CALLBACK TextDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) noe
 std::optional<std::string> Win32Platform::AskText(const std::string& caption,
                                                   const std::string& label, const std::string& text,
                                                   const std::string& unheldRule) {
+    if (quiet_) {
+        return std::nullopt;
+    }
     DialogTemplate dialog(
         DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 4, 200, 50);
     dialog.Item(SS_LEFT, 7, 9, 40, 8, kLabelId, kStaticClass);

@@ -162,12 +162,13 @@ TEST_F(LanguageTest, ReaderCutsCommentsAndTrimsButKeepsEveryLine) {
     EXPECT_FALSE(platform.closed);
 }
 
-TEST_F(LanguageTest, ReadsAtMost101Lines) {
-    for (std::size_t n : {100u, 101u, 102u, 150u}) {
+// Entries 0 to 109: the captions and the program's own texts.
+TEST_F(LanguageTest, ReadsAtMost110Lines) {
+    for (std::size_t n : {100u, 109u, 110u, 111u, 150u}) {
         Start(NumberedFile(n));
-        ASSERT_EQ(form.LanguageLines().size(), std::min<std::size_t>(n, 101)) << n;
+        ASSERT_EQ(form.LanguageLines().size(), std::min<std::size_t>(n, 110)) << n;
         EXPECT_EQ(form.LanguageLines().back(),
-                  "T" + std::to_string(std::min<std::size_t>(n, 101) - 1));
+                  "T" + std::to_string(std::min<std::size_t>(n, 110) - 1));
     }
     // The last line needs no line end; a Ctrl-Z where a line begins ends the file.
     Start("A\r\nB\r\n0.4\r\nLast");
