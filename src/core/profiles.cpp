@@ -232,10 +232,10 @@ void MainForm::ListProfiles(const std::string& choose) {
     const std::vector<Profile> found = InstallDir.empty()
                                            ? std::vector<Profile>{}
                                            : FindProfiles(platform, InstallDir, gameFile.OnDisk());
+    std::string inUse;
     for (Profile profile : found) {
-        // With none chosen yet, the field shows the profile the game uses.
-        if (chosen.empty() && profile.inUse) {
-            chosen = profile.name;
+        if (profile.inUse) {
+            inUse = profile.name;
         }
         items.push_back(profile.inUse
                             ? profile.name + " (" + LanguageText(entries::kProfileInUse) + ")"
@@ -243,9 +243,12 @@ void MainForm::ListProfiles(const std::string& choose) {
         profileNames_.push_back(std::move(profile.name));
     }
     ProfileList.SetItems(std::move(items));
-    for (std::size_t i = 0; i < profileNames_.size(); ++i) {
-        if (EqualIgnoringCase(profileNames_[i], chosen)) {
-            ProfileList.SetItemIndex(static_cast<long long>(i));
+    // With none chosen yet, or the one chosen gone, the field shows the profile the game uses.
+    for (const std::string& name : {chosen, inUse}) {
+        for (std::size_t i = 0; i < profileNames_.size() && ProfileList.ItemIndex() < 0; ++i) {
+            if (!name.empty() && EqualIgnoringCase(profileNames_[i], name)) {
+                ProfileList.SetItemIndex(static_cast<long long>(i));
+            }
         }
     }
     ProfileListChange();

@@ -182,6 +182,11 @@ TEST(ProfileUseTest, AFailedUseChangesNothingAndTheProfileSavedIsInUse) {
     form.Guarded([&] { form.SpeedButton2Click(); });
     EXPECT_EQ(platform.files[platform.GamePath()], CrLfFile(FileLines(Changed())));
     EXPECT_EQ(form.ProfileList.Items(), (std::vector<std::string>{"High (in Gebrauch)", "Low"}));
+    // The profile chosen gone: the one in use is chosen.
+    platform.files.erase("C:\\Game\\High.cfg");
+    platform.files["C:\\Game\\Low.cfg"] = Changed();
+    form.ListProfiles();
+    EXPECT_EQ(form.ChosenProfile(), "Low");
 }
 
 // Save as profile never destroys a file: a name whose file is no profile is refused, naming
