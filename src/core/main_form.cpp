@@ -219,6 +219,8 @@ bool MainForm::QueryClose() {
     if (guardDepth_ > 1) {
         return false;
     }
+    // What a completion wrote into a drop-down whose text names nothing is not a change.
+    SettleDropDowns();
     if (!HasUnsavedChanges()) {
         return true;
     }

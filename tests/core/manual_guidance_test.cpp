@@ -93,6 +93,7 @@ TEST_F(ManualGuidanceTest, APickedChoiceIsWrittenMarkedCountedListedAndCanBePutB
     form.Guarded([&] { form.ChangedOnly.UserClick(); });
     EXPECT_EQ(form.ListBox5.Count(), 1u);
     EXPECT_EQ(form.ListBox5.Item(0), "128");
+    EXPECT_TRUE(form.ListBox4.Marked(0));
     EXPECT_EQ(form.ListBox1.Selected(), 0);
 
     form.Guarded([&] { form.RestoreValue.UserClick(); });

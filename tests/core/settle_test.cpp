@@ -1,6 +1,6 @@
 // The settings drop-downs after the player typed: a text that names nothing they can store is
 // marked and writes nothing, and leaving the drop-down (or pressing a strip button) shows
-// what is stored again, as it was before the typing.
+// what is stored again, as it was before the typing (closing the window, too).
 #include "core/main_form.hpp"
 #include "fake_platform.hpp"
 
@@ -16,6 +16,7 @@ TEST(DropDownSettle, ATextThatNamesNothingIsMarkedAndLeavingShowsTheLinesAsBefor
     using Leave = void (*)(MainForm&, ComboBox&);
     const Leave byFocus = [](MainForm&, ComboBox& c) { c.UserLeave(); };
     const Leave byStrip = [](MainForm& f, ComboBox&) { f.SpeedButton5Click(); };
+    const Leave byClose = [](MainForm& f, ComboBox&) { EXPECT_TRUE(f.QueryClose()); };
     const struct {
         const char* typed;
         bool byKeys; // else as one edit (a paste, say)
@@ -27,7 +28,7 @@ TEST(DropDownSettle, ATextThatNamesNothingIsMarkedAndLeavingShowsTheLinesAsBefor
         const char* shown;  // the text after leaving
         Leave leave;
     } rows[] = {
-        {"1366 768", true, &MainForm::aufloesung, true, 1, "1024", "800", "800x600", byFocus},
+        {"1366 768", true, &MainForm::aufloesung, true, 1, "1024", "800", "800x600", byClose},
         {"1366 768", false, &MainForm::aufloesung, true, 1, "800", "800", "800x600", byStrip},
         {"1920x1080", true, &MainForm::aufloesung, false, 1, "1920", "1920", "1920x1080", byStrip},
         {"1x", true, &MainForm::ComboBox1, true, 23, "0", "4", "25%", byFocus},

@@ -18,8 +18,9 @@ constexpr int kList = ids::OfName("ProfileList"), kUse = ids::OfName("ProfileUse
 
 // The game folder holds f1graphics.cfg, High.cfg (a copy at 1024x768 in a window), an
 // unrelated other.cfg and a folder x.cfg: the list shows High alone. Use shows High's values
-// and writes nothing; Save writes them, keeps the old file as the
-// backup and asks nothing (the file is compared with itself as loaded, not with High).
+// and writes nothing, and the window shows which lines Save will change; Save writes them,
+// keeps the old file as the backup and asks nothing (the file is compared with itself as
+// loaded, not with High).
 // Save as profile refuses "a:b" with its rule and writes nothing; "Low" gets the document,
 // which f1graphics.cfg holds too: both are marked.
 TEST_F(WindowTest, AProfileIsUsedSavedAndSavedAsWithRealInput) {
@@ -47,13 +48,25 @@ TEST_F(WindowTest, AProfileIsUsedSavedAndSavedAsWithRealInput) {
     EXPECT_EQ(SendMessageA(Ctl(ids::CheckBox(2)), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(ReadBytes(GamePath()), game);
 
+    // What Save will change: the strip counts High's three lines, and its button shows the
+    // manual page, where the check box lists those lines alone.
+    const int count = ids::OfName("SaveChanges"), changedOnly = ids::OfName("ChangedOnly");
+    ASSERT_TRUE(Pump([&] { return IsWindowVisible(Ctl(count)) != FALSE; }));
+    EXPECT_EQ(Text(count), "3 \xc4nderungen");
+    MouseClick(Ctl(count));
+    ASSERT_TRUE(Pump([&] { return IsWindowVisible(Ctl(changedOnly)) != FALSE; }));
+    EXPECT_FALSE(IsWindowVisible(Ctl(count)));
+    EXPECT_EQ(Text(changedOnly), "3 Zeilen ge\xe4ndert");
+    MouseClick(Ctl(changedOnly));
+    ASSERT_TRUE(Pump([&] { return ComboItems(Ctl(ids::ListBox(5))).size() == 3; }));
+    EXPECT_EQ(ComboItems(Ctl(ids::ListBox(5))), (std::vector<std::string>{"1", "2", "5"}));
+
     Save();
-    // The transfer rewrites the lines of the controls whose state it changes: those that
-    // Load rewrote in f1graphics.cfg keep theirs, so High comes out as it is.
     EXPECT_EQ(ReadBytes(GamePath()), CrLfFile(high));
     EXPECT_EQ(ReadBytes(GamePath() + ".bak"), game);
     EXPECT_TRUE(boxes->Seen().empty());
 
+    ShowPage(kGeneralPage);
     boxesExpected = true;
     boxes->AnswerTextDialogs({"a:b", std::nullopt, "Low"});
     const std::vector<std::string> files = FileNamesIn(gameDir);

@@ -574,13 +574,16 @@ std::string MessageBoxText(HWND box) {
 
 std::vector<std::string> ComboItems(HWND combo) {
     // Wide messages: wine hands an ANSI caller of another process the wide text.
+    const bool list = ClassOf(combo) == "ListBox";
     std::vector<std::string> items;
-    const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    const LRESULT count = SendMessageW(combo, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        const LRESULT length =
+            SendMessageW(combo, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
         std::wstring item(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
-        const LRESULT copied = SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                                            reinterpret_cast<LPARAM>(item.data()));
+        const LRESULT copied =
+            SendMessageW(combo, list ? LB_GETTEXT : CB_GETLBTEXT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(item.data()));
         item.resize(static_cast<std::size_t>(copied < 0 ? 0 : copied));
         const int size = WideCharToMultiByte(CP_ACP, 0, item.data(), static_cast<int>(item.size()),
                                              nullptr, 0, nullptr, nullptr);

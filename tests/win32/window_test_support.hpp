@@ -241,7 +241,7 @@ std::string TestProgramPath();
 HWND FindDescendant(HWND top, int id);
 // The text of a message box (its static text), also of another process.
 std::string MessageBoxText(HWND box);
-// The item texts of a drop-down, also of another process.
+// The item texts of a drop-down or a list box, also of another process.
 std::vector<std::string> ComboItems(HWND combo);
 
 // Counts the runs of a model handler while keeping it.
