@@ -12,8 +12,7 @@ namespace korvane {
 namespace {
 
 constexpr const char* kLanguageFile = "language.txt";
-// Lines after this many are never read: entries 0 to 119, the captions and the program's
-// own texts up to the Views page's.
+// Lines after this many are never read: the caption table's and the texts' entries up to 119.
 constexpr std::size_t kMaxLanguageLines = 120;
 
 // One step of the caption transfer: entry `entry` of the language lines becomes a control's
@@ -62,7 +61,12 @@ bool MainForm::LanguageFileExists() {
 
 void MainForm::ReadLanguageFile() {
     // An error opening or reading the file leaves the lines and captions as they are.
-    std::string bytes = platform.ReadFile(kLanguageFile);
+    ReadLanguageLines(kLanguageFile);
+    ApplyCaptions();
+}
+
+void MainForm::ReadLanguageLines(const std::string& path) {
+    std::string bytes = platform.ReadFile(path);
     LineReader reader(bytes);
     std::vector<std::string> lines;
     for (std::optional<std::string_view> line;
@@ -70,7 +74,6 @@ void MainForm::ReadLanguageFile() {
         lines.push_back(EntryOfLine(*line));
     }
     ListBox3.SetItems(std::move(lines));
-    ApplyCaptions();
 }
 
 std::string MainForm::LanguageText(const LanguageEntry& entry) const {

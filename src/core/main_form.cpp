@@ -181,16 +181,22 @@ void MainForm::RestoreLine(long long line) {
     ApplyDocumentToControls(false);
 }
 
-bool MainForm::MayDropChanges() {
-    return !HasUnsavedChanges() || platform.AskYesNo(LanguageText(entries::kDiscardChanges));
+bool MainForm::MayDropChanges(const std::string& question) {
+    return !HasUnsavedChanges() || platform.AskYesNo(question);
 }
 
 void MainForm::SpeedButton1Click() {
     SettleDropDowns();
-    if (!MayDropChanges()) {
+    // Without a game folder the path would be "\\f1graphics.cfg" at the root of the current
+    // drive: nothing is opened, and the window keeps what it shows.
+    std::string folder = LookupInstallDir();
+    if (Trim(folder).empty()) {
+        throw Error(LanguageText(entries::kNoGameFolder));
+    }
+    if (!MayDropChanges(LanguageText(entries::kDiscardChanges))) {
         return;
     }
-    InstallDir = LookupInstallDir();
+    InstallDir = std::move(folder);
     ProfileShown.SetCaption({});
     // The profiles are listed also when f1graphics.cfg cannot be shown: one of them may
     // take the place of a damaged file.

@@ -48,6 +48,9 @@ public:
     bool FormCreate();
     bool LanguageFileExists();
     void ReadLanguageFile();
+    // Only the language lines of a file (no captions, no version check): the texts of the
+    // command line.
+    void ReadLanguageLines(const std::string& path);
     void ApplyCaptions();
     // A text the program adds beyond the caption table (entries 61 and up): the language
     // file's entry, or the German default when the file has none (or leaves it empty), so an
@@ -175,6 +178,10 @@ public:
     void ProfileListChange();
     // Shows the chosen profile as Load shows f1graphics.cfg, as a change of the player's.
     void ProfileUseClick();
+    // Use without the question: reads the profile of that name in InstallDir and, once it
+    // is read whole and complete, shows it. A profile that cannot be used changes nothing;
+    // the error names its file and why.
+    void UseProfile(const std::string& name);
     // Writes what Save would write to f1graphics.cfg into a profile of a name asked for.
     void ProfileSaveAsClick();
 
@@ -211,8 +218,8 @@ public:
 private:
     void ShowPage(Panel& page, SpeedButton& button, FontStyle style);
     // Before Load or Use replaces the document: true when there is nothing unsaved or the
-    // player lets it go.
-    bool MayDropChanges();
+    // player lets it go, asked with the question given.
+    bool MayDropChanges(const std::string& question);
     void ApplyProfileCaptions();
 
     // A settings drop-down's text after the player's input: marked when it names nothing

@@ -444,6 +444,13 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return 0;
     }
+    case WM_QUERYENDSESSION: {
+        // A logoff or shutdown asks as Quit does: "Yes" saves, "Cancel" (or a failed save)
+        // asks the system to wait, "No" lets the changes go.
+        bool end = false;
+        form_.Guarded([this, &end] { end = form_.QueryClose(); });
+        return end ? TRUE : FALSE;
+    }
     case WM_DESTROY:
         platform_.SetOwner(nullptr);
         if (options_.quitWhenClosed) {

@@ -162,8 +162,9 @@ TEST_F(LanguageTest, ReaderCutsCommentsAndTrimsButKeepsEveryLine) {
     EXPECT_FALSE(platform.closed);
 }
 
+// Entries 0 to 119: the captions and the program's own texts.
 TEST_F(LanguageTest, ReadsAtMost120Lines) {
-    for (std::size_t n : {119u, 120u, 121u, 150u}) {
+    for (std::size_t n : {100u, 119u, 120u, 121u, 150u}) {
         Start(NumberedFile(n));
         ASSERT_EQ(form.LanguageLines().size(), std::min<std::size_t>(n, 120)) << n;
         EXPECT_EQ(form.LanguageLines().back(),
@@ -390,7 +391,10 @@ TEST_F(LanguageTest, ShippedFilesLoadCleanly) {
         EXPECT_FALSE(t.platform.closed);
         ASSERT_GE(f.LanguageLines().size(), 120u);
         // Every caption, and every text of its own (61 and up) the program has yet.
-        for (std::size_t k = 0; k <= 119; k = k == 63 ? 90 : k == 90 ? 110 : k + 1) {
+        for (std::size_t k = 0; k <= 119; k = k == 63    ? 90
+                                              : k == 94  ? 100
+                                              : k == 107 ? 110
+                                                         : k + 1) {
             EXPECT_FALSE(f.LanguageLines()[k].empty()) << "entry " << k;
         }
         // Windows text: every line ends in CR LF, and there are no other CRs.

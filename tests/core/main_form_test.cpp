@@ -1,6 +1,7 @@
 // Pages, button styles, Load, Save and Quit, and the error guard.
 #include "core/form_layout.hpp"
 #include "core/main_form.hpp"
+#include "core/text.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <set>
 
 using namespace korvane;
+using korvane::testing::DataFile;
 using korvane::testing::FakeForm;
 using korvane::testing::FakePlatform;
 using korvane::testing::LinesFile;
@@ -121,11 +123,24 @@ TEST_F(MainFormTest, ARegistryFailureEndsLoadBeforeTheDirectoryChanges) {
     EXPECT_EQ(form.InstallDir, "old");
 }
 
-TEST_F(MainFormTest, AnEmptyInstallDirReadsFromTheDriveRoot) {
-    platform.installDir = "";
+// Without a game folder Load opens no file (not "\\f1graphics.cfg" at the drive's root) and
+// says so once; the window keeps the file it shows, and lists no profiles.
+TEST_F(MainFormTest, AnEmptyInstallDirOpensNothingAndSaysSoOnce) {
     platform.files["\\f1graphics.cfg"] = LinesFile(3);
-    form.Guarded([&] { form.SpeedButton1Click(); });
-    EXPECT_EQ(form.document.Count(), 3u);
+    platform.files["\\High.cfg"] = DataFile("demo/game/f1graphics.cfg");
+    for (const std::string dir : {"", " "}) {
+        platform.installDir = "C:\\Game";
+        Load(LinesFile(170));
+        platform.reads.clear();
+        platform.errorBoxes.clear();
+        platform.installDir = dir;
+        form.Guarded([&] { form.SpeedButton1Click(); });
+        EXPECT_TRUE(platform.reads.empty()) << platform.reads.front();
+        EXPECT_EQ(platform.errorBoxes,
+                  std::vector<std::string>{ErrorBoxText(entries::kNoGameFolder.germanDefault)});
+        EXPECT_EQ(form.document.Count(), 170u);
+        EXPECT_TRUE(form.gameFile.Loaded());
+    }
 }
 
 TEST(MainFormLoad, SaveWritesOnlyADocumentWhoseLoadRanToItsEnd) {

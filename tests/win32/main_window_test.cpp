@@ -252,6 +252,25 @@ TEST_F(MainWindowTest, QuitClosesTheWindowWithoutWritingTheFile) {
     EXPECT_EQ(ReadBytes(GamePath()), before);
 }
 
+// A logoff or shutdown with a change asks as Quit does: Cancel asks the system to wait, Yes
+// saves and lets it go on.
+TEST_F(MainWindowTest, ALogoffAsksLikeQuit) {
+    Load();
+    ShowPage(kGeneralPage);
+    const std::string before = ReadBytes(GamePath());
+    MouseClick(Ctl(ids::CheckBox(2)));
+    ASSERT_TRUE(Pump([&] { return form->gameFile.HasChanges(); }));
+    boxesExpected = true;
+    boxes->AnswerWithKey(VK_ESCAPE);
+    EXPECT_EQ(SendMessageA(window->Hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), FALSE);
+    boxes->AnswerWithKey('Y');
+    EXPECT_EQ(SendMessageA(window->Hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    ASSERT_EQ(boxes->Seen().size(), 2u);
+    EXPECT_EQ(boxes->Seen()[1].text, "\xc4nderungen an f1graphics.cfg speichern?");
+    EXPECT_NE(ReadBytes(GamePath()), before);
+    EXPECT_EQ(ReadBytes(GamePath() + ".bak"), before);
+}
+
 TEST_F(MainWindowTest, TheCloseBoxEndsWithoutAsking) {
     PostMessageA(window->Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(Pump([&] { return !window->IsOpen(); }));

@@ -193,7 +193,8 @@ std::string ProgramPath();
 // is still running. The waits poll the other process's windows, with a timeout.
 class ProgramRun {
 public:
-    explicit ProgramRun(const std::string& workDir);
+    // The arguments follow the program's quoted path on its command line.
+    explicit ProgramRun(const std::string& workDir, const std::string& arguments = {});
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
@@ -221,8 +222,8 @@ class ProgramFixture : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Starts the program in workDir.
-    void Start();
+    // Starts the program in workDir, with these arguments.
+    void Start(const std::string& arguments = {});
 
     std::string workDir;
     std::unique_ptr<ProgramRun> program;
