@@ -37,30 +37,22 @@ TEST_F(ProgramTest, WithoutALanguageFileItShowsTheErrorAndEndsWithoutItsWindow) 
     EXPECT_EQ(program->Find(kMainClass, kMainCaption), nullptr);
 }
 
-// "/use High" from another folder, with no language file there: no window, exit code 0, the
-// profile is f1graphics.cfg and the file before is its backup.
-TEST_F(ProgramTest, UseSwitchesTheSetupWithoutAWindowAndKeepsTheBackup) {
+// "/use Gone /quiet" from another folder, with no language file there: nothing shown or
+// written, exit code 1; then "/use High": no window, exit code 0, the profile is f1graphics.cfg
+// and the file before its backup. An unknown argument shows the usage, exit code 2.
+TEST_F(ProgramTest, UseSwitchesTheSetupWithoutAWindowAndAnUnknownArgumentShowsTheUsage) {
     const std::string gameDir = MakeTempDir();
     const std::string game = ReadBytes(DemoConfigPath());
     const std::string high = "1" + game.substr(1);
     WriteBytes(gameDir + "\\f1graphics.cfg", game);
     WriteBytes(gameDir + "\\High.cfg", high);
+    Start("/use Gone /quiet /game \"" + gameDir + "\"");
+    EXPECT_EQ(program->WaitForExit(), 1);
+    EXPECT_EQ(FileNamesIn(gameDir), (std::vector<std::string>{"High.cfg", "f1graphics.cfg"}));
     Start("/use High /game \"" + gameDir + "\"");
     EXPECT_EQ(program->WaitForExit(), 0);
     EXPECT_EQ(ReadBytes(gameDir + "\\f1graphics.cfg"), CrLfFile(FileLines(high)));
     EXPECT_EQ(ReadBytes(gameDir + "\\f1graphics.cfg.bak"), game);
-    RemoveTree(gameDir);
-}
-
-// A profile that is not there, with /quiet: nothing shown, nothing written, exit code 1. An
-// unknown argument shows the usage and ends with exit code 2.
-TEST_F(ProgramTest, AFailedUseWritesNothingAndAnUnknownArgumentShowsTheUsage) {
-    const std::string gameDir = MakeTempDir();
-    WriteBytes(gameDir + "\\f1graphics.cfg", ReadBytes(DemoConfigPath()));
-    Start("/use Gone /quiet /game \"" + gameDir + "\"");
-    EXPECT_EQ(program->WaitForExit(), 1);
-    EXPECT_EQ(FileNamesIn(gameDir), std::vector<std::string>{"f1graphics.cfg"});
-    EXPECT_EQ(ReadBytes(gameDir + "\\f1graphics.cfg"), ReadBytes(DemoConfigPath()));
     RemoveTree(gameDir);
 
     Start("/usee High");
