@@ -62,7 +62,6 @@ TEST_F(ViewsPageTest, ACellIsEditedWithItsGuidanceAndTheMainValueCopiedAcross) {
     Click(form.CopyRow);
     EXPECT_EQ(Row(3), (std::vector<std::string>{"92", "92", "92"}));
     EXPECT_FALSE(form.ViewGrid.RowMarked(3) || form.CopyRow.Enabled());
-    EXPECT_EQ(form.gameFile.ChangedCount(), 2u);
     Click(form.CopyAll);
     EXPECT_EQ(form.gameFile.ChangedCount(), 57u);
     EXPECT_FALSE(form.CopyAll.Enabled() || form.ViewGrid.RowMarked(14));

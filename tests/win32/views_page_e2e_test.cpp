@@ -21,17 +21,14 @@ protected:
     HWND Grid() const { return Ctl(ids::OfName("ViewGrid")); }
     std::string Cell(int row, int column) const {
         char text[512] = {};
-        LVITEMA item{.iSubItem = column, .pszText = text, .cchTextMax = sizeof text};
-        SendMessageA(Grid(), LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&item));
+        ListView_GetItemText(Grid(), row, column, text, sizeof text);
         return text;
     }
     // Clicks a cell, scrolled into view first as the user would.
     void ClickCell(int row, int column) {
-        SendMessageA(Grid(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-        RECT rc{.left = LVIR_BOUNDS, .top = column};
-        SendMessageA(Grid(), LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&rc));
+        ListView_EnsureVisible(Grid(), row, FALSE);
+        RECT rc{};
+        ListView_GetSubItemRect(Grid(), row, column, LVIR_BOUNDS, &rc);
         MouseClick(Grid(), POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
     }
 };
