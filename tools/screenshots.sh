@@ -7,7 +7,9 @@
 # profiles in the game's folder and their list open, as docs/profiles.png. With the English
 # file it also finds line 128 through the manual page's search field and opens its choices
 # (docs/manual-choices.png; KORVANE_CHOICES_DPI=144 takes that one alone at 144 dpi, into
-# build/screenshots, for a look).
+# build/screenshots, for a look). The Views page, with a mirror value chosen, is taken at 96
+# and 144 dpi (docs/views.png, docs/views-144dpi.png; KORVANE_VIEWS_DPI=144 takes it alone,
+# into build/screenshots).
 # KORVANE_EXE=path uses an exe built elsewhere instead of building the windows preset.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -129,7 +131,7 @@ take_set() {
     if [ "$only" = profiles ]; then
         click 60 "$(button_y general)"
         profile_list_shot
-    elif [ "$only" != choices ]; then
+    elif [ "$only" != choices ] && [ "$only" != views ]; then
         click 60 "$(button_y general)"
         shot "${prefix}general$suffix"
     fi
@@ -147,13 +149,20 @@ take_set() {
         [ "$only" = choices ] && click 60 "$(button_y manual)"
         # Line 128 found through the search field under the strip's buttons, and the
         # button of its choices (right of Apply) clicked.
-        click 60 267
+        click 93 267
         xdotool type --delay 80 "lens flare"
         sleep 0.8
         click $((129 + 310 + 94 - 8)) $((185 + 64 + 11))
         shot_with_popups "$choices_dir/manual-choices$suffix.png"
         xdotool key Escape
         sleep 0.4
+    fi
+    if [ "$only" = views ] || { [ -z "$only" ] && [ -z "$prefix" ] && [ -z "$suffix" ]; }; then
+        # The Views button is on the left of the strip's last place; the mirror value of the
+        # row "Mipmap bias" chosen.
+        click 29 267
+        click $((129 + 355)) 63
+        shot_with_popups "$views_dir/views$suffix.png"
     fi
     click 60 "$(button_y quit)"
     wait "$pid" 2>/dev/null || true
@@ -188,7 +197,11 @@ profile_list_shot() {
 }
 
 choices_dir=$KORVANE_ROOT/docs
-if [ -n "${KORVANE_CHOICES_DPI:-}" ]; then
+views_dir=$KORVANE_ROOT/docs
+if [ -n "${KORVANE_VIEWS_DPI:-}" ]; then
+    views_dir=$work
+    take_set "" data/languages/english.txt "$KORVANE_VIEWS_DPI" "-${KORVANE_VIEWS_DPI}dpi" views
+elif [ -n "${KORVANE_CHOICES_DPI:-}" ]; then
     choices_dir=$work
     take_set "" data/languages/english.txt "$KORVANE_CHOICES_DPI" "-${KORVANE_CHOICES_DPI}dpi" \
         choices
@@ -196,6 +209,7 @@ else
     take_set "" data/languages/english.txt 96 ""
     take_set de- data/languages/deutsch.txt 96 ""
     take_set "" data/languages/english.txt 144 -144dpi general
+    take_set "" data/languages/english.txt 144 -144dpi views
     # Three profiles beside the game's file; Low is a copy of it, so it is the one in use.
     cp "$work/game/f1graphics.cfg" "$work/game/Low.cfg"
     sed '2s/^800/1024/; 3s/^600/768/' "$work/game/f1graphics.cfg" >"$work/game/High.cfg"

@@ -458,4 +458,44 @@ CommentValues ReadCommentValues(std::string_view comment) {
     return result;
 }
 
+std::optional<std::int32_t> WholeNumber(std::string_view text) {
+    text = Trim(text);
+    std::size_t i = text.size() > 1 && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    if (i == text.size() || text.size() > 11) {
+        return std::nullopt;
+    }
+    long long value = 0;
+    for (std::size_t k = i; k < text.size(); ++k) {
+        if (text[k] < '0' || text[k] > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (text[k] - '0');
+    }
+    value = text[0] == '-' ? -value : value;
+    if (value < INT32_MIN || value > INT32_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::vector<std::string> ChoiceTexts(const CommentValues& values) {
+    std::vector<std::string> texts;
+    for (const Choice& choice : values.choices) {
+        texts.push_back(IntToStr(choice.value) +
+                        (choice.meaning.empty() ? "" : " \x96 " + choice.meaning));
+    }
+    return texts;
+}
+
+int ChoiceOf(const CommentValues& values, std::string_view value) {
+    if (const auto n = WholeNumber(value)) {
+        for (std::size_t i = 0; i < values.choices.size(); ++i) {
+            if (values.choices[i].value == *n) {
+                return static_cast<int>(i);
+            }
+        }
+    }
+    return -1;
+}
+
 } // namespace korvane

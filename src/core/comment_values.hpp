@@ -44,4 +44,12 @@ struct CommentValues {
 // forms yields nothing.
 CommentValues ReadCommentValues(std::string_view comment);
 
+// A whole decimal number of 32 bits, blanks around it allowed.
+std::optional<std::int32_t> WholeNumber(std::string_view text);
+
+// The choices as a drop-down lists them ("2 \x96 all views but cockpit"), and the one a
+// value names (-1: none).
+std::vector<std::string> ChoiceTexts(const CommentValues& values);
+int ChoiceOf(const CommentValues& values, std::string_view value);
+
 } // namespace korvane

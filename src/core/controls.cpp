@@ -303,4 +303,50 @@ void ListBox::RowChanged(std::size_t r) {
     Notify(Property::Item, static_cast<std::ptrdiff_t>(r));
 }
 
+void ListView::SetColumns(std::vector<std::string> headers) {
+    if (headers != columns_) {
+        columns_ = std::move(headers);
+        Notify(Property::Columns);
+    }
+}
+
+void ListView::SetSource(CountFn count, CellFn cell) {
+    count_ = std::move(count);
+    cell_ = std::move(cell);
+    RowsChanged();
+}
+
+std::string ListView::Cell(long long r, std::size_t c) const {
+    if (r < 0 || static_cast<unsigned long long>(r) >= Count()) {
+        throw ListIndexError(r);
+    }
+    if (c >= columns_.size()) {
+        throw ListIndexError(static_cast<long long>(c));
+    }
+    return cell_(static_cast<std::size_t>(r), c);
+}
+
+void ListView::RowsChanged() {
+    selected_ = -1;
+    Notify(Property::Items);
+}
+
+void ListView::Select(long long r, std::size_t c) {
+    const int row =
+        (r < 0 || static_cast<unsigned long long>(r) >= Count()) ? -1 : static_cast<int>(r);
+    const std::size_t column = c < columns_.size() ? c : column_;
+    if (row != selected_ || column != column_) {
+        selected_ = row;
+        column_ = column;
+        Notify(Property::Selection);
+    }
+}
+
+void ListView::UserSelect(long long r, std::size_t c) {
+    Select(r, c);
+    if (onClick) {
+        onClick();
+    }
+}
+
 } // namespace korvane

@@ -36,6 +36,7 @@ enum class Property : std::uint8_t {
     Marked,    // a drop-down's text names nothing it can store
     TopRow,    // the first row a list shows
     Mark,      // a list row's mark; the index comes with the notification
+    Columns,   // a grid's column headers
 };
 
 class Control;
@@ -305,6 +306,57 @@ private:
     int top_ = 0;
     int pageRows_ = 1;
     MarkFn marked_;
+};
+
+// A grid of rows and columns with a header (a list view in report mode). Its cells come from
+// a source; the player works on one cell at a time, the chosen one: a row and a column.
+// Choosing by program never runs onClick. Cells can be marked (the view draws them in bold)
+// and rows set apart (drawn on a tint).
+class ListView : public Control {
+public:
+    using Control::Control;
+    using CountFn = std::function<std::size_t()>;
+    using CellFn = std::function<std::string(std::size_t row, std::size_t column)>;
+    using CellMarkFn = std::function<bool(std::size_t row, std::size_t column)>;
+    using RowMarkFn = std::function<bool(std::size_t row)>;
+
+    const std::vector<std::string>& Columns() const noexcept { return columns_; }
+    void SetColumns(std::vector<std::string> headers);
+    // Shows rows from outside; call RowsChanged/RowChanged when they change.
+    void SetSource(CountFn count, CellFn cell);
+    std::size_t Count() const { return count_ ? count_() : 0; }
+    // Cell (r, c); ListIndexError outside the grid.
+    std::string Cell(long long r, std::size_t c) const;
+    // The rows were replaced (no row is chosen then) or row r changed in place.
+    void RowsChanged();
+    void RowChanged(std::size_t r) { Notify(Property::Item, static_cast<std::ptrdiff_t>(r)); }
+
+    // The chosen cell: row -1 when none.
+    int Selected() const noexcept { return selected_; }
+    std::size_t Column() const noexcept { return column_; }
+    // Program: chooses cell (r, c); a row outside the grid chooses none.
+    void Select(long long r, std::size_t c);
+    // The user chose the cell by mouse or keyboard: runs onClick.
+    void UserSelect(long long r, std::size_t c);
+    std::function<void()> onClick;
+
+    void SetMarks(CellMarkFn cells, RowMarkFn rows) {
+        cellMarked_ = std::move(cells);
+        rowMarked_ = std::move(rows);
+    }
+    bool CellMarked(std::size_t r, std::size_t c) const {
+        return cellMarked_ && r < Count() && cellMarked_(r, c);
+    }
+    bool RowMarked(std::size_t r) const { return rowMarked_ && r < Count() && rowMarked_(r); }
+
+private:
+    std::vector<std::string> columns_;
+    CountFn count_;
+    CellFn cell_;
+    int selected_ = -1;
+    std::size_t column_ = 0;
+    CellMarkFn cellMarked_;
+    RowMarkFn rowMarked_;
 };
 
 } // namespace korvane

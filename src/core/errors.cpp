@@ -66,7 +66,6 @@ const LanguageEntry* RemedyOf(FileProblem problem) noexcept {
         {FileProblem::Folder, &entries::kFolderInTheWay},
         {FileProblem::InUse, &entries::kFileInUse},
         {FileProblem::Denied, &entries::kAccessDenied},
-        {FileProblem::NoGameFolder, &entries::kNoGameFolder},
         {FileProblem::RegistryValue, &entries::kRegistryValueUnreadable},
         {FileProblem::EndsEarly, &entries::kFileEndsEarly},
         {FileProblem::Empty, &entries::kFileEmpty},

@@ -53,7 +53,6 @@ enum class FileProblem : std::uint8_t {
     InUse,         // another program holds the file open
     Denied,        // the system refuses access
     Changing,      // another program kept writing it while it was read
-    NoGameFolder,  // the registry names no game folder
     RegistryValue, // the registry's value cannot be read as a folder
     EndsEarly,     // the file ends before a line the program reads or writes
     Empty,         // the file holds no line at all

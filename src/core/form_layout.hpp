@@ -30,7 +30,8 @@ enum class ControlKind : std::uint8_t {
     Edit, // single-line
     Memo, // multi-line, word wrap, no scroll bars
     GroupBox,
-    Shape, // a vertical line
+    Shape,    // a vertical line
+    ListView, // a grid of rows and columns with a header
 };
 
 // Control IDs: every control is a real child window with a fixed ID.
@@ -66,7 +67,8 @@ constexpr int kEdit2 = 1802;
 constexpr int kShape1 = 1901;
 
 // Controls beyond the form, by name: the manual page's guidance and what Save will change
-// (2001-2009), the profiles (2011-2019) and the Info page without contacts (2031-2039).
+// (2001-2009), the profiles (2011-2019), the Views page (2021-2029) and the Info page without
+// contacts (2031-2039).
 struct NamedId {
     std::string_view name;
     int id;
@@ -74,7 +76,10 @@ struct NamedId {
 inline constexpr NamedId kNamedControls[] = {
     {"ValueChoices", 2001},  {"ValueHint", 2002},    {"RestoreValue", 2004}, {"FindLine", 2005},
     {"SaveChanges", 2006},   {"ChangedOnly", 2007},  {"ProfileList", 2011},  {"ProfileUse", 2012},
-    {"ProfileSaveAs", 2013}, {"ProfileShown", 2014}, {"ProfileLabel", 2015}, {"InfoReadme", 2031},
+    {"ProfileSaveAs", 2013}, {"ProfileShown", 2014}, {"ProfileLabel", 2015}, {"ViewsButton", 2021},
+    {"ViewsPage", 2022},     {"ViewGrid", 2023},     {"ViewValue", 2024},    {"ViewChoices", 2025},
+    {"ViewRestore", 2026},   {"CopyRow", 2027},      {"CopyAll", 2028},      {"ViewNote", 2029},
+    {"InfoReadme", 2031},
 };
 
 // The ID of a control by its designer name: the family's base plus the name's number.
@@ -149,13 +154,14 @@ template <> struct ModelOfKind<ControlKind::ListBox> { using type = ListBox; };
 template <> struct ModelOfKind<ControlKind::SpeedButton> { using type = SpeedButton; };
 template <> struct ModelOfKind<ControlKind::Edit> { using type = Edit; };
 template <> struct ModelOfKind<ControlKind::Memo> { using type = Edit; };
+template <> struct ModelOfKind<ControlKind::ListView> { using type = ListView; };
 template <ControlKind K> using ModelOf = typename ModelOfKind<K>::type;
 
 // The member of MainForm that holds a control, typed by its class: the typed way from a
 // row of the layout to its control.
 using ControlMember = std::variant<Panel MainForm::*, Label MainForm::*, CheckBox MainForm::*,
                                    ComboBox MainForm::*, TrackBar MainForm::*, ListBox MainForm::*,
-                                   SpeedButton MainForm::*, Edit MainForm::*>;
+                                   SpeedButton MainForm::*, Edit MainForm::*, ListView MainForm::*>;
 using Handler = void (MainForm::*)();
 
 // One control of the form. The rows are written in form_controls.inc; kind, name, ID and

@@ -90,8 +90,12 @@ void GameFile::Load(const std::string& path, const std::function<void()>& show) 
     Notify(Change::State, 0);
 }
 
-void GameFile::Use(const std::string& path, const std::function<void()>& show) {
+void GameFile::Use(const std::string& path, const std::function<void()>& show,
+                   const std::function<void(const std::string& bytes)>& check) {
     std::string bytes = Read(path);
+    if (check) {
+        check(bytes);
+    }
     loaded_ = false;
     Replace(std::move(bytes));
     show();

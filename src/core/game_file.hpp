@@ -64,8 +64,10 @@ public:
     void Load(const std::string& path, const std::function<void()>& show);
     // Reads another graphics options file (a profile) and, once it is read, puts it in place
     // of the document and shows it; f1graphics.cfg stays what the lines are compared with
-    // and what Save writes. A read that fails leaves everything as it was.
-    void Use(const std::string& path, const std::function<void()>& show);
+    // and what Save writes. A read that fails, or a check of the bytes read that throws,
+    // leaves everything as it was.
+    void Use(const std::string& path, const std::function<void()>& show,
+             const std::function<void(const std::string& bytes)>& check = {});
     // Writes the document to f1graphics.cfg, keeping the file before as its backup. Another
     // program's change since the file was last read or written is overwritten only when the
     // player says so: false when nothing was written for that reason.

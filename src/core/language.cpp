@@ -12,7 +12,7 @@ namespace korvane {
 namespace {
 
 constexpr const char* kLanguageFile = "language.txt";
-// Lines after these are never read.
+// Lines after these are never read: the caption table's and the texts' entries.
 constexpr std::size_t kMaxLanguageLines = kLanguageFileLines;
 
 // One step of the caption transfer: entry `entry` of the language lines becomes a control's
@@ -66,12 +66,17 @@ bool MainForm::LanguageFileExists() {
 
 void MainForm::ReadLanguageFile() {
     // An error opening or reading the file leaves the lines and captions as they are.
+    ReadLanguageLines(kLanguageFile);
+    ApplyCaptions();
+}
+
+void MainForm::ReadLanguageLines(const std::string& path) {
     std::string bytes;
     try {
-        bytes = platform.ReadFile(kLanguageFile);
+        bytes = platform.ReadFile(path);
     } catch (const IoError& e) {
         throw Error(FileMessage(e.what(), e.problem(),
-                                e.path().empty() ? platform.FullPath(kLanguageFile) : e.path()));
+                                e.path().empty() ? platform.FullPath(path) : e.path()));
     }
     LineReader reader(bytes);
     std::vector<std::string> lines;
@@ -80,7 +85,6 @@ void MainForm::ReadLanguageFile() {
         lines.push_back(EntryOfLine(*line));
     }
     ListBox3.SetItems(std::move(lines));
-    ApplyCaptions();
 }
 
 std::string MainForm::LanguageText(const LanguageEntry& entry) const {
@@ -149,6 +153,7 @@ void MainForm::ApplyCaptions() {
         InfoReadme.SetCaption(LanguageText(entries::kInfoReadme));
         ShowGuidanceCaptions();
         ApplyProfileCaptions();
+        ShowViewsCaptions();
     } catch (const std::exception&) {
     }
 

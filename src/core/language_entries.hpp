@@ -54,7 +54,7 @@ inline constexpr LanguageEntry kNoChoice{74, "%1 steht nicht zur Auswahl"};
 inline constexpr LanguageEntry kNotWholeNumber{75, "Keine ganze Zahl"};
 inline constexpr LanguageEntry kLinesChanged{76, "%1 Zeilen ge\xe4n&dert"};
 inline constexpr LanguageEntry kOneLineChanged{77, "1 Zeile ge\xe4n&dert"};
-inline constexpr LanguageEntry kRestoreValue{78, "&Zur\xfc"
+inline constexpr LanguageEntry kRestoreValue{78, "Zu&r\xfc"
                                                  "ck"};
 inline constexpr LanguageEntry kFindLine{79, "Suchen"};
 
@@ -76,19 +76,15 @@ inline constexpr LanguageEntry kProfileNameEnding{
     88, "Der Name eines Profils darf nicht auf einen Punkt oder ein Leerzeichen enden."};
 inline constexpr LanguageEntry kProfileNameReserved{
     89, "Dieser Name ist vergeben: CON, PRN, AUX, NUL, COM1 bis COM9, LPT1 bis LPT9 (auch mit "
-        "Endung) und Namen mit ~ vor einer Ziffer geh\xf6ren Windows, f1graphics dem Spiel."};
+        "Endung) und Namen mit ~ vor einer Ziffer geh\xf6ren Windows, Namen, die mit f1graphics "
+        "beginnen, dem Spiel."};
 
 // 90: the Info page's last line.
 inline constexpr LanguageEntry kInfoLastLine{90, "Updates, Sprachpakete, Hilfe usw. gibt es auf:"};
 
 // 120-139: messages that say what to fix, and the Info page without contacts. In the second
 // line of a message %1 is the file's full path and %2 its folder, the registry key or the
-// last line the file has.
-inline constexpr LanguageEntry kNoGameFolder{
-    120, "Kein Spielordner: In der Registrierung fehlt der Wert Directory unter %2. "
-         "Installieren Sie das Spiel oder f\xfchren Sie sein Setup einmal aus (in diesem Windows "
-         "bzw. Wine-Pr\xe4"
-         "fix)."};
+// last line the file has. (120 is kept free.)
 inline constexpr LanguageEntry kRegistryValueUnreadable{
     121, "Der Wert Directory unter %2 nennt keinen Ordner. F\xfchren Sie das Setup des Spiels "
          "einmal aus, um ihn zu reparieren."};
@@ -127,11 +123,55 @@ inline constexpr LanguageEntry kInfoReadme{
     131, "Hilfe, Neuigkeiten und wohin Sie Fehler melden: README.txt im Ordner von Korvane."};
 
 // 91-99: what Save will change. %1 stands for a number or a value.
-inline constexpr LanguageEntry kChanges{91, "%1 \xc4nderungen"};
-inline constexpr LanguageEntry kOneChange{92, "1 \xc4nderung"};
+inline constexpr LanguageEntry kChanges{91, "%1 ge\xe4ndert"};
+inline constexpr LanguageEntry kOneChange{92, "1 ge\xe4ndert"};
 inline constexpr LanguageEntry kFileValue{93, "f1graphics.cfg: %1"};
 inline constexpr LanguageEntry kChangedOnlyTip{94,
                                                "Nur die Zeilen zeigen, die Speichern \xe4ndert"};
+
+// 100-109: profiles a player can trust, and the command line. %1 stands for a profile's
+// name, a file's name or path, or characters.
+inline constexpr LanguageEntry kNoGameFolder{
+    100, "Der Ordner des Spiels ist nicht bekannt: In der Registry steht kein Installationsordner "
+         "von Grand Prix 4. Installieren Sie das Spiel oder f\xfchren Sie sein Setup einmal aus "
+         "(oder starten Sie Korvane mit /game und dem Ordner)."};
+inline constexpr LanguageEntry kUseDiscardChanges{
+    101, "Ihre \xc4nderungen verwerfen und das Profil %1 anzeigen?"};
+inline constexpr LanguageEntry kProfileNotUsed{
+    102, "%1 wurde nicht verwendet, nichts wurde ge\xe4ndert:"};
+inline constexpr LanguageEntry kNoCompleteFile{
+    103, "Das ist keine vollst\xe4ndige Grafikeinstellungsdatei (von h\xf6"
+         "chstens 1 MiB)."};
+inline constexpr LanguageEntry kNameTakenByOtherFile{
+    104, "%1 gibt es schon, und es ist kein Profil. Bitte w\xe4hlen Sie einen anderen Namen, "
+         "damit die Datei erhalten bleibt."};
+inline constexpr LanguageEntry kProfileNameBeginning{
+    105, "Der Name eines Profils darf nicht mit einem Leerzeichen beginnen."};
+inline constexpr LanguageEntry kProfileNameUnheld{
+    106, "Der Name eines Profils kann nur Zeichen der Windows-Codepage enthalten, diese nicht: %1"};
+inline constexpr LanguageEntry kCommandLineUsage{
+    107, "Korvane.exe /use NAME [/quiet] [/game ORDNER]\r\r"
+         "/use NAME: macht das Profil NAME.cfg ohne Fenster zur f1graphics.cfg des Spiels (die "
+         "alte bleibt als f1graphics.cfg.bak).\r"
+         "/quiet: zeigt keinen Fehler; der Exit-Code sagt, ob es gelang (0) oder nicht (1).\r"
+         "/game ORDNER: der Ordner des Spiels statt des Ordners aus der Registry."};
+
+// 110-119: the Views page. %1 stands for a number of lines.
+inline constexpr LanguageEntry kViewsButton{110, "Ansic&hten"};
+inline constexpr LanguageEntry kSettingColumn{111, "Einstellung"};
+inline constexpr LanguageEntry kMainColumn{112, "Haupt"};
+inline constexpr LanguageEntry kMirrorColumn{113, "Spiegel"};
+inline constexpr LanguageEntry kVideowallColumn{114, "Videowand"};
+inline constexpr LanguageEntry kCopyRow{115, "&Zeile wie Haupt"};
+inline constexpr LanguageEntry kCopyAll{116, "&Jede Zeile wie Haupt"};
+inline constexpr LanguageEntry kLinesUnpaired{
+    117, "%1 Zeilen der Ansichten lassen sich keiner Einstellung sicher zuordnen; sie stehen "
+         "nur auf der Seite Manuell bearbeiten."};
+inline constexpr LanguageEntry kOneLineUnpaired{
+    118, "1 Zeile der Ansichten l\xe4sst sich keiner Einstellung sicher zuordnen; sie steht nur "
+         "auf der Seite Manuell bearbeiten."};
+inline constexpr LanguageEntry kNoViews{
+    119, "Diese Datei hat keine Ansichten ([MAIN VIEW], [MIRROR VIEW], [VIDEOWALL VIEW])."};
 
 } // namespace entries
 } // namespace korvane

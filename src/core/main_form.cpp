@@ -59,6 +59,7 @@ MainForm::MainForm(Platform& p)
 
     ConnectManualPage();
     ShowContacts();
+    ConnectViewsPage();
 }
 
 void MainForm::Guarded(const std::function<void()>& work) noexcept {
@@ -114,6 +115,7 @@ void MainForm::HideAllPages() {
     Panel4.SetVisible(false);
     Panel5.SetVisible(false);
     Panel6.SetVisible(false);
+    ViewsPage.SetVisible(false);
 }
 
 void MainForm::ResetButtonStyles() {
@@ -122,6 +124,7 @@ void MainForm::ResetButtonStyles() {
     SpeedButton6.SetStyle(FontStyle::Bold);
     SpeedButton7.SetStyle(FontStyle::Regular);
     SpeedButton9.SetStyle(FontStyle::Regular);
+    ViewsButton.SetStyle(FontStyle::Regular);
 }
 
 void MainForm::ShowPage(Panel& page, SpeedButton& button, FontStyle style) {
@@ -179,6 +182,7 @@ void MainForm::ShowLoaded() {
     SpeedButton5.SetVisible(true);
     SpeedButton6.SetVisible(true);
     SpeedButton9.SetVisible(true);
+    ViewsButton.SetVisible(true);
     ShowLineToolTips();
     ApplyDocumentToControls();
 }
@@ -210,7 +214,6 @@ std::string MainForm::FileMessage(std::string_view message, FileProblem problem,
     case FileProblem::NoFolder:
         detail = path.substr(0, path.find_last_of('\\'));
         break;
-    case FileProblem::NoGameFolder:
     case FileProblem::RegistryValue:
         detail = "HKEY_LOCAL_MACHINE\\" + std::string(kInstallDirKey);
         break;
@@ -236,13 +239,7 @@ void MainForm::AboutGameFile(const std::string& path, const std::function<void()
     } catch (const ReplacementKeptError&) {
         throw; // it names the file that holds the new content
     } catch (const IoError& e) {
-        FileProblem problem = e.problem();
-        // Without a folder from the registry the file was looked for at the drive's root.
-        if (InstallDir.empty() &&
-            (problem == FileProblem::Missing || problem == FileProblem::NoFolder)) {
-            problem = FileProblem::NoGameFolder;
-        }
-        throw Error(FileMessage(e.what(), problem, e.path().empty() ? path : e.path()));
+        throw Error(FileMessage(e.what(), e.problem(), e.path().empty() ? path : e.path()));
     } catch (const FileChangingError& e) {
         throw Error(FileMessage(e.what(), FileProblem::Changing, platform.FullPath(path)));
     } catch (const RegistryError& e) {
@@ -257,16 +254,23 @@ void MainForm::AboutGameFile(const std::string& path, const std::function<void()
     }
 }
 
-bool MainForm::MayDropChanges() {
-    return !HasUnsavedChanges() || platform.AskYesNo(LanguageText(entries::kDiscardChanges));
+bool MainForm::MayDropChanges(const std::string& question) {
+    return !HasUnsavedChanges() || platform.AskYesNo(question);
 }
 
 void MainForm::SpeedButton1Click() {
     SettleDropDowns();
-    if (!MayDropChanges()) {
+    // Without a game folder the path would be "\\f1graphics.cfg" at the root of the current
+    // drive: nothing is opened, and the window keeps what it shows.
+    std::string folder;
+    AboutGameFile({}, [&] { folder = LookupInstallDir(); });
+    if (Trim(folder).empty()) {
+        throw Error(LanguageText(entries::kNoGameFolder));
+    }
+    if (!MayDropChanges(LanguageText(entries::kDiscardChanges))) {
         return;
     }
-    AboutGameFile({}, [this] { InstallDir = LookupInstallDir(); });
+    InstallDir = std::move(folder);
     ProfileShown.SetCaption({});
     // The profiles are listed also when f1graphics.cfg cannot be shown: one of them may
     // take the place of a damaged file.

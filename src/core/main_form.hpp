@@ -4,7 +4,8 @@
 //
 // The handlers live in several files: main_form.cpp (pages, Load, Save, Quit, the error
 // guard), bindings.cpp (the setting controls), language.cpp (start-up and captions) and
-// manual_edit.cpp (the manual edit page) and profiles.cpp (the profiles on the General page).
+// manual_edit.cpp (the manual edit page), profiles.cpp (the profiles on the General page) and
+// views_page.cpp (the three views side by side).
 #pragma once
 
 #include "core/comment_values.hpp"
@@ -16,6 +17,7 @@
 #include "core/game_file.hpp"
 #include "core/language_entries.hpp"
 #include "core/platform.hpp"
+#include "core/view_grid.hpp"
 
 #include <functional>
 #include <optional>
@@ -47,6 +49,9 @@ public:
     bool FormCreate();
     bool LanguageFileExists();
     void ReadLanguageFile();
+    // Only the language lines of a file (no captions, no version check): the texts of the
+    // command line.
+    void ReadLanguageLines(const std::string& path);
     void ApplyCaptions();
     // A text the program adds beyond the caption table (entries 61 and up): the language
     // file's entry, or the German default when the file has none (or leaves it empty), so an
@@ -187,8 +192,28 @@ public:
     void ProfileListChange();
     // Shows the chosen profile as Load shows f1graphics.cfg, as a change of the player's.
     void ProfileUseClick();
+    // Use without the question: reads the profile of that name in InstallDir and, once it
+    // is read whole and complete, shows it. A profile that cannot be used changes nothing;
+    // the error names its file and why.
+    void UseProfile(const std::string& name);
     // Writes what Save would write to f1graphics.cfg into a profile of a name asked for.
     void ProfileSaveAsClick();
+
+    // ---- Views page (views_page.cpp) ----
+    // The three views' settings side by side: a row per setting, its main, mirror and
+    // videowall values in the grid's columns 1 to 3. The chosen cell's value can be typed
+    // (Enter applies) or picked from its comment's choices, and put back; a row's main value,
+    // or every row's, is copied to the other views.
+    void ViewsButtonClick();
+    void ViewGridClick();
+    void ViewChoicesChange();
+    void ViewRestoreClick();
+    void CopyRowClick();
+    void CopyAllClick();
+    // The rows of the grid, paired anew whenever the document is read.
+    const PairedViews& Views() const noexcept { return views_; }
+    // The line of the grid's chosen cell; -1 when none is chosen.
+    long long ChosenViewLine() const;
 
     // ---- State ----
     Platform& platform;
@@ -210,15 +235,27 @@ private:
     // Save's steps once it may write: the look at the file, the question, the replacement.
     bool WriteDocument(const std::string& path);
     // Before Load or Use replaces the document: true when there is nothing unsaved or the
-    // player lets it go.
-    bool MayDropChanges();
+    // player lets it go, asked with the question given.
+    bool MayDropChanges(const std::string& question);
     void ApplyProfileCaptions();
 
     // A settings drop-down's text after the player's input: marked when it names nothing
     // the drop-down can store, and shown from its line again when the player leaves it.
     void Typed(ComboBox& combo, bool storable);
 
+    // The hint beside a value field: the range or set the comment states, or a warning while
+    // the typed value is one it does not allow.
+    std::string ValueHintText(const CommentValues& values, long long line,
+                              std::string_view typed) const;
+
     void ConnectManualPage();
+    void ConnectViewsPage();
+    void ShowViewsCaptions();
+    void ForgetViewCell();
+    // The chosen cell's choices, the state of the page's commands, and the note.
+    void ShowViewCell();
+    void ShowViewNote();
+    void WriteViewLines(const std::vector<LineWrite>& writes);
     void FindFrom(long long start);
     // The line a row of the three lists shows, and back (-1: none).
     long long LineOfRow(long long row) const;
@@ -237,6 +274,10 @@ private:
     bool changedOnly_ = false;
     std::vector<long long> shownLines_;
     CommentValues guidance_;
+    PairedViews views_;
+    std::vector<int> viewRowOfLine_; // by line: its row in views_, or -1
+    long long viewGuidanceLine_ = -1;
+    CommentValues viewGuidance_;
 
     std::vector<Control*> all_;
     // The drop-downs the player typed into since they last showed their lines, with what

@@ -14,27 +14,6 @@ namespace korvane {
 
 namespace {
 
-// A whole decimal number of 32 bits, blanks around it allowed.
-std::optional<std::int32_t> WholeNumber(std::string_view text) {
-    text = Trim(text);
-    std::size_t i = text.size() > 1 && (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    if (i == text.size() || text.size() > 11) {
-        return std::nullopt;
-    }
-    long long value = 0;
-    for (std::size_t k = i; k < text.size(); ++k) {
-        if (text[k] < '0' || text[k] > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (text[k] - '0');
-    }
-    value = text[0] == '-' ? -value : value;
-    if (value < INT32_MIN || value > INT32_MAX) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(value);
-}
-
 // "2, 4, 6, 9, 12, 16"; a long set is cut short.
 std::string ListOf(const std::vector<std::int32_t>& values) {
     constexpr std::size_t kShown = 8;
@@ -234,39 +213,31 @@ void MainForm::ShowGuidance() {
     if (line != guidanceLine_) {
         guidanceLine_ = line;
         guidance_ = line < 0 ? CommentValues{} : ReadCommentValues(document.CommentView(line));
-        std::vector<std::string> items;
-        for (const Choice& choice : guidance_.choices) {
-            items.push_back(IntToStr(choice.value) +
-                            (choice.meaning.empty() ? "" : " \x96 " + choice.meaning));
-        }
-        ValueChoices.SetItems(std::move(items));
+        ValueChoices.SetItems(ChoiceTexts(guidance_));
         ValueChoices.SetEnabled(!guidance_.choices.empty());
     }
-    int index = -1;
-    if (const auto value = line < 0 ? std::nullopt : WholeNumber(document.ValueView(line))) {
-        for (std::size_t i = 0; i < guidance_.choices.size(); ++i) {
-            if (guidance_.choices[i].value == *value) {
-                index = static_cast<int>(i);
-            }
-        }
-    }
-    ValueChoices.SetItemIndex(index);
+    ValueChoices.SetItemIndex(line < 0 ? -1 : ChoiceOf(guidance_, document.ValueView(line)));
     RestoreValue.SetEnabled(gameFile.IsChanged(line));
     ShowValueHint();
 }
 
-// The range or set the comment states, or, while edit1 holds a value it does not allow, a
-// warning. It informs only: Apply writes what was typed.
 void MainForm::ShowValueHint() {
-    const CommentValues& v = guidance_;
+    ValueHint.SetCaption(ValueHintText(guidance_, guidanceLine_,
+                                       guidanceLine_ >= 0 ? edit1.Text() : std::string_view()));
+}
+
+// The range or set the comment states, or, while the typed value is one it does not allow,
+// a warning. It informs only: Apply writes what was typed.
+std::string MainForm::ValueHintText(const CommentValues& v, long long line,
+                                    std::string_view typedText) const {
     const std::string range = v.range ? FillIn(LanguageText(entries::kRange),
                                                IntToStr(v.range->min), IntToStr(v.range->max))
                                       : std::string();
     std::string hint = !range.empty()   ? range
                        : !v.set.empty() ? FillIn(LanguageText(entries::kOneOf), ListOf(v.set))
                                         : std::string();
-    const std::string_view typed = Trim(edit1.Text());
-    if (guidanceLine_ >= 0 && v.StatesValues() && !typed.empty()) {
+    const std::string_view typed = Trim(typedText);
+    if (v.StatesValues() && !typed.empty()) {
         const std::optional<std::int32_t> n = WholeNumber(typed);
         if (!n) {
             hint = LanguageText(entries::kNotWholeNumber);
@@ -278,13 +249,13 @@ void MainForm::ShowValueHint() {
         }
     }
     // A changed line also says what f1graphics.cfg holds, which Restore puts back.
-    if (gameFile.IsChanged(guidanceLine_)) {
-        if (const std::optional<std::string> held = gameFile.FileValue(guidanceLine_)) {
+    if (gameFile.IsChanged(line)) {
+        if (const std::optional<std::string> held = gameFile.FileValue(line)) {
             hint = FillIn(LanguageText(entries::kFileValue), *held) +
                    (hint.empty() ? "" : "\r\n" + hint);
         }
     }
-    ValueHint.SetCaption(hint);
+    return hint;
 }
 
 // Picking a choice writes it, as Apply does, and shows it in the value field.

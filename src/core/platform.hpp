@@ -16,6 +16,13 @@ inline constexpr std::string_view kInstallDirKey =
     "SOFTWARE\\Infogrames\\Grand Prix 4\\1.00\\Install Dir";
 inline constexpr std::string_view kInstallDirValue = "Directory";
 
+// A file of a folder's listing: its name and its size in bytes.
+struct FileEntry {
+    std::string name;
+    unsigned long long size = 0;
+    bool operator==(const FileEntry&) const = default;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -57,14 +64,17 @@ public:
     virtual void ShowErrorDialog(const std::string& text) = 0;
     // Ends the program (closes the main window).
     virtual void CloseProgram() = 0;
-    // The names of the files (not folders) in a folder, sorted as Explorer sorts them;
-    // none when the folder cannot be listed.
-    virtual std::vector<std::string> ListFiles(const std::string& folder) = 0;
+    // The files (not folders) in a folder with their sizes, sorted as Explorer sorts them;
+    // none when the folder cannot be listed. Nothing is opened.
+    virtual std::vector<FileEntry> ListFiles(const std::string& folder) = 0;
     // A small modal dialog that asks for a line of text: the caption, a label before the
     // field, the field holding text and focused, OK (Enter) and Cancel (Esc). The text
-    // typed, or nothing for Cancel.
+    // typed, or nothing for Cancel. The field takes any character; OK on one that the ANSI
+    // code page cannot hold shows unheldRule (an error text whose %1 stands for those
+    // characters) and keeps the dialog open, so no character is ever replaced by another.
     virtual std::optional<std::string> AskText(const std::string& caption, const std::string& label,
-                                               const std::string& text) = 0;
+                                               const std::string& text,
+                                               const std::string& unheldRule) = 0;
 };
 
 } // namespace korvane

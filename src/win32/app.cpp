@@ -1,19 +1,102 @@
 #include "win32/app.hpp"
 
+#include "core/command_line.hpp"
 #include "core/main_form.hpp"
 #include "win32/main_window.hpp"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <exception>
+#include <string>
+#include <vector>
 
 namespace korvane::win32 {
 
+namespace {
+
+// Text of the system's UTF-16 in the ANSI code page; a character it cannot hold becomes '?',
+// which no profile's name or path holds.
+std::string Narrow(const wchar_t* text) {
+    const int n =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 1) {
+        return {};
+    }
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, out.data(), n, nullptr, nullptr);
+    out.pop_back(); // the terminating zero
+    return out;
+}
+
+// The arguments after the program's name, split as the system splits them.
+std::vector<std::string> ProgramArguments() {
+    int count = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> args;
+    for (int i = 1; argv && i < count; ++i) {
+        args.push_back(Narrow(argv[i]));
+    }
+    LocalFree(argv);
+    return args;
+}
+
+// A folder as a full path without a separator at its end (the game file's name is put after
+// a separator): relative to the working folder where the program starts.
+std::string FullFolderPath(const std::string& folder) {
+    std::string full(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD n =
+            GetFullPathNameA(folder.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (n == 0) {
+            full = folder;
+            break;
+        }
+        if (n < full.size()) {
+            full.resize(n);
+            break;
+        }
+        full.resize(n);
+    }
+    while (!full.empty() && (full.back() == '\\' || full.back() == '/')) {
+        full.pop_back();
+    }
+    return full;
+}
+
+// The folder of the program file.
+std::string ProgramFolder() {
+    std::string exe(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameA(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
+        if (n < exe.size()) {
+            exe.resize(n);
+            break;
+        }
+        exe.resize(exe.size() * 2);
+    }
+    return exe.substr(0, exe.find_last_of("\\/"));
+}
+
+} // namespace
+
 int RunApplication(HINSTANCE instance, int show) noexcept {
     try {
+        const Arguments args = ParseArguments(ProgramArguments());
+        Win32Platform platform;
+        if (args.game) {
+            platform.UseGameFolder(FullFolderPath(*args.game));
+        }
+        if (args.mode != Arguments::Mode::Window) {
+            // No window: the texts come from language.txt where the command runs, else
+            // beside the program, else the built-in ones.
+            platform.SetQuiet(args.quiet);
+            MainForm form(platform);
+            return RunWithoutWindow(form, args,
+                                    {"language.txt", ProgramFolder() + "\\language.txt"});
+        }
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&icc);
-        Win32Platform platform;
         MainForm form(platform);
         std::unique_ptr<MainWindow> window = MainWindow::Create(instance, form, platform);
         if (!window->Show(show)) {

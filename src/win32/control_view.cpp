@@ -116,6 +116,9 @@ std::unique_ptr<ControlView> MakeView(ViewHost& host, ListBox& model, const Cont
 std::unique_ptr<ControlView> MakeView(ViewHost& host, Edit& model, const ControlDef& def) {
     return MakeEditView(host, model, def);
 }
+std::unique_ptr<ControlView> MakeView(ViewHost& host, ListView& model, const ControlDef& def) {
+    return MakeListViewView(host, model, def);
+}
 
 } // namespace
 

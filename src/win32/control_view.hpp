@@ -85,6 +85,8 @@ public:
     virtual void OnCommand(UINT /*code*/) {}
     virtual void OnScroll(UINT /*code*/) {}
     virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
+    // WM_NOTIFY: false where the view does not take the notification.
+    virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
     virtual UINT ItemHeight() const noexcept { return 0; }
     // WM_CTLCOLOR*: by default the parent's background and the control's text colour.
     virtual HBRUSH OnCtlColor(UINT msg, HDC dc);
@@ -125,6 +127,8 @@ std::unique_ptr<ControlView> MakeTrackBarView(ViewHost& host, TrackBar& model,
                                               const ControlDef& def);
 std::unique_ptr<ControlView> MakeListBoxView(ViewHost& host, ListBox& model, const ControlDef& def);
 std::unique_ptr<ControlView> MakeEditView(ViewHost& host, Edit& model, const ControlDef& def);
+std::unique_ptr<ControlView> MakeListViewView(ViewHost& host, ListView& model,
+                                              const ControlDef& def);
 
 // The window procedure of a view class of our own: binds the view passed as the creation
 // parameter at WM_NCCREATE, forwards every message to View::Handle, unbinds at

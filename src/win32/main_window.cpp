@@ -320,6 +320,7 @@ namespace {
 bool IsReflectedMessage(UINT msg) noexcept {
     switch (msg) {
     case WM_COMMAND:
+    case WM_NOTIFY:
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_DRAWITEM:
@@ -351,6 +352,11 @@ bool MainWindow::Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexce
             item->itemHeight = it->second->ItemHeight();
             result = TRUE;
             return true;
+        }
+        if (msg == WM_NOTIFY) {
+            auto* header = reinterpret_cast<NMHDR*>(lp);
+            ControlView* view = ViewOf(header->hwndFrom);
+            return view != nullptr && view->OnNotify(*header, result);
         }
         // The child the message comes from: named in lp, or in the item to draw.
         const auto* draw =
@@ -446,6 +452,13 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             DestroyWindow(hwnd);
         }
         return 0;
+    }
+    case WM_QUERYENDSESSION: {
+        // A logoff or shutdown asks as Quit does: "Yes" saves, "Cancel" (or a failed save)
+        // asks the system to wait, "No" lets the changes go.
+        bool end = false;
+        form_.Guarded([this, &end] { end = form_.QueryClose(); });
+        return end ? TRUE : FALSE;
     }
     case WM_DESTROY:
         platform_.SetOwner(nullptr);

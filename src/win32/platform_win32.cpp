@@ -275,7 +275,8 @@ void WriteAll(HANDLE file, std::string_view bytes) {
     }
 }
 
-// The application's title, from the program file's name.
+} // namespace
+
 std::string ProgramTitle() {
     std::string exe(MAX_PATH, '\0');
     for (;;) {
@@ -288,6 +289,8 @@ std::string ProgramTitle() {
     }
     return ApplicationTitle(exe);
 }
+
+namespace {
 
 // A message box breaks lines at CR LF; the texts break them with a CR alone.
 std::string WithCrLf(const std::string& text) {
@@ -596,6 +599,9 @@ void Win32Platform::ReportUnshown(const std::string& text) noexcept {
 }
 
 std::string Win32Platform::LookupInstallDir() {
+    if (gameFolder_) {
+        return *gameFolder_;
+    }
     return LookupInstallDirIn(HKEY_LOCAL_MACHINE, kInstallDirKey, kInstallDirValue);
 }
 
@@ -627,15 +633,25 @@ std::string Win32Platform::FullPath(const std::string& path) {
 }
 
 void Win32Platform::ShowErrorBox(const std::string& text) {
+    if (quiet_) {
+        ReportLine(text);
+        return;
+    }
     MessageBoxA(owner_, WithCrLf(text).c_str(), ProgramTitle().c_str(), MB_ICONERROR | MB_OK);
 }
 
 bool Win32Platform::AskYesNo(const std::string& text) {
+    if (quiet_) {
+        return false;
+    }
     return MessageBoxA(owner_, WithCrLf(text).c_str(), ProgramTitle().c_str(),
                        MB_ICONWARNING | MB_YESNO | MB_DEFBUTTON2) == IDYES;
 }
 
 Platform::Answer Win32Platform::AskYesNoCancel(const std::string& text) {
+    if (quiet_) {
+        return Answer::Cancel;
+    }
     switch (MessageBoxA(owner_, WithCrLf(text).c_str(), ProgramTitle().c_str(),
                         MB_ICONQUESTION | MB_YESNOCANCEL | MB_DEFBUTTON1)) {
     case IDYES:
@@ -648,6 +664,10 @@ Platform::Answer Win32Platform::AskYesNoCancel(const std::string& text) {
 }
 
 void Win32Platform::ShowErrorDialog(const std::string& text) {
+    if (quiet_) {
+        ReportLine(text);
+        return;
+    }
     MessageBoxA(owner_, WithCrLf(text).c_str(), "Error", MB_ICONERROR | MB_OK);
 }
 
@@ -659,12 +679,16 @@ void Win32Platform::CloseProgram() {
     }
 }
 
-std::vector<std::string> Win32Platform::ListFiles(const std::string& folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
+std::vector<FileEntry> Win32Platform::ListFiles(const std::string& folder) {
+    struct Found {
+        std::wstring name;
+        unsigned long long size;
+    };
+    std::vector<Found> found;
+    WIN32_FIND_DATAW data;
     HANDLE find = INVALID_HANDLE_VALUE;
     try {
-        find = FindFirstFileW(SystemPath(folder + "\\*").c_str(), &found);
+        find = FindFirstFileW(SystemPath(folder + "\\*").c_str(), &data);
     } catch (const IoError&) {
         return {}; // a folder the system cannot name has no files
     }
@@ -672,27 +696,27 @@ std::vector<std::string> Win32Platform::ListFiles(const std::string& folder) {
         return {};
     }
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            names.emplace_back(found.cFileName);
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            found.push_back({data.cFileName, Combined(data.nFileSizeHigh, data.nFileSizeLow)});
         }
-    } while (FindNextFileW(find, &found));
+    } while (FindNextFileW(find, &data));
     FindClose(find);
-    std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
-        return StrCmpLogicalW(a.c_str(), b.c_str()) < 0;
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        return StrCmpLogicalW(a.name.c_str(), b.name.c_str()) < 0;
     });
-    std::vector<std::string> files;
-    for (const std::wstring& name : names) {
+    std::vector<FileEntry> files;
+    for (const Found& file : found) {
         BOOL lost = FALSE;
-        const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, nullptr,
-                                          0, nullptr, &lost);
+        const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, file.name.c_str(), -1,
+                                          nullptr, 0, nullptr, &lost);
         if (n <= 1 || lost) {
             continue;
         }
-        std::string file(static_cast<std::size_t>(n), '\0');
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, file.data(), n, nullptr,
-                            nullptr);
-        file.pop_back(); // the terminating zero
-        files.push_back(std::move(file));
+        std::string name(static_cast<std::size_t>(n), '\0');
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, file.name.c_str(), -1, name.data(), n,
+                            nullptr, nullptr);
+        name.pop_back(); // the terminating zero
+        files.push_back({std::move(name), file.size});
     }
     return files;
 }

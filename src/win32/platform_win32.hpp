@@ -56,6 +56,8 @@ void ReplaceWholeFile(const std::string& path, std::string_view bytes,
 void ReplaceKeepingBackup(const std::string& path, const std::string& replacement,
                           const std::string& backupPath,
                           const std::function<void()>& beforeMoveBack = {});
+// The application's title, from the program file's name.
+std::string ProgramTitle();
 // True when a file (not a directory) exists at path.
 bool FileExistsAt(const std::string& path);
 // A path longer than the system limit in a form the file functions accept ("\\?\" for a
@@ -68,6 +70,13 @@ public:
     void SetOwner(HWND owner) noexcept { owner_ = owner; }
     HWND Owner() const noexcept { return owner_; }
 
+    // The game's folder given on the command line (/game), in place of the registry's.
+    void UseGameFolder(std::string folder) { gameFolder_ = std::move(folder); }
+    // /quiet: no box or dialog is shown; a question is answered No (Cancel), an error only
+    // ends the command with its exit code.
+    void SetQuiet(bool quiet) noexcept { quiet_ = quiet; }
+
+    // The registry's value, or the folder given on the command line.
     std::string LookupInstallDir() override;
     std::string ReadFile(const std::string& path) override;
     void ReplaceFileContents(const std::string& path, std::string_view bytes,
@@ -92,13 +101,17 @@ public:
     void CloseProgram() override;
     // FindFirstFileW, sorted by StrCmpLogicalW (Explorer's own order); a name the ANSI code
     // page cannot spell is left out, since no ANSI path could open it.
-    std::vector<std::string> ListFiles(const std::string& folder) override;
-    // A dialog of its own (text_dialog.cpp); OK and Cancel have the message boxes' words.
+    std::vector<FileEntry> ListFiles(const std::string& folder) override;
+    // A dialog of its own (text_dialog.cpp), Unicode; OK and Cancel have the message boxes'
+    // words.
     std::optional<std::string> AskText(const std::string& caption, const std::string& label,
-                                       const std::string& text) override;
+                                       const std::string& text,
+                                       const std::string& unheldRule) override;
 
 private:
     HWND owner_ = nullptr;
+    std::optional<std::string> gameFolder_;
+    bool quiet_ = false;
 };
 
 } // namespace korvane::win32

@@ -1,7 +1,9 @@
 // The small modal dialog that asks for a line of text (a profile's name): a label, the
-// field, OK and Cancel. Built from a template in memory, so it needs no resource; the
-// dialog manager gives it its keyboard: Enter is OK (the default button), Esc is Cancel,
-// Tab moves between field and buttons, the label's access key reaches the field.
+// field, OK and Cancel. It is a Unicode dialog, so that a character the ANSI code page
+// cannot hold reaches the program as itself and is refused by name, never replaced. Built from a
+// template in memory, so it needs no resource; the dialog manager gives it its keyboard: Enter is
+// OK (the default button), Esc is Cancel, Tab moves between field and buttons, the label's access
+// key reaches the field.
 #include "win32/control_view.hpp"
 #include "win32/platform_win32.hpp"
 #include "win32/report.hpp"
@@ -73,10 +75,48 @@ private:
 };
 
 struct DialogState {
-    const std::string& caption;
-    const std::string& label;
-    std::string text;
+    std::wstring caption;
+    std::wstring label;
+    std::wstring text;
 };
+
+std::wstring FromAnsi(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int n = static_cast<int>(text.size());
+    std::wstring wide(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), n, nullptr, 0)),
+        L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), n, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+// The text in the ANSI code page, and the characters (each once, in their order, a surrogate
+// pair as one) that the code page cannot hold; no best fit ("\x3a9" never becomes "O").
+std::string ToAnsi(const std::wstring& text, std::wstring& unheld) {
+    std::string ansi;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t n =
+            IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() && IS_LOW_SURROGATE(text[i + 1]) ? 2
+                                                                                               : 1;
+        const std::wstring_view c(text.data() + i, n);
+        char bytes[8];
+        BOOL lost = FALSE;
+        const int got =
+            WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, c.data(), static_cast<int>(n), bytes,
+                                sizeof bytes, nullptr, &lost);
+        if (got <= 0 || lost) {
+            if (unheld.find(c) == std::wstring::npos) {
+                unheld += unheld.empty() ? std::wstring(c) : L" " + std::wstring(c);
+            }
+        } else {
+            ansi.append(bytes, static_cast<std::size_t>(got));
+        }
+        i += n;
+    }
+    return ansi;
+}
 
 // The word a message box shows on its button (OK, Cancel), in the system's language.
 void UseMessageBoxWord(HWND dialog, int id) {
@@ -103,24 +143,28 @@ void CentreOverOwner(HWND dialog) {
 
 INT_PTR CALLBACK TextDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) noexcept {
     try {
-        auto* state = reinterpret_cast<DialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        auto* state = reinterpret_cast<DialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
         if (msg == WM_INITDIALOG) {
             state = reinterpret_cast<DialogState*>(lp);
-            SetWindowLongPtrA(dialog, DWLP_USER, lp);
-            SetWindowTextA(dialog, state->caption.c_str());
-            SetDlgItemTextA(dialog, kLabelId, state->label.c_str());
-            SetDlgItemTextA(dialog, kFieldId, state->text.c_str());
+            SetWindowLongPtrW(dialog, DWLP_USER, lp);
+            SetWindowTextW(dialog, state->caption.c_str());
+            SetDlgItemTextW(dialog, kLabelId, state->label.c_str());
+            SetDlgItemTextW(dialog, kFieldId, state->text.c_str());
             UseMessageBoxWord(dialog, IDOK);
             UseMessageBoxWord(dialog, IDCANCEL);
             CentreOverOwner(dialog);
             HWND field = GetDlgItem(dialog, kFieldId);
-            SendMessageA(field, EM_SETSEL, 0, -1);
+            SendMessageW(field, EM_SETSEL, 0, -1);
             SetFocus(field);
             return FALSE; // the focus is set
         }
         if (msg == WM_COMMAND && state && (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL)) {
             if (LOWORD(wp) == IDOK) {
-                state->text = WindowTextOf(GetDlgItem(dialog, kFieldId));
+                HWND field = GetDlgItem(dialog, kFieldId);
+                std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
+                text.resize(static_cast<std::size_t>(
+                    GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
+                state->text = std::move(text);
             }
             EndDialog(dialog, LOWORD(wp));
             return TRUE;
@@ -135,22 +179,39 @@ INT_PTR CALLBACK TextDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) noe
 } // namespace
 
 std::optional<std::string> Win32Platform::AskText(const std::string& caption,
-                                                  const std::string& label,
-                                                  const std::string& text) {
+                                                  const std::string& label, const std::string& text,
+                                                  const std::string& unheldRule) {
+    if (quiet_) {
+        return std::nullopt;
+    }
     DialogTemplate dialog(
         DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 4, 200, 50);
     dialog.Item(SS_LEFT, 7, 9, 40, 8, kLabelId, kStaticClass);
     dialog.Item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 50, 7, 143, 14, kFieldId, kEditClass);
     dialog.Item(BS_DEFPUSHBUTTON | WS_TABSTOP, 89, 29, 50, 14, IDOK, kButtonClass);
     dialog.Item(BS_PUSHBUTTON | WS_TABSTOP, 143, 29, 50, 14, IDCANCEL, kButtonClass);
-    DialogState state{caption, label, text};
-    const INT_PTR result =
-        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialog.Get(), Owner(), TextDialogProc,
-                                reinterpret_cast<LPARAM>(&state));
-    if (result != IDOK) {
-        return std::nullopt; // Cancel, or a dialog that could not be shown
+    DialogState state{FromAnsi(caption), FromAnsi(label), FromAnsi(text)};
+    // The dialog comes back with what was typed until every character fits the code page.
+    for (;;) {
+        const INT_PTR result =
+            DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.Get(), Owner(),
+                                    TextDialogProc, reinterpret_cast<LPARAM>(&state));
+        if (result != IDOK) {
+            return std::nullopt; // Cancel, or a dialog that could not be shown
+        }
+        std::wstring unheld;
+        std::string typed = ToAnsi(state.text, unheld);
+        if (unheld.empty()) {
+            return typed;
+        }
+        const std::size_t mark = unheldRule.find("%1");
+        const std::wstring message =
+            mark == std::string::npos ? FromAnsi(unheldRule) + L" " + unheld
+                                      : FromAnsi(unheldRule.substr(0, mark)) + unheld +
+                                            FromAnsi(std::string_view(unheldRule).substr(mark + 2));
+        MessageBoxW(Owner(), message.c_str(), FromAnsi(ProgramTitle()).c_str(),
+                    MB_ICONERROR | MB_OK);
     }
-    return state.text;
 }
 
 } // namespace korvane::win32

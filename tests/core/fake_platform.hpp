@@ -35,6 +35,7 @@ public:
     std::vector<std::string> unshown;
     std::vector<std::string> questions; // every question asked, answered with answerYes
     bool answerYes = false;
+    std::vector<std::string> reads; // every path read, in order
     int lookups = 0;
     int writes = 0;
     bool closed = false;
@@ -47,6 +48,7 @@ public:
         return installDir;
     }
     std::string ReadFile(const std::string& path) override {
+        reads.push_back(path);
         for (const auto* failing : {&failingPaths, &failingReads}) {
             if (auto f = failing->find(path); f != failing->end()) {
                 throw IoError(f->second);
@@ -100,19 +102,19 @@ public:
     void ReportUnshown(const std::string& text) noexcept override { unshown.push_back(text); }
     void CloseProgram() override { closed = true; }
     // The files directly in the folder, in the map's order.
-    std::vector<std::string> ListFiles(const std::string& folder) override {
-        std::vector<std::string> names;
+    std::vector<FileEntry> ListFiles(const std::string& folder) override {
+        std::vector<FileEntry> entries;
         for (const auto& [path, bytes] : files) {
             if (path.size() > folder.size() + 1 && path.starts_with(folder + "\\") &&
                 path.find('\\', folder.size() + 1) == std::string::npos) {
-                names.push_back(path.substr(folder.size() + 1));
+                entries.push_back({path.substr(folder.size() + 1), bytes.size()});
             }
         }
-        return names;
+        return entries;
     }
     // The answers to the text dialogs, first to last; Cancel when none is left.
     std::vector<std::optional<std::string>> typedTexts;
-    std::optional<std::string> AskText(const std::string&, const std::string&,
+    std::optional<std::string> AskText(const std::string&, const std::string&, const std::string&,
                                        const std::string&) override {
         if (typedTexts.empty()) {
             return std::nullopt;

@@ -1,6 +1,7 @@
 // Pages, button styles, Load, Save and Quit, and the error guard.
 #include "core/form_layout.hpp"
 #include "core/main_form.hpp"
+#include "core/text.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>
@@ -129,9 +130,6 @@ TEST(FileMessages, EachFailureNamesTheFileAndTheRemedy) {
         bool save; // Load when false
         std::string shown;
     } rows[] = {
-        {"no registry entry", [](FakePlatform& p) { p.installDir.clear(); }, false,
-         "File not found.\rNo game folder: the registry holds no value Directory under " + key +
-             ". Install the game, or run its setup once (in this Windows or Wine prefix)."},
         {"registry value",
          [](FakePlatform& p) { p.registryError = "Invalid data type for 'Directory'"; }, false,
          "Invalid data type for 'Directory'\rThe value Directory under " + key +
@@ -199,11 +197,24 @@ TEST_F(MainFormTest, ARegistryFailureEndsLoadBeforeTheDirectoryChanges) {
     EXPECT_EQ(form.InstallDir, "old");
 }
 
-TEST_F(MainFormTest, AnEmptyInstallDirReadsFromTheDriveRoot) {
-    platform.installDir = "";
+// Without a game folder Load opens no file (not "\\f1graphics.cfg" at the drive's root) and
+// says so once; the window keeps the file it shows, and lists no profiles.
+TEST_F(MainFormTest, AnEmptyInstallDirOpensNothingAndSaysSoOnce) {
     platform.files["\\f1graphics.cfg"] = LinesFile(3);
-    form.Guarded([&] { form.SpeedButton1Click(); });
-    EXPECT_EQ(form.document.Count(), 3u);
+    platform.files["\\High.cfg"] = DataFile("demo/game/f1graphics.cfg");
+    for (const std::string dir : {"", " "}) {
+        platform.installDir = "C:\\Game";
+        Load(LinesFile(170));
+        platform.reads.clear();
+        platform.errorBoxes.clear();
+        platform.installDir = dir;
+        form.Guarded([&] { form.SpeedButton1Click(); });
+        EXPECT_TRUE(platform.reads.empty()) << platform.reads.front();
+        EXPECT_EQ(platform.errorBoxes,
+                  std::vector<std::string>{ErrorBoxText(entries::kNoGameFolder.germanDefault)});
+        EXPECT_EQ(form.document.Count(), 170u);
+        EXPECT_TRUE(form.gameFile.Loaded());
+    }
 }
 
 TEST(MainFormLoad, SaveWritesOnlyADocumentWhoseLoadRanToItsEnd) {

@@ -236,7 +236,7 @@ const ShippedFile kShippedFiles[] = {
          {ids::SpeedButton(10), "A&pply"},
          {ids::CheckBox(3), "f1graphics.cfg &controls ALL graphics settings"},
          {ids::CheckBox(8), "Use &hardware T&&L if available"},
-         {ids::CheckBox(13), "Display track s&hadows"},
+         {ids::CheckBox(13), "Displa&y track shadows"},
          {ids::CheckBox(17), "Rotate &wheels via textures"},
          {ids::Label(27), "English"},
          {ids::Label(28), "The Korvane contributors"},
@@ -260,7 +260,7 @@ const ShippedFile kShippedFiles[] = {
          {ids::SpeedButton(1), "&Laden"},
          {ids::SpeedButton(5), "&Grafikqualit\xe4t"},
          {ids::SpeedButton(10), "\xdc"
-                                "be&rnehmen"},
+                                "bern&ehmen"},
          {ids::CheckBox(8), "Hardware-&T&&L verwenden, falls verf\xfcgbar"},
          {ids::CheckBox(13), "Streckens&chatten anzeigen"},
          {ids::CheckBox(17), "&Raddrehung \xfc"

@@ -40,6 +40,8 @@ bool IsClassOf(ControlKind kind, const std::string& cls) {
     case ControlKind::Edit:
     case ControlKind::Memo:
         return is("Edit");
+    case ControlKind::ListView:
+        return is("SysListView32");
     }
     return false;
 }
@@ -202,7 +204,8 @@ TEST_F(MainWindowTest, ClickingAllgemeinShowsPanel1AloneAndMarksItsButton) {
 
 TEST_F(MainWindowTest, EachPageButtonShowsItsPage) {
     Load();
-    for (const Page& page : {kGraphicsPage, kObjectsPage, kManualPage, kInfoPage, kGeneralPage}) {
+    for (const Page& page :
+         {kGraphicsPage, kObjectsPage, kManualPage, kViewsPage, kInfoPage, kGeneralPage}) {
         ShowPage(page);
         for (const Page& other : kPages) {
             EXPECT_EQ(Visible(other.panel), other.panel == page.panel) << page.button;
@@ -247,6 +250,25 @@ TEST_F(MainWindowTest, QuitClosesTheWindowWithoutWritingTheFile) {
     ASSERT_TRUE(Pump([&] { return !window->IsOpen(); }));
     EXPECT_EQ(boxes->Seen().size(), 2u);
     EXPECT_EQ(ReadBytes(GamePath()), before);
+}
+
+// A logoff or shutdown with a change asks as Quit does: Cancel asks the system to wait, Yes
+// saves and lets it go on.
+TEST_F(MainWindowTest, ALogoffAsksLikeQuit) {
+    Load();
+    ShowPage(kGeneralPage);
+    const std::string before = ReadBytes(GamePath());
+    MouseClick(Ctl(ids::CheckBox(2)));
+    ASSERT_TRUE(Pump([&] { return form->gameFile.HasChanges(); }));
+    boxesExpected = true;
+    boxes->AnswerWithKey(VK_ESCAPE);
+    EXPECT_EQ(SendMessageA(window->Hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), FALSE);
+    boxes->AnswerWithKey('Y');
+    EXPECT_EQ(SendMessageA(window->Hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    ASSERT_EQ(boxes->Seen().size(), 2u);
+    EXPECT_EQ(boxes->Seen()[1].text, "\xc4nderungen an f1graphics.cfg speichern?");
+    EXPECT_NE(ReadBytes(GamePath()), before);
+    EXPECT_EQ(ReadBytes(GamePath() + ".bak"), before);
 }
 
 TEST_F(MainWindowTest, TheCloseBoxEndsWithoutAsking) {

@@ -52,7 +52,7 @@ TEST_F(WindowTest, AProfileIsUsedSavedAndSavedAsWithRealInput) {
     // manual page, where the check box lists those lines alone.
     const int count = ids::OfName("SaveChanges"), changedOnly = ids::OfName("ChangedOnly");
     ASSERT_TRUE(Pump([&] { return IsWindowVisible(Ctl(count)) != FALSE; }));
-    EXPECT_EQ(Text(count), "3 \xc4nderungen");
+    EXPECT_EQ(Text(count), "3 ge\xe4ndert");
     MouseClick(Ctl(count));
     ASSERT_TRUE(Pump([&] { return IsWindowVisible(Ctl(changedOnly)) != FALSE; }));
     EXPECT_FALSE(IsWindowVisible(Ctl(count)));

@@ -423,15 +423,15 @@ void ProgramFixture::TearDown() {
     }
 }
 
-void ProgramFixture::Start() {
-    program = std::make_unique<ProgramRun>(workDir);
+void ProgramFixture::Start(const std::string& arguments) {
+    program = std::make_unique<ProgramRun>(workDir, arguments);
     ASSERT_TRUE(program->Started());
 }
 
-ProgramRun::ProgramRun(const std::string& workDir) {
+ProgramRun::ProgramRun(const std::string& workDir, const std::string& arguments) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    std::string command = "\"" + ProgramPath() + "\"";
+    std::string command = "\"" + ProgramPath() + "\"" + (arguments.empty() ? "" : " " + arguments);
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workDir.c_str(), &startup, &process_)) {
         ADD_FAILURE() << "cannot start " << ProgramPath() << " (error " << GetLastError() << ")";

@@ -121,8 +121,9 @@ inline constexpr Page kGraphicsPage{ids::SpeedButton(5), ids::Panel(4)};
 inline constexpr Page kObjectsPage{ids::SpeedButton(6), ids::Panel(5)};
 inline constexpr Page kManualPage{ids::SpeedButton(9), ids::Panel(2)};
 inline constexpr Page kInfoPage{ids::SpeedButton(7), ids::Panel(6)};
-inline constexpr Page kPages[] = {kGeneralPage, kGraphicsPage, kObjectsPage, kManualPage,
-                                  kInfoPage};
+inline constexpr Page kViewsPage{ids::OfName("ViewsButton"), ids::OfName("ViewsPage")};
+inline constexpr Page kPages[] = {kGeneralPage, kGraphicsPage, kObjectsPage,
+                                  kManualPage,  kInfoPage,     kViewsPage};
 
 // The program's main window (its class and caption) and the system's dialog class.
 inline constexpr const char* kMainClass = "TForm1";
@@ -192,7 +193,8 @@ std::string ProgramPath();
 // is still running. The waits poll the other process's windows, with a timeout.
 class ProgramRun {
 public:
-    explicit ProgramRun(const std::string& workDir);
+    // The arguments follow the program's quoted path on its command line.
+    explicit ProgramRun(const std::string& workDir, const std::string& arguments = {});
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
@@ -220,8 +222,8 @@ class ProgramFixture : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Starts the program in workDir.
-    void Start();
+    // Starts the program in workDir, with these arguments.
+    void Start(const std::string& arguments = {});
 
     std::string workDir;
     std::unique_ptr<ProgramRun> program;

@@ -1,0 +1,315 @@
+// Grids: a list view in report mode whose items hold their cells' texts, so LVM_GETITEMTEXT,
+// screen readers and UI Automation read every cell. The model's chosen cell is drawn
+// highlighted, its row's first cell with the list's own selection; marked cells are bold and
+// rows set apart have their cells on a tint. A click chooses the cell under the mouse; the
+// arrow keys move the chosen cell, Up and Down as the list moves its selection.
+#include "win32/control_view.hpp"
+#include "win32/gdi_handles.hpp"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+namespace korvane::win32 {
+
+namespace {
+
+// Every column but the first is this wide (at 96 dpi); the first takes the rest.
+constexpr int kCellWidth = 70;
+// The tint of rows set apart: a pale amber that black text reads on.
+constexpr COLORREF kTint = RGB(0xFF, 0xEC, 0xB3);
+
+bool HighContrast() noexcept {
+    HIGHCONTRASTA hc{};
+    hc.cbSize = sizeof(hc);
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof(hc), &hc, 0) &&
+           (hc.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+class ListViewView : public ControlView {
+public:
+    ListViewView(ViewHost& host, ListView& model, const ControlDef& def) noexcept
+        : ControlView(host, model, def), grid_(model) {}
+
+    ~ListViewView() override {
+        if (Hwnd() && IsWindow(Hwnd())) {
+            RemoveWindowSubclass(Hwnd(), InputProc, 0);
+        }
+    }
+
+    void Create(HWND parent) override {
+        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&icc);
+        DWORD style =
+            LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP;
+        if (Def().border) {
+            style |= WS_BORDER;
+        }
+        HWND hwnd = CreateChild(WC_LISTVIEWA, style, 0, parent);
+        SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE,
+                     LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP,
+                     LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP);
+        ShowColumns();
+        ShowRows();
+        SetWindowSubclass(hwnd, InputProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    }
+
+    void Rescale() override {
+        ControlView::Rescale();
+        FitColumns();
+    }
+
+    void Mirror(Property property, std::ptrdiff_t index) override {
+        switch (property) {
+        case Property::Columns:
+            ShowColumns();
+            break;
+        case Property::Items:
+            ShowRows();
+            break;
+        case Property::Item:
+            ShowRow(index);
+            break;
+        case Property::Selection:
+            ShowSelection();
+            break;
+        case Property::Mark:
+            Redraw(index);
+            break;
+        case Property::Caption:
+            break;
+        default:
+            ControlView::Mirror(property, index);
+            break;
+        }
+    }
+
+    bool OnNotify(NMHDR& header, LRESULT& result) override {
+        if (header.hwndFrom != Hwnd()) {
+            return false;
+        }
+        switch (header.code) {
+        case LVN_ITEMCHANGED: {
+            // The list moved its selection (the keys): the chosen cell follows, in its column.
+            const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+            if ((change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED) &&
+                change.iItem != grid_.Selected()) {
+                const int row = change.iItem;
+                Host().UserInput([this, row] { grid_.UserSelect(row, grid_.Column()); });
+            }
+            result = 0;
+            return true;
+        }
+        case NM_CUSTOMDRAW:
+            result = CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    LRESULT CustomDraw(NMLVCUSTOMDRAW& draw) {
+        switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            // The list would draw its selection over the whole row: the colours are ours.
+            draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
+            return CDRF_NOTIFYSUBITEMDRAW;
+        case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+            draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
+            const auto row = static_cast<std::size_t>(draw.nmcd.dwItemSpec);
+            const auto column = static_cast<std::size_t>(draw.iSubItem);
+            if (static_cast<int>(row) == grid_.Selected() &&
+                (column == 0 || column == grid_.Column())) {
+                // The chosen cell, and its row's setting.
+                draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+                draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+            } else if (column > 0 && grid_.RowMarked(row)) {
+                const bool hc = HighContrast();
+                draw.clrText = GetSysColor(hc ? COLOR_BTNTEXT : COLOR_WINDOWTEXT);
+                draw.clrTextBk = hc ? GetSysColor(COLOR_BTNFACE) : kTint;
+            } else {
+                draw.clrText = GetSysColor(COLOR_WINDOWTEXT);
+                draw.clrTextBk = GetSysColor(COLOR_WINDOW);
+            }
+            // A changed value is bold: it reads in every colour scheme.
+            FontDef font = Def().font;
+            font.bold = grid_.CellMarked(row, column);
+            SelectObject(draw.nmcd.hdc, Host().Font(font));
+            return CDRF_NEWFONT;
+        }
+        default:
+            return CDRF_DODEFAULT;
+        }
+    }
+
+    // The chosen cell's row and column take the mouse: a click chooses the cell under it.
+    // Left and Right move the chosen cell along its row.
+    static LRESULT CALLBACK InputProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                      DWORD_PTR ref) noexcept {
+        auto* self = reinterpret_cast<ListViewView*>(ref);
+        if (msg == WM_NCDESTROY) {
+            RemoveWindowSubclass(hwnd, InputProc, id);
+        } else if (self && self->Hwnd() == hwnd) {
+            if ((msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) && self->ClickCell(lp)) {
+                return 0;
+            }
+            if (msg == WM_KEYDOWN && (wp == VK_LEFT || wp == VK_RIGHT) && self->MoveAlongRow(wp)) {
+                return 0;
+            }
+        }
+        return DefSubclassProc(hwnd, msg, wp, lp);
+    }
+
+    bool ClickCell(LPARAM lp) {
+        LVHITTESTINFO hit{};
+        hit.pt = POINT{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        if (SendMessageA(Hwnd(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0 ||
+            hit.iItem < 0) {
+            return false;
+        }
+        SetFocus(Hwnd());
+        const int row = hit.iItem;
+        const auto column = static_cast<std::size_t>(std::max(0, hit.iSubItem));
+        Host().UserInput([this, row, column] { grid_.UserSelect(row, column); });
+        return true;
+    }
+
+    bool MoveAlongRow(WPARAM key) {
+        const int row = grid_.Selected();
+        if (row < 0 || grid_.Columns().empty()) {
+            return false;
+        }
+        std::size_t column = grid_.Column();
+        if (key == VK_LEFT && column > 0) {
+            --column;
+        } else if (key == VK_RIGHT && column + 1 < grid_.Columns().size()) {
+            ++column;
+        }
+        Host().UserInput([this, row, column] { grid_.UserSelect(row, column); });
+        return true;
+    }
+
+    void ShowColumns() {
+        HWND hwnd = Hwnd();
+        if (!hwnd) {
+            return;
+        }
+        while (SendMessageA(hwnd, LVM_DELETECOLUMN, 0, 0)) {
+        }
+        const auto& columns = grid_.Columns();
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            LVCOLUMNA column{};
+            column.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
+            column.fmt = c == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT;
+            // A blank after the text: wine's header cuts the last pixels off its texts.
+            std::string text = columns[c] + ' ';
+            column.pszText = text.data();
+            column.cx = Scaled(kCellWidth);
+            SendMessageA(hwnd, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
+        }
+        FitColumns();
+    }
+
+    // The values' columns keep their width; the first takes what the list shows beside them.
+    void FitColumns() {
+        HWND hwnd = Hwnd();
+        const auto count = static_cast<int>(grid_.Columns().size());
+        if (!hwnd || count == 0) {
+            return;
+        }
+        RECT client;
+        GetClientRect(hwnd, &client);
+        const int cell = Scaled(kCellWidth);
+        for (int c = 1; c < count; ++c) {
+            SendMessageA(hwnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(c), cell);
+        }
+        SendMessageA(hwnd, LVM_SETCOLUMNWIDTH, 0,
+                     std::max(cell, static_cast<int>(client.right) - (count - 1) * cell));
+    }
+
+    void ShowRows() {
+        HWND hwnd = Hwnd();
+        if (!hwnd) {
+            return;
+        }
+        SendMessageA(hwnd, WM_SETREDRAW, FALSE, 0);
+        SendMessageA(hwnd, LVM_DELETEALLITEMS, 0, 0);
+        const std::size_t count = grid_.Count();
+        SendMessageA(hwnd, LVM_SETITEMCOUNT, count, 0);
+        for (std::size_t r = 0; r < count; ++r) {
+            const std::string text = grid_.Cell(static_cast<long long>(r), 0);
+            LVITEMA item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = static_cast<int>(r);
+            item.pszText = const_cast<char*>(text.c_str());
+            SendMessageA(hwnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+            SetCellTexts(r, 1);
+        }
+        SendMessageA(hwnd, WM_SETREDRAW, TRUE, 0);
+        // The scroll bar may have come or gone with the rows.
+        FitColumns();
+        ShowSelection();
+        InvalidateRect(hwnd, nullptr, TRUE);
+    }
+
+    void SetCellTexts(std::size_t r, std::size_t from) {
+        for (std::size_t c = from; c < grid_.Columns().size(); ++c) {
+            const std::string text = grid_.Cell(static_cast<long long>(r), c);
+            LVITEMA item{};
+            item.iSubItem = static_cast<int>(c);
+            item.pszText = const_cast<char*>(text.c_str());
+            SendMessageA(Hwnd(), LVM_SETITEMTEXTA, r, reinterpret_cast<LPARAM>(&item));
+        }
+    }
+
+    void ShowRow(std::ptrdiff_t row) {
+        if (Hwnd() && row >= 0 && static_cast<std::size_t>(row) < grid_.Count() &&
+            row < SendMessageA(Hwnd(), LVM_GETITEMCOUNT, 0, 0)) {
+            SetCellTexts(static_cast<std::size_t>(row), 0);
+            Redraw(row);
+        }
+    }
+
+    void Redraw(std::ptrdiff_t row) {
+        if (Hwnd() && row >= 0) {
+            SendMessageA(Hwnd(), LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
+        }
+    }
+
+    void ShowSelection() {
+        HWND hwnd = Hwnd();
+        if (!hwnd) {
+            return;
+        }
+        const int row = grid_.Selected();
+        LVITEMA item{};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = row >= 0 ? LVIS_SELECTED | LVIS_FOCUSED : 0;
+        SendMessageA(hwnd, LVM_SETITEMSTATE,
+                     row >= 0 ? static_cast<WPARAM>(row) : static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(&item));
+        if (row >= 0) {
+            SendMessageA(hwnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+        }
+        // The chosen cell may have moved along the row, or left another.
+        Redraw(shownRow_);
+        Redraw(row);
+        shownRow_ = row;
+    }
+
+    ListView& grid_;
+    int shownRow_ = -1;
+};
+
+} // namespace
+
+std::unique_ptr<ControlView> MakeListViewView(ViewHost& host, ListView& model,
+                                              const ControlDef& def) {
+    return std::make_unique<ListViewView>(host, model, def);
+}
+
+} // namespace korvane::win32
