@@ -410,8 +410,6 @@ TEST(InfoPage, ShowsOnlyTheContactsTheBuildNames) {
     } rows[] = {
         {{}, {"InfoReadme"}},
         {{.mail = "a@b.c"}, {"Label9", "Label12", "Label10"}},
-        {{.messenger = "123"}, {"Label9", "Label13", "Label11"}},
-        {{.web = "http://x/"}, {"Label30", "Label7"}},
         {{.mail = "a@b.c", .web = "http://x/", .shortWeb = "x"},
          {"Label9", "Label12", "Label10", "Label30", "Label7", "Label31"}},
     };
