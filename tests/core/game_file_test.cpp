@@ -1,6 +1,5 @@
-// f1graphics.cfg's one owner: Load writes nothing, the same file gives the same document
-// whatever came before, what counts as changed, and Save's care with another program's
-// changes.
+// f1graphics.cfg's one owner: what counts as changed, and Save's care with another program's
+// changes. (That Load writes nothing, whatever came before: the bindings' tests.)
 #include "core/game_file.hpp"
 #include "core/text.hpp"
 #include "fake_platform.hpp"
@@ -10,11 +9,7 @@
 #include <optional>
 
 using namespace korvane;
-using korvane::testing::DataFile;
-using korvane::testing::FakeForm;
 using korvane::testing::FakePlatform;
-using korvane::testing::FileLines;
-using korvane::testing::LinesFile;
 
 namespace {
 
@@ -23,29 +18,6 @@ std::string GermanText(const LanguageEntry& entry) {
 }
 
 } // namespace
-
-// Files whose Load used to rewrite lines: the boxes of two lines that disagree, a slider
-// value beyond its range, a number with leading zeros, a "2" on a check box's line, the
-// visor cleared under a tint. Load then Save gives every line as read, after any history.
-TEST(GameFileLoad, TheSameFileGivesTheSameDocumentWhateverCameBefore) {
-    const std::string real = DataFile("demo/game/f1graphics.cfg");
-    // clang-format off
-    const std::string rewritten = LinesFile(170, {{93, "2"}, {94, "0"}, {102, "1"}, {165, "0"},
-        {46, "40"}, {49, "0020"}, {43, "2"}, {0, "2"}, {60, "0"}, {67, "1"}});
-    const std::string opposite = LinesFile(170, {{93, "0"}, {94, "2"}, {102, "0"}, {165, "1"},
-        {46, "32"}, {49, "20"}, {43, "1"}, {0, "1"}, {60, "1"}, {67, "0"}, {50, "1"}});
-    // clang-format on
-    for (const std::string* before : {&real, &rewritten, &opposite}) {
-        for (const std::string* file : {&real, &rewritten, &opposite}) {
-            FakeForm t;
-            t.Load(*before);
-            t.Load(*file);
-            EXPECT_EQ(FileLines(t.form.document.Write()), FileLines(*file));
-            EXPECT_EQ(t.form.gameFile.ChangedCount(), 0u);
-            EXPECT_TRUE(t.platform.errorBoxes.empty());
-        }
-    }
-}
 
 // Changed means: differs from f1graphics.cfg as last read or written.
 TEST(GameFileChanges, TheCountIsWhatSaveWillChange) {

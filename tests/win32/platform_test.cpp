@@ -10,12 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 using korvane::ConfigDocument;
 using korvane::FileChangingError;
+using korvane::FileProblem;
 using korvane::IoError;
 using korvane::RegistryError;
 using korvane::ReplacementKeptError;
@@ -33,13 +34,18 @@ using namespace korvane::win32;
 
 namespace {
 
-// Runs work and returns the IoError's code, or -1 when nothing was thrown.
-template <typename Work> int IoCode(Work&& work, std::string* text = nullptr) {
+// Runs work and returns the IoError's code, or -1 when nothing was thrown; the error's text
+// and the error itself go where asked.
+template <typename Work>
+int IoCode(Work&& work, std::string* text = nullptr, std::optional<IoError>* caught = nullptr) {
     try {
         work();
     } catch (const IoError& e) {
         if (text) {
             *text = e.what();
+        }
+        if (caught) {
+            caught->emplace(e);
         }
         return e.code();
     }
@@ -112,22 +118,32 @@ TEST(LongPath, LongDrivePathsTakeTheExtendedForm) {
     }
 }
 
-TEST_F(PlatformFiles, ReadFailuresCarryTheirTexts) {
+// Each failure names the file by its full path (a relative name is the working folder's) and
+// what stood in the way: what the message's second line is made of.
+TEST_F(PlatformFiles, ReadFailuresCarryTheirTextsAndNameTheFile) {
     ASSERT_TRUE(CreateDirectoryA(In("f1graphics.cfg").c_str(), nullptr));
     const struct {
         std::string path;
         int code;
         const char* text;
+        FileProblem problem;
     } cases[] = {
-        {In("missing.cfg"), 2, "File not found"},
-        {In("no folder\\f1graphics.cfg"), 3, "Invalid filename"},
-        {In("f1graphics.cfg"), 5, "File access denied"}, // a directory of the file's name
+        {In("missing.cfg"), 2, "File not found", FileProblem::Missing},
+        {"missing.cfg", 2, "File not found", FileProblem::Missing},
+        {In("no folder\\f1graphics.cfg"), 3, "Invalid filename", FileProblem::NoFolder},
+        {In("f1graphics.cfg"), 5, "File access denied", FileProblem::Folder}, // a directory
     };
+    char before[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, before);
+    SetCurrentDirectoryA(dir_.c_str());
     for (const auto& c : cases) {
-        std::string text;
-        EXPECT_EQ(IoCode([&] { ReadWholeFile(c.path); }, &text), c.code) << c.path;
-        EXPECT_EQ(text, c.text) << c.path;
+        std::optional<IoError> e;
+        EXPECT_EQ(IoCode([&] { ReadWholeFile(c.path); }, nullptr, &e), c.code) << c.path;
+        EXPECT_STREQ(e ? e->what() : "", c.text) << c.path;
+        EXPECT_EQ(e ? e->path() : "", c.path.find('\\') == std::string::npos ? In(c.path) : c.path);
+        EXPECT_EQ(e ? e->problem() : FileProblem::Unknown, c.problem) << c.path;
     }
+    SetCurrentDirectoryA(before);
 }
 
 TEST_F(PlatformFiles, ReadsEveryByte) {
@@ -213,47 +229,6 @@ TEST_F(PlatformFiles, ReplaceWritesTheNewContentAndLeavesNothingElse) {
     EXPECT_EQ(Listing(), std::vector<std::string>{"f1graphics.cfg"});
 }
 
-// A failure names the file that stood in the way, by its full path, and what the system
-// said of it: what the message's second line is made of (the backup's case: SaveE2ETest).
-TEST_F(PlatformFiles, AFailureNamesTheFileInTheWayAndWhy) {
-    using korvane::FileProblem;
-    const std::string file = In("f1graphics.cfg");
-    const struct {
-        std::string given; // a relative name is the working folder's
-        std::function<void()> arrange;
-        bool replace; // read when false
-        FileProblem problem;
-    } rows[] = {
-        {file, [] {}, false, FileProblem::Missing},
-        {"f1graphics.cfg", [] {}, false, FileProblem::Missing},
-        {file, [&] { CreateDirectoryA(file.c_str(), nullptr); }, false, FileProblem::Folder},
-        {file, [&] { SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY); }, true,
-         FileProblem::ReadOnly},
-    };
-    char before[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, before);
-    SetCurrentDirectoryA(dir_.c_str());
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.given);
-        if (row.replace) {
-            WriteBytes(file, "old\r\n");
-        }
-        row.arrange();
-        try {
-            row.replace ? ReplaceWholeFile(row.given, "new\r\n", file + ".bak")
-                        : (void)ReadWholeFile(row.given);
-            ADD_FAILURE() << "no failure";
-        } catch (const IoError& e) {
-            EXPECT_EQ(e.path(), file);
-            EXPECT_EQ(e.problem(), row.problem);
-        }
-        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(file.c_str());
-        RemoveDirectoryA(file.c_str());
-    }
-    SetCurrentDirectoryA(before);
-}
-
 TEST_F(PlatformFiles, ReplaceCreatesAMissingFile) {
     ReplaceWholeFile(In("f1graphics.cfg"), "2;x\r\n");
     EXPECT_EQ(ReadBytes(In("f1graphics.cfg")), "2;x\r\n");
@@ -264,8 +239,10 @@ TEST_F(PlatformFiles, ReplaceOfAReadOnlyFileFailsAndKeepsIt) {
     WriteBytes(In("f1graphics.cfg"), "old\r\n");
     ASSERT_TRUE(SetFileAttributesA(In("f1graphics.cfg").c_str(), FILE_ATTRIBUTE_READONLY));
     std::string text;
-    EXPECT_EQ(IoCode([&] { ReplaceWholeFile(In("f1graphics.cfg"), "new\r\n"); }, &text), 5);
+    std::optional<IoError> e;
+    EXPECT_EQ(IoCode([&] { ReplaceWholeFile(In("f1graphics.cfg"), "new\r\n"); }, &text, &e), 5);
     EXPECT_EQ(text, "File access denied");
+    EXPECT_TRUE(e && e->path() == In("f1graphics.cfg") && e->problem() == FileProblem::ReadOnly);
     EXPECT_EQ(ReadBytes(In("f1graphics.cfg")), "old\r\n");
     EXPECT_EQ(GetFileAttributesA(In("f1graphics.cfg").c_str()) & FILE_ATTRIBUTE_READONLY,
               DWORD{FILE_ATTRIBUTE_READONLY});
