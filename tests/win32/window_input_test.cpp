@@ -3,6 +3,8 @@
 // the keyboard never reaches a page that is not on show.
 #include "window_test_support.hpp"
 
+#include "../lines_file.hpp"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -405,4 +407,38 @@ TEST_F(WindowInputTest, FlatButtonsTakeNoFocusAndTabLeavesTheDescriptionField) {
     Settle();
     EXPECT_NE(GetFocus(), description);
     EXPECT_EQ(FocusPanel(), ids::Panel(2));
+}
+
+namespace {
+
+// The window with the shipped German language file.
+class GermanKeyboardTest : public WindowInputTest {
+protected:
+    void SetUp() override {
+        languageFile = korvane::testing::DataFile("languages/deutsch.txt");
+        WindowInputTest::SetUp();
+    }
+};
+
+} // namespace
+
+// Without the mouse, in German: Alt+L loads, Alt+A shows "Allgemein", Tab reaches its first
+// box (its focus frame drawn), Space changes it and Ctrl+S saves; the file holds the change.
+TEST_F(GermanKeyboardTest, AccessKeysSpaceAndCtrlSSaveAChange) {
+    ASSERT_EQ(Text(ids::SpeedButton(1)), "&Laden");
+    PressKey('L', {VK_MENU});
+    ASSERT_TRUE(Pump([&] { return Visible(ids::SpeedButton(4)); })) << "Alt+L loads";
+    PressKey('A', {VK_MENU});
+    ASSERT_TRUE(Pump([&] { return Visible(ids::Panel(1)); })) << "Alt+A shows the page";
+    PressKey(VK_TAB);
+    ASSERT_TRUE(Pump([&] { return GetFocus() == Ctl(ids::CheckBox(3)); }));
+    EXPECT_FALSE(SendMessageA(Ctl(ids::CheckBox(3)), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+    const bool before = form->CheckBox3.Checked();
+    PressKey(VK_SPACE);
+    ASSERT_TRUE(Pump([&] { return form->CheckBox3.Checked() != before; }));
+    const std::string loaded = ReadBytes(GamePath());
+    PressKey('S', {VK_CONTROL});
+    ASSERT_TRUE(Pump([&] { return ReadBytes(GamePath()) != loaded; })) << "Ctrl+S saves";
+    EXPECT_EQ(korvane::testing::FileLines(ReadBytes(GamePath()))[0].substr(0, 2),
+              before ? "0\t" : "1\t");
 }
