@@ -3,6 +3,7 @@
 #include "core/command_line.hpp"
 #include "core/main_form.hpp"
 #include "win32/main_window.hpp"
+#include "win32/platform_win32.hpp"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -66,15 +67,7 @@ std::string FullFolderPath(const std::string& folder) {
 
 // The folder of the program file.
 std::string ProgramFolder() {
-    std::string exe(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameA(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
-        if (n < exe.size()) {
-            exe.resize(n);
-            break;
-        }
-        exe.resize(exe.size() * 2);
-    }
+    const std::string exe = ProgramPath();
     return exe.substr(0, exe.find_last_of("\\/"));
 }
 

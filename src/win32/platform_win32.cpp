@@ -277,17 +277,20 @@ void WriteAll(HANDLE file, std::string_view bytes) {
 
 } // namespace
 
-std::string ProgramTitle() {
+std::string ProgramPath() {
     std::string exe(MAX_PATH, '\0');
     for (;;) {
         const DWORD n = GetModuleFileNameA(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
         if (n < exe.size()) {
             exe.resize(n);
-            break;
+            return exe;
         }
         exe.resize(exe.size() * 2);
     }
-    return ApplicationTitle(exe);
+}
+
+std::string ProgramTitle() {
+    return ApplicationTitle(ProgramPath());
 }
 
 namespace {

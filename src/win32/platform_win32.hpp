@@ -58,6 +58,8 @@ void ReplaceKeepingBackup(const std::string& path, const std::string& replacemen
                           const std::function<void()>& beforeMoveBack = {});
 // The application's title, from the program file's name.
 std::string ProgramTitle();
+// The program file's full path.
+std::string ProgramPath();
 // True when a file (not a directory) exists at path.
 bool FileExistsAt(const std::string& path);
 // A path longer than the system limit in a form the file functions accept ("\\?\" for a

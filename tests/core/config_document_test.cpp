@@ -3,6 +3,8 @@
 #include "core/config_document.hpp"
 #include "core/errors.hpp"
 
+#include "fake_platform.hpp"
+
 #include "../lines_file.hpp"
 
 #include <gtest/gtest.h>
@@ -10,17 +12,8 @@
 using namespace korvane;
 using korvane::testing::CrLfFile;
 using korvane::testing::DataFile;
+using korvane::testing::DocumentOf;
 using korvane::testing::FileLines;
-
-namespace {
-
-ConfigDocument Read(const std::string& bytes) {
-    ConfigDocument doc;
-    doc.Append(bytes);
-    return doc;
-}
-
-} // namespace
 
 struct LineCase {
     std::string line;
@@ -44,7 +37,7 @@ TEST(ConfigDocument, SplitsEachLineIntoValueTailAndDescription) {
         {"800", "", "", ""},
     };
     for (const LineCase& c : cases) {
-        ConfigDocument doc = Read(c.line + "\r\n");
+        ConfigDocument doc = DocumentOf(c.line + "\r\n");
         ASSERT_EQ(doc.Count(), 1u) << c.line;
         EXPECT_EQ(doc.Value(0), c.value) << c.line;
         EXPECT_EQ(doc.TailView(0), c.tail) << c.line;
@@ -80,7 +73,7 @@ TEST(ConfigDocument, LineEndsCtrlZAndTheLastLine) {
         {"1\r\r\n", {""}, "1\r\n"},
     };
     for (const SplitCase& c : cases) {
-        ConfigDocument doc = Read(c.bytes);
+        ConfigDocument doc = DocumentOf(c.bytes);
         ASSERT_EQ(doc.Count(), c.values.size()) << ::testing::PrintToString(c.bytes);
         for (std::size_t k = 0; k < c.values.size(); ++k) {
             EXPECT_EQ(doc.Value(static_cast<long long>(k)), c.values[k]);
@@ -94,12 +87,12 @@ TEST(ConfigDocument, ALineBeginningWithCtrlZAfterALoneCrSurvivesSaveAndLoad) {
     // The CR goes from the line's text, so the line now begins with Ctrl-Z; written as it
     // is, the next read would end the file there.
     const std::string bytes = "1;a\n\r\x1a;b\n2;c\n";
-    ConfigDocument doc = Read(bytes);
+    ConfigDocument doc = DocumentOf(bytes);
     ASSERT_EQ(doc.Count(), 3u);
     EXPECT_EQ(doc.TailView(1), "\x1a;b");
     const std::string written = doc.Write();
     EXPECT_EQ(written, "1;a\r\n\r\x1a;b\r\n2;c\r\n");
-    ConfigDocument again = Read(written);
+    ConfigDocument again = DocumentOf(written);
     ASSERT_EQ(again.Count(), 3u);
     EXPECT_EQ(again.TailView(1), "\x1a;b");
     EXPECT_EQ(again.Value(2), "2");
@@ -132,7 +125,7 @@ TEST(ConfigDocument, ChangedValuesReplaceOnlyTheValuesOwnCharacters) {
         {std::string("1;a\0b", 5), "0", std::string("0;a\0b", 5)}, // NUL keeps the line
     };
     for (const Case& c : cases) {
-        ConfigDocument doc = Read(c.line + "\n");
+        ConfigDocument doc = DocumentOf(c.line + "\n");
         ASSERT_TRUE(doc.SetValue(0, c.value));
         EXPECT_EQ(doc.Value(0), c.value);
         EXPECT_EQ(doc.Write(), c.written + "\r\n") << ::testing::PrintToString(c.line);
@@ -151,23 +144,23 @@ TEST(ConfigDocument, UnchangedLinesOfAnyShapeComeBackByteForByte) {
         "\xe4\xf6\xfc;\xdf",
     };
     for (const std::string& line : lines) {
-        ConfigDocument doc = Read(line + "\n");
+        ConfigDocument doc = DocumentOf(line + "\n");
         EXPECT_EQ(doc.Write(), line + "\r\n");
     }
-    ConfigDocument doc = Read("1;" + tail + "\n");
+    ConfigDocument doc = DocumentOf("1;" + tail + "\n");
     EXPECT_EQ(doc.TailView(0).size(), 500u); // the display view is cut, the line is not
     EXPECT_EQ(doc.DescriptionView(0).size(), 500u);
 }
 
 TEST(ConfigDocument, SettingTheOriginalValueAgainRestoresTheLine) {
-    ConfigDocument doc = Read(" 1 ;x\n");
+    ConfigDocument doc = DocumentOf(" 1 ;x\n");
     doc.SetValue(0, "0");
     doc.SetValue(0, "1");
     EXPECT_EQ(doc.Write(), " 1 ;x\r\n");
 }
 
 TEST(ConfigDocument, IndexErrors) {
-    ConfigDocument doc = Read("1;a\n2;b\n");
+    ConfigDocument doc = DocumentOf("1;a\n2;b\n");
     EXPECT_THROW(doc.Value(2), ListIndexError);
     EXPECT_THROW(doc.Value(-1), ListIndexError);
     try {
@@ -191,7 +184,7 @@ TEST(ConfigDocument, IndexErrors) {
 }
 
 TEST(ConfigDocument, ClearAndAppendAgainKeepsOneEntryPerLine) {
-    ConfigDocument doc = Read("1;a\n2;b\n3;c\n");
+    ConfigDocument doc = DocumentOf("1;a\n2;b\n3;c\n");
     doc.SetValue(1, "9");
     doc.Clear();
     doc.Append("4;d\n");
@@ -219,7 +212,7 @@ TEST(ConfigDocument, TellsListenersWhatChanged) {
 TEST(ConfigDocument, RealGameFileRoundTripsWithCrLf) {
     const std::string bytes = DataFile("demo/game/f1graphics.cfg");
     ASSERT_FALSE(bytes.empty());
-    ConfigDocument doc = Read(bytes);
+    ConfigDocument doc = DocumentOf(bytes);
     EXPECT_EQ(doc.Count(), 287u);
     const std::string expected = CrLfFile(FileLines(bytes));
     EXPECT_EQ(doc.Write(), expected);

@@ -148,4 +148,11 @@ struct FakeForm {
     }
 };
 
+// A document of the bytes given.
+inline ConfigDocument DocumentOf(const std::string& bytes) {
+    ConfigDocument document;
+    document.Append(bytes);
+    return document;
+}
+
 } // namespace korvane::testing
