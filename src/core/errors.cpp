@@ -10,7 +10,7 @@ ListIndexError::ListIndexError(long long index)
 InsertLineError::InsertLineError() : Error("Unable to insert a line") {}
 
 ConvertError::ConvertError(const std::string& text)
-    : Error("'" + text + "' is not a valid integer value") {}
+    : Error("'" + text + "' is not a valid integer value"), text_(text) {}
 
 std::string CaughtText() {
     try {
@@ -69,6 +69,7 @@ const LanguageEntry* RemedyOf(FileProblem problem) noexcept {
         {FileProblem::RegistryValue, &entries::kRegistryValueUnreadable},
         {FileProblem::EndsEarly, &entries::kFileEndsEarly},
         {FileProblem::Empty, &entries::kFileEmpty},
+        {FileProblem::NoOptions, &entries::kNoOptionsHeld},
     };
     for (const auto& row : kRemedies) {
         if (row.problem == problem) {

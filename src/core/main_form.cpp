@@ -189,7 +189,8 @@ void MainForm::ShowLoaded() {
 
 bool MainForm::SaveDocument() {
     bool written = false;
-    AboutGameFile(GameFilePath(InstallDir), [&] { written = gameFile.Save(); });
+    AboutGameFile(GameFilePath(InstallDir),
+                  [&] { written = gameFile.Save([this] { ShowLoaded(); }); });
     return written;
 }
 
@@ -244,6 +245,18 @@ void MainForm::AboutGameFile(const std::string& path, const std::function<void()
         throw Error(FileMessage(e.what(), FileProblem::Changing, platform.FullPath(path)));
     } catch (const RegistryError& e) {
         throw Error(FileMessage(e.what(), FileProblem::RegistryValue, path));
+    } catch (const NoOptionsError& e) {
+        throw Error(FileMessage(e.what(), FileProblem::NoOptions, platform.FullPath(path)));
+    } catch (const ConvertError& e) {
+        // A line that must hold a whole number and holds this text instead.
+        for (const long long line : gameFile.LinesWithoutWholeNumber()) {
+            if (document.ValueView(line) == e.text()) {
+                throw Error(ErrorBoxText(e.what()) + "\r" +
+                            FillIn(LanguageText(entries::kLineNotWholeNumber),
+                                   platform.FullPath(path), IntToStr(line), e.text()));
+            }
+        }
+        throw;
     } catch (const ListIndexError& e) {
         if (!endsEarly(e.index())) {
             throw;

@@ -14,16 +14,6 @@ namespace korvane {
 
 namespace {
 
-// "2, 4, 6, 9, 12, 16"; a long set is cut short.
-std::string ListOf(const std::vector<std::int32_t>& values) {
-    constexpr std::size_t kShown = 8;
-    std::string text;
-    for (std::size_t i = 0; i < values.size() && i < kShown; ++i) {
-        text += (i ? ", " : "") + IntToStr(values[i]);
-    }
-    return values.size() > kShown ? text + ", ..." : text;
-}
-
 // The text contains the part, letter case ignored as the program folds it.
 bool ContainsFolded(std::string_view text, std::string_view part) {
     return std::search(text.begin(), text.end(), part.begin(), part.end(),

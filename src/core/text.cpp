@@ -82,13 +82,15 @@ std::string IntToStr(long long value) {
     return std::to_string(value);
 }
 
-std::string FillIn(std::string text, std::string_view first, std::string_view second) {
+std::string FillIn(std::string text, std::string_view first, std::string_view second,
+                   std::string_view third) {
     // In one pass: a value that holds "%2" itself (a folder's name, say) stays as it is.
+    const std::string_view values[] = {first, second, third};
     std::string out;
-    out.reserve(text.size() + first.size() + second.size());
+    out.reserve(text.size() + first.size() + second.size() + third.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-            out += text[i + 1] == '1' ? first : second;
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '3') {
+            out += values[text[i + 1] - '1'];
             ++i;
         } else {
             out += text[i];

@@ -77,8 +77,10 @@ std::int32_t StrToInt(std::string_view text);
 // Plain decimal with a leading "-" for negatives.
 std::string IntToStr(long long value);
 
-// A language text with its marks %1 and %2 replaced by the values (every place they stand).
-std::string FillIn(std::string text, std::string_view first, std::string_view second = {});
+// A language text with its marks %1, %2 and %3 replaced by the values (every place they
+// stand).
+std::string FillIn(std::string text, std::string_view first, std::string_view second = {},
+                   std::string_view third = {});
 
 // The global error box's text: the message, with "." appended when it is not empty and
 // its last character's code is greater than that of ".". A message of several lines ("\r"
