@@ -1,7 +1,7 @@
 #include "win32/app.hpp"
 
-#include "core/command_line.hpp"
-#include "core/main_form.hpp"
+#include "app/command_line.hpp"
+#include "app/main_form.hpp"
 #include "win32/main_window.hpp"
 #include "win32/platform_win32.hpp"
 

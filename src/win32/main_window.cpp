@@ -1,6 +1,6 @@
 #include "win32/main_window.hpp"
 
-#include "core/form_layout.hpp"
+#include "app/form_layout.hpp"
 #include "win32/report.hpp"
 
 #include <stdexcept>

@@ -1,6 +1,6 @@
 // The setting bindings: what Load shows from the document (writing nothing), what each
 // control's change writes, and where a short or bad file stops.
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
 
 #include "../lines_file.hpp"

@@ -1,7 +1,7 @@
 // Typing into drop-downs: auto-complete in the editable ones, the timed incremental search
 // in the fixed lists, and what the form writes when the user types.
-#include "core/controls.hpp"
-#include "core/main_form.hpp"
+#include "form/controls.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>

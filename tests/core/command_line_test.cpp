@@ -1,7 +1,7 @@
 // The command line: its arguments, and /use without a window (Use and Save of a profile, or
 // nothing written and the reason), with its texts from the first language file there is.
-#include "core/command_line.hpp"
-#include "core/text.hpp"
+#include "app/command_line.hpp"
+#include "file/text.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>

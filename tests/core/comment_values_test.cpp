@@ -1,6 +1,6 @@
 // What a line's comment says about its values: choices, a range, a set, or nothing.
-#include "core/comment_values.hpp"
-#include "core/config_document.hpp"
+#include "file/comment_values.hpp"
+#include "file/config_document.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Reading and writing f1graphics.cfg: each line's value, tail and description, the line-end
 // rules, and lines kept byte for byte.
-#include "core/config_document.hpp"
-#include "core/errors.hpp"
+#include "file/config_document.hpp"
+#include "file/errors.hpp"
 
 #include "fake_platform.hpp"
 

@@ -2,9 +2,9 @@
 // every message shown; and a form on it, set up as the tests need it.
 #pragma once
 
-#include "core/errors.hpp"
-#include "core/main_form.hpp"
-#include "core/platform.hpp"
+#include "file/errors.hpp"
+#include "app/main_form.hpp"
+#include "file/platform.hpp"
 
 #include "../lines_file.hpp"
 

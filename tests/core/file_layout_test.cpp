@@ -1,7 +1,7 @@
 // The two layouts of f1graphics.cfg: which file is recognised as the patched game's, and
 // which lines every option reads and writes in each.
-#include "core/file_layout.hpp"
-#include "core/main_form.hpp"
+#include "file/file_layout.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
 
 #include "../option_lines.hpp"

@@ -1,7 +1,7 @@
 // f1graphics.cfg's one owner: what counts as changed, and Save's care with another program's
 // changes. (That Load writes nothing, whatever came before: the bindings' tests.)
-#include "core/game_file.hpp"
-#include "core/text.hpp"
+#include "file/game_file.hpp"
+#include "file/text.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>

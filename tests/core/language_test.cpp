@@ -1,9 +1,9 @@
 // The language start-up: reading language.txt, the caption transfer, the version check,
 // the missing file, and the language files we ship.
-#include "core/form_layout.hpp"
-#include "core/main_form.hpp"
-#include "core/text.hpp"
-#include "core/text_lines.hpp"
+#include "app/form_layout.hpp"
+#include "app/main_form.hpp"
+#include "file/text.hpp"
+#include "file/text_lines.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>

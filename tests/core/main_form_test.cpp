@@ -1,7 +1,7 @@
 // Pages, button styles, Load, Save and Quit, and the error guard.
-#include "core/form_layout.hpp"
-#include "core/main_form.hpp"
-#include "core/text.hpp"
+#include "app/form_layout.hpp"
+#include "app/main_form.hpp"
+#include "file/text.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The manual edit page: the three synchronised lists, the edit fields and Apply.
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>

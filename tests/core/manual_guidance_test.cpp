@@ -1,7 +1,7 @@
 // The manual page's guidance on the real file: the line's choices, the hint while typing,
 // the lines that differ from f1graphics.cfg, putting a line back, finding a line and the lists
 // scrolling together.
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // Profiles: the rules for a new profile's name, which files of the game folder are
 // profiles, and the mark of the one that holds what f1graphics.cfg holds.
-#include "core/main_form.hpp"
-#include "core/profiles.hpp"
+#include "app/main_form.hpp"
+#include "file/profiles.hpp"
 #include "fake_platform.hpp"
 
-#include "core/text.hpp"
+#include "file/text.hpp"
 
 #include <gtest/gtest.h>
 

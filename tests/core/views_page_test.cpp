@@ -1,6 +1,6 @@
 // The Views page on the real file: a row's three values, the chosen cell's guidance, and what
 // its commands write.
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>

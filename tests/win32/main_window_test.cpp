@@ -2,7 +2,7 @@
 // real mouse clicks, the error box, and start-up failures.
 #include "window_test_support.hpp"
 
-#include "core/text.hpp"
+#include "file/text.hpp"
 
 #include <commctrl.h>
 

@@ -11,10 +11,10 @@
 // and a value set back to the file's is no change.
 #pragma once
 
-#include "core/config_document.hpp"
-#include "core/file_layout.hpp"
-#include "core/language_entries.hpp"
-#include "core/platform.hpp"
+#include "file/config_document.hpp"
+#include "file/file_layout.hpp"
+#include "file/language_entries.hpp"
+#include "file/platform.hpp"
 
 #include <cstddef>
 #include <functional>
@@ -24,6 +24,9 @@
 #include <vector>
 
 namespace korvane {
+
+// The game's graphics options file, in its install folder.
+inline constexpr std::string_view kGameFileName = "f1graphics.cfg";
 
 class GameFile {
 public:

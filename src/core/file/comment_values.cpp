@@ -1,6 +1,6 @@
-#include "core/comment_values.hpp"
+#include "file/comment_values.hpp"
 
-#include "core/text.hpp"
+#include "file/text.hpp"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "core/errors.hpp"
+#include "file/errors.hpp"
 
 #include <utility>
 

@@ -3,9 +3,9 @@
 // changed values marked; the chosen cell is edited as on the manual page (its comment's
 // choices, the hint, Enter applies, Restore), and a row's main value, or every row's, is
 // copied to its other views. Every value goes through the one write of a value.
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 
-#include "core/text.hpp"
+#include "file/text.hpp"
 
 namespace korvane {
 

@@ -3,7 +3,7 @@
 // "/game DIR" alone opens the window on that game folder.
 #pragma once
 
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 
 #include <optional>
 #include <string>

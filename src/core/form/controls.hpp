@@ -7,6 +7,8 @@
 // calls for real user input.
 #pragma once
 
+#include "form/control_def.hpp"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -15,8 +17,6 @@
 #include <vector>
 
 namespace korvane {
-
-struct ControlDef;
 
 enum class FontStyle : std::uint8_t { Regular = 0, Bold = 1, Italic = 2, BoldItalic = 3 };
 
@@ -46,7 +46,7 @@ class Control {
 public:
     Control(std::string name, int id) : name_(std::move(name)), id_(id) {}
     // The control as its layout row declares it: name, ID, caption and visibility at start.
-    explicit Control(const ControlDef& def);
+    explicit Control(const ControlSpec& def);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
     virtual ~Control() = default;
@@ -96,7 +96,7 @@ class SpeedButton : public Control {
 public:
     using Control::Control;
     // Its style at start is that of the row's font.
-    explicit SpeedButton(const ControlDef& def);
+    explicit SpeedButton(const ControlSpec& def);
     FontStyle Style() const noexcept { return style_; }
     void SetStyle(FontStyle style);
     void UserClick();
@@ -130,7 +130,7 @@ public:
         : Control(std::move(name), id), min_(min), max_(max), position_(min),
           tickFrequency_(tickFrequency) {}
     // The row's range; the position starts at its minimum.
-    explicit TrackBar(const ControlDef& def);
+    explicit TrackBar(const ControlSpec& def);
     int Min() const noexcept { return min_; }
     int Max() const noexcept { return max_; }
     int TickFrequency() const noexcept { return tickFrequency_; }
@@ -160,7 +160,7 @@ public:
     ComboBox(std::string name, int id, Kind kind, std::vector<std::string> items)
         : Control(std::move(name), id), kind_(kind), items_(std::move(items)) {}
     // The row's kind (editable or fixed) and items.
-    explicit ComboBox(const ControlDef& def);
+    explicit ComboBox(const ControlSpec& def);
 
     Kind GetKind() const noexcept { return kind_; }
     const std::vector<std::string>& Items() const noexcept { return items_; }
@@ -358,5 +358,22 @@ private:
     CellMarkFn cellMarked_;
     RowMarkFn rowMarked_;
 };
+
+// The form model's class of each kind: what its member in MainForm is.
+template <ControlKind> struct ModelOfKind;
+template <> struct ModelOfKind<ControlKind::Panel> { using type = Panel; };
+template <> struct ModelOfKind<ControlKind::GroupBox> { using type = Panel; };
+template <> struct ModelOfKind<ControlKind::Shape> { using type = Panel; };
+template <> struct ModelOfKind<ControlKind::Label> { using type = Label; };
+template <> struct ModelOfKind<ControlKind::CheckBox> { using type = CheckBox; };
+template <> struct ModelOfKind<ControlKind::ComboEditable> { using type = ComboBox; };
+template <> struct ModelOfKind<ControlKind::ComboFixed> { using type = ComboBox; };
+template <> struct ModelOfKind<ControlKind::TrackBar> { using type = TrackBar; };
+template <> struct ModelOfKind<ControlKind::ListBox> { using type = ListBox; };
+template <> struct ModelOfKind<ControlKind::SpeedButton> { using type = SpeedButton; };
+template <> struct ModelOfKind<ControlKind::Edit> { using type = Edit; };
+template <> struct ModelOfKind<ControlKind::Memo> { using type = Edit; };
+template <> struct ModelOfKind<ControlKind::ListView> { using type = ListView; };
+template <ControlKind K> using ModelOf = typename ModelOfKind<K>::type;
 
 } // namespace korvane

@@ -6,7 +6,7 @@
 // mark (" v2" at the end). A line that does not pair by that rule is left out and counted.
 #pragma once
 
-#include "core/config_document.hpp"
+#include "file/config_document.hpp"
 
 #include <array>
 #include <cstddef>

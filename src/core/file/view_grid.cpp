@@ -1,6 +1,6 @@
-#include "core/view_grid.hpp"
+#include "file/view_grid.hpp"
 
-#include "core/text.hpp"
+#include "file/text.hpp"
 
 #include <map>
 

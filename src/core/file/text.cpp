@@ -1,6 +1,6 @@
-#include "core/text.hpp"
+#include "file/text.hpp"
 
-#include "core/errors.hpp"
+#include "file/errors.hpp"
 
 #include <limits>
 #include <utility>

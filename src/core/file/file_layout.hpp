@@ -6,7 +6,7 @@
 // the document's layout.
 #pragma once
 
-#include "core/config_document.hpp"
+#include "file/config_document.hpp"
 
 #include <cstddef>
 #include <span>
@@ -27,16 +27,8 @@ struct BoundLine {
     std::string_view comment;
 };
 
-// A setting control and the lines it edits (one or two), in the order its handler writes.
-struct BoundOption {
-    int control; // the control's ID
-    BoundLine lines[2];
-    std::size_t count;
-};
-
-std::span<const BoundOption> BoundOptions();
-// The option of a control, or nullptr for a control that edits no line.
-const BoundOption* BoundOptionOf(int controlId);
+// Every line a setting control edits, in the order of the controls' table.
+std::span<const BoundLine> BoundLines();
 
 // The document's line for a release line number: the same number in the release layout,
 // the patched number (or kNoLine) in the patched one. Lines no control edits keep their

@@ -8,16 +8,16 @@
 // views_page.cpp (the three views side by side).
 #pragma once
 
-#include "core/comment_values.hpp"
-#include "core/config_document.hpp"
-#include "core/controls.hpp"
-#include "core/errors.hpp"
-#include "core/file_layout.hpp"
-#include "core/form_layout.hpp"
-#include "core/game_file.hpp"
-#include "core/language_entries.hpp"
-#include "core/platform.hpp"
-#include "core/view_grid.hpp"
+#include "app/form_layout.hpp"
+#include "file/comment_values.hpp"
+#include "file/config_document.hpp"
+#include "file/errors.hpp"
+#include "file/file_layout.hpp"
+#include "file/game_file.hpp"
+#include "file/language_entries.hpp"
+#include "file/platform.hpp"
+#include "file/view_grid.hpp"
+#include "form/controls.hpp"
 
 #include <functional>
 #include <optional>
@@ -25,9 +25,6 @@
 #include <vector>
 
 namespace korvane {
-
-// The game's graphics options file, in its install folder.
-inline constexpr std::string_view kGameFileName = "f1graphics.cfg";
 
 class MainForm {
 public:
@@ -227,7 +224,7 @@ public:
 
     // ---- Controls, by their designer names: one member per row of form_controls.inc ----
 #define KORVANE_CONTROL(kind, name, ...) ModelOf<ControlKind::kind> name;
-#include "core/form_controls.inc"
+#include "app/form_controls.inc"
 #undef KORVANE_CONTROL
 
 private:

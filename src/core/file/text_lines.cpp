@@ -1,4 +1,4 @@
-#include "core/text_lines.hpp"
+#include "file/text_lines.hpp"
 
 namespace korvane {
 

@@ -5,7 +5,8 @@
 // Rows are in creation order, which is also the keyboard tab order within each container.
 #pragma once
 
-#include "core/controls.hpp"
+#include "form/control_def.hpp"
+#include "form/controls.hpp"
 
 #include <cstdint>
 #include <span>
@@ -18,54 +19,7 @@ namespace korvane {
 
 class MainForm;
 
-enum class ControlKind : std::uint8_t {
-    Panel,
-    Label,
-    CheckBox,
-    ComboEditable,
-    ComboFixed,
-    TrackBar,
-    ListBox,
-    SpeedButton,
-    Edit, // single-line
-    Memo, // multi-line, word wrap, no scroll bars
-    GroupBox,
-    Shape,    // a vertical line
-    ListView, // a grid of rows and columns with a header
-};
-
-// Control IDs: every control is a real child window with a fixed ID.
 namespace ids {
-constexpr int kForm = 0;
-constexpr int CheckBox(int n) {
-    return 1000 + n;
-}
-constexpr int kAufloesung = 1100;
-constexpr int ComboBox(int n) {
-    return 1100 + n;
-}
-constexpr int TrackBar(int n) {
-    return 1200 + n;
-}
-constexpr int ListBox(int n) {
-    return 1300 + n;
-}
-constexpr int SpeedButton(int n) {
-    return 1400 + n;
-}
-constexpr int Panel(int n) {
-    return 1500 + n;
-}
-constexpr int Label(int n) {
-    return 1600 + n;
-}
-constexpr int GroupBox(int n) {
-    return 1700 + n;
-}
-constexpr int kEdit1 = 1801;
-constexpr int kEdit2 = 1802;
-constexpr int kShape1 = 1901;
-
 // Controls beyond the form, by name: the manual page's guidance and what Save will change
 // (2001-2009), the profiles (2011-2019), the Views page (2021-2029) and the Info page without
 // contacts (2031-2039).
@@ -119,44 +73,6 @@ static_assert(OfName("CheckBox17") == CheckBox(17) && OfName("edit2") == kEdit2 
               OfName("ProfileShown") == 2014);
 } // namespace ids
 
-// Colours as 0xRRGGBB; kDefaultColour means the system colour of the control kind.
-constexpr std::uint32_t kDefaultColour = 0xFFFFFFFFu;
-constexpr std::uint32_t kSkyBlue = 0xA6CAF0;
-constexpr std::uint32_t kMoneyGreen = 0xC0DCC0;
-constexpr std::uint32_t kNavy = 0x000080;
-
-struct FontDef {
-    std::string_view face = "Arial";
-    int height = 11; // character height in pixels at 96 dpi
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-};
-
-// A slider's range and the step between its tick marks.
-struct SliderRange {
-    int min = 0;
-    int max = 0;
-    int tickFrequency = 1;
-};
-
-// The form model's class of each kind: what its member in MainForm is.
-template <ControlKind> struct ModelOfKind;
-template <> struct ModelOfKind<ControlKind::Panel> { using type = Panel; };
-template <> struct ModelOfKind<ControlKind::GroupBox> { using type = Panel; };
-template <> struct ModelOfKind<ControlKind::Shape> { using type = Panel; };
-template <> struct ModelOfKind<ControlKind::Label> { using type = Label; };
-template <> struct ModelOfKind<ControlKind::CheckBox> { using type = CheckBox; };
-template <> struct ModelOfKind<ControlKind::ComboEditable> { using type = ComboBox; };
-template <> struct ModelOfKind<ControlKind::ComboFixed> { using type = ComboBox; };
-template <> struct ModelOfKind<ControlKind::TrackBar> { using type = TrackBar; };
-template <> struct ModelOfKind<ControlKind::ListBox> { using type = ListBox; };
-template <> struct ModelOfKind<ControlKind::SpeedButton> { using type = SpeedButton; };
-template <> struct ModelOfKind<ControlKind::Edit> { using type = Edit; };
-template <> struct ModelOfKind<ControlKind::Memo> { using type = Edit; };
-template <> struct ModelOfKind<ControlKind::ListView> { using type = ListView; };
-template <ControlKind K> using ModelOf = typename ModelOfKind<K>::type;
-
 // The member of MainForm that holds a control, typed by its class: the typed way from a
 // row of the layout to its control.
 using ControlMember = std::variant<Panel MainForm::*, Label MainForm::*, CheckBox MainForm::*,
@@ -188,6 +104,10 @@ struct ControlDef {
     SliderRange range = {};
     Handler handler = nullptr; // the event handler the control runs, if any
     ControlMember member = {};
+    // What the control's model takes from the row.
+    ControlSpec Spec() const {
+        return {kind, name, id, visible, caption, items, font.bold, font.italic, range};
+    }
 };
 
 struct FormDef {

@@ -1,6 +1,6 @@
-#include "core/form_layout.hpp"
+#include "app/form_layout.hpp"
 
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 
 #include <algorithm>
 #include <type_traits>
@@ -32,7 +32,7 @@ const std::vector<ControlDef>& Layout() {
     static const std::vector<ControlDef> layout = {
 #define KORVANE_CONTROL(kind, name, ...)                                                           \
     Declared<ControlKind::kind>(#name, &MainForm::name, ControlDef __VA_ARGS__),
-#include "core/form_controls.inc"
+#include "app/form_controls.inc"
 #undef KORVANE_CONTROL
     };
     return layout;

@@ -5,9 +5,11 @@
 // through the document's layout (file_layout.hpp); values are compared and written as
 // literal strings. Handlers do not catch: a failed read or write stops the work there and
 // leaves everything done before it, including the control's new state.
-#include "core/errors.hpp"
-#include "core/main_form.hpp"
-#include "core/text.hpp"
+#include "app/bindings.hpp"
+#include "app/form_layout.hpp"
+#include "app/main_form.hpp"
+#include "file/errors.hpp"
+#include "file/text.hpp"
 
 #include <algorithm>
 #include <optional>
@@ -93,10 +95,37 @@ std::optional<std::string> Named(const NamedValue (&table)[N], std::string_view 
     return std::nullopt;
 }
 
+constexpr BoundOption kOptions[] = {
+    {ids::kAufloesung, {1, 2}, 2},      {ids::CheckBox(3), {0}, 1},
+    {ids::CheckBox(1), {3}, 1},         {ids::CheckBox(8), {4}, 1},
+    {ids::CheckBox(2), {5}, 1},         {ids::ComboBox(1), {23}, 1},
+    {ids::CheckBox(15), {25}, 1},       {ids::CheckBox(16), {34}, 1},
+    {ids::CheckBox(17), {37}, 1},       {ids::CheckBox(4), {43}, 1},
+    {ids::TrackBar(1), {46}, 1},        {ids::TrackBar(2), {49}, 1},
+    {ids::CheckBox(5), {50}, 1},        {ids::ComboBox(4), {51}, 1},
+    {ids::ComboBox(3), {53}, 1},        {ids::CheckBox(14), {59}, 1},
+    {ids::CheckBox(6), {60}, 1},        {ids::CheckBox(7), {67}, 1},
+    {ids::CheckBox(12), {93, 94}, 2},   {ids::ComboBox(2), {101}, 1},
+    {ids::CheckBox(13), {102, 165}, 2}, {ids::CheckBox(11), {107}, 1},
+    {ids::CheckBox(9), {109}, 1},       {ids::ComboBox(5), {117}, 1},
+    {ids::CheckBox(10), {121}, 1},      {ids::ComboBox(6), {123}, 1},
+};
+
 // A tooltip row's comment: the line's own, cut to a length a tooltip can show.
 constexpr std::size_t kToolTipCommentLimit = 200;
 
 } // namespace
+
+std::span<const BoundOption> BoundOptions() {
+    return kOptions;
+}
+
+const BoundOption* BoundOptionOf(int controlId) {
+    const auto it =
+        std::find_if(std::begin(kOptions), std::end(kOptions),
+                     [controlId](const BoundOption& o) { return o.control == controlId; });
+    return it == std::end(kOptions) ? nullptr : it;
+}
 
 std::string MainForm::LineValue(int releaseLine) const {
     return document.Value(LineIn(Layout(), releaseLine));
@@ -123,7 +152,7 @@ void MainForm::ShowLineToolTips() {
         }
         std::string text;
         for (std::size_t i = 0; i < option.count; ++i) {
-            const int line = LineIn(Layout(), option.lines[i].release);
+            const int line = LineIn(Layout(), option.lines[i]);
             if (line == kNoLine) {
                 text = missing;
                 break;
@@ -166,7 +195,7 @@ std::string MainForm::ShownChoice(const ComboBox& combo) const {
     if (auto named = StoredChoice(combo)) {
         return *named;
     }
-    return LineValue(BoundOptionOf(combo.Id())->lines[0].release);
+    return LineValue(BoundOptionOf(combo.Id())->lines[0]);
 }
 
 void MainForm::SettleDropDowns() {
@@ -186,7 +215,7 @@ void MainForm::SettleDropDowns() {
             }
         }
         combo->SetMarked(false);
-        const int line = LineIn(Layout(), BoundOptionOf(combo->Id())->lines[0].release);
+        const int line = LineIn(Layout(), BoundOptionOf(combo->Id())->lines[0]);
         if (line == kNoLine || static_cast<std::size_t>(line) >= document.Count()) {
             continue; // nothing stored to show
         }
@@ -200,7 +229,7 @@ void MainForm::Typed(ComboBox& combo, bool storable) {
         Typing typing{&combo, {}};
         const BoundOption& option = *BoundOptionOf(combo.Id());
         for (std::size_t i = 0; i < option.count; ++i) {
-            const int line = LineIn(Layout(), option.lines[i].release);
+            const int line = LineIn(Layout(), option.lines[i]);
             if (line != kNoLine && static_cast<std::size_t>(line) < document.Count()) {
                 typing.lines.emplace_back(line, document.Value(line));
             }

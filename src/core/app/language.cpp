@@ -1,8 +1,8 @@
 // The language start-up: language.txt, the caption table and the version check.
-#include "core/form_layout.hpp"
-#include "core/main_form.hpp"
-#include "core/text.hpp"
-#include "core/text_lines.hpp"
+#include "app/form_layout.hpp"
+#include "app/main_form.hpp"
+#include "file/text.hpp"
+#include "file/text_lines.hpp"
 
 #include <exception>
 #include <string>

@@ -1,8 +1,8 @@
-#include "core/config_document.hpp"
+#include "file/config_document.hpp"
 
-#include "core/errors.hpp"
-#include "core/text.hpp"
-#include "core/text_lines.hpp"
+#include "file/errors.hpp"
+#include "file/text.hpp"
+#include "file/text_lines.hpp"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
-#include "core/game_file.hpp"
+#include "file/game_file.hpp"
 
-#include "core/errors.hpp"
-#include "core/text.hpp"
+#include "file/errors.hpp"
+#include "file/text.hpp"
 
 #include <algorithm>
 

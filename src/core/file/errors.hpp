@@ -4,7 +4,7 @@
 // not there), and what it knows of the file that stood in the way.
 #pragma once
 
-#include "core/language_entries.hpp"
+#include "file/language_entries.hpp"
 
 #include <cstdint>
 #include <optional>

@@ -1,25 +1,24 @@
-#include "core/controls.hpp"
+#include "form/controls.hpp"
 
-#include "core/errors.hpp"
-#include "core/form_layout.hpp"
-#include "core/text.hpp"
+#include "file/errors.hpp"
+#include "file/text.hpp"
 
 #include <algorithm>
 
 namespace korvane {
 
-Control::Control(const ControlDef& def)
+Control::Control(const ControlSpec& def)
     : name_(def.name), id_(def.id), visible_(def.visible), caption_(def.caption) {}
 
-SpeedButton::SpeedButton(const ControlDef& def) : Control(def) {
-    style_ = static_cast<FontStyle>((def.font.bold ? 1 : 0) | (def.font.italic ? 2 : 0));
+SpeedButton::SpeedButton(const ControlSpec& def) : Control(def) {
+    style_ = static_cast<FontStyle>((def.bold ? 1 : 0) | (def.italic ? 2 : 0));
 }
 
-TrackBar::TrackBar(const ControlDef& def)
+TrackBar::TrackBar(const ControlSpec& def)
     : Control(def), min_(def.range.min), max_(def.range.max), position_(def.range.min),
       tickFrequency_(def.range.tickFrequency) {}
 
-ComboBox::ComboBox(const ControlDef& def)
+ComboBox::ComboBox(const ControlSpec& def)
     : Control(def), kind_(def.kind == ControlKind::ComboFixed ? Kind::FixedList : Kind::Editable),
       items_(def.items.begin(), def.items.end()) {}
 

@@ -3,9 +3,9 @@
 // apply button that writes a typed value into the chosen line, and the guidance beside it: the
 // choices and the hint that the line's comment gives, the count of changed lines, the button that
 // puts a line back, and the search for a line.
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 
-#include "core/text.hpp"
+#include "file/text.hpp"
 
 #include <algorithm>
 #include <optional>

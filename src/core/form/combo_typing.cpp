@@ -1,7 +1,7 @@
 // Typing into drop-downs: auto-complete in the editable ones, incremental search in the
 // fixed lists.
-#include "core/controls.hpp"
-#include "core/text.hpp"
+#include "file/text.hpp"
+#include "form/controls.hpp"
 
 #include <algorithm>
 

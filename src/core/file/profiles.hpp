@@ -4,8 +4,8 @@
 // are profiles, and which of them holds what f1graphics.cfg holds.
 #pragma once
 
-#include "core/config_document.hpp"
-#include "core/platform.hpp"
+#include "file/config_document.hpp"
+#include "file/platform.hpp"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 
-#include "core/errors.hpp"
-#include "core/form_layout.hpp"
-#include "core/text.hpp"
+#include "app/form_layout.hpp"
+#include "file/errors.hpp"
+#include "file/text.hpp"
 
 #include <exception>
 #include <functional>
@@ -35,8 +35,8 @@ std::string GameFilePath(const std::string& installDir) {
 MainForm::MainForm(Platform& p)
     : platform(p), gameFile(p, [this](const LanguageEntry& entry) { return LanguageText(entry); }),
       document(gameFile.Document())
-#define KORVANE_CONTROL(kind, name, ...) , name(*FindControlDef(ids::OfName(#name)))
-#include "core/form_controls.inc"
+#define KORVANE_CONTROL(kind, name, ...) , name(FindControlDef(ids::OfName(#name))->Spec())
+#include "app/form_controls.inc"
 #undef KORVANE_CONTROL
 {
     // Layout order, so views and tests can walk the controls as the window creates them.

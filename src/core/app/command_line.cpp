@@ -1,8 +1,8 @@
-#include "core/command_line.hpp"
+#include "app/command_line.hpp"
 
-#include "core/errors.hpp"
-#include "core/profiles.hpp"
-#include "core/text.hpp"
+#include "file/errors.hpp"
+#include "file/profiles.hpp"
+#include "file/text.hpp"
 
 namespace korvane {
 
