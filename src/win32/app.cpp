@@ -84,8 +84,7 @@ int RunApplication(HINSTANCE instance, int show) noexcept {
             // No window: the texts come from language.txt where the command runs, else
             // beside the program, else the built-in ones.
             platform.SetQuiet(args.quiet);
-            MainForm form(platform);
-            return RunWithoutWindow(form, args,
+            return RunWithoutWindow(platform, args,
                                     {"language.txt", ProgramFolder() + "\\language.txt"});
         }
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};

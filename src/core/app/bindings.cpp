@@ -1,5 +1,5 @@
-// The setting bindings: which line each setting control shows, how the window shows it
-// (which writes nothing) and how the player's change writes it back.
+// The setting bindings: which lines each setting control shows, how the window shows them
+// (which writes nothing) and how the player's change writes them back.
 //
 // Lines are addressed by their literal index in the game's release file, and reached
 // through the document's layout (file_layout.hpp); values are compared and written as
@@ -8,6 +8,7 @@
 #include "app/bindings.hpp"
 #include "app/form_layout.hpp"
 #include "app/main_form.hpp"
+#include "app/setting_pages.hpp"
 #include "file/errors.hpp"
 #include "file/text.hpp"
 
@@ -18,10 +19,6 @@
 namespace korvane {
 
 namespace {
-
-const char* Flag(bool checked) {
-    return checked ? "1" : "0";
-}
 
 // Item i of a drop-down, or the empty text if the list is shorter.
 std::string ItemText(const ComboBox& combo, std::size_t i) {
@@ -95,64 +92,135 @@ std::optional<std::string> Named(const NamedValue (&table)[N], std::string_view 
     return std::nullopt;
 }
 
-constexpr BoundOption kOptions[] = {
-    {ids::kAufloesung, {1, 2}, 2},      {ids::CheckBox(3), {0}, 1},
-    {ids::CheckBox(1), {3}, 1},         {ids::CheckBox(8), {4}, 1},
-    {ids::CheckBox(2), {5}, 1},         {ids::ComboBox(1), {23}, 1},
-    {ids::CheckBox(15), {25}, 1},       {ids::CheckBox(16), {34}, 1},
-    {ids::CheckBox(17), {37}, 1},       {ids::CheckBox(4), {43}, 1},
-    {ids::TrackBar(1), {46}, 1},        {ids::TrackBar(2), {49}, 1},
-    {ids::CheckBox(5), {50}, 1},        {ids::ComboBox(4), {51}, 1},
-    {ids::ComboBox(3), {53}, 1},        {ids::CheckBox(14), {59}, 1},
-    {ids::CheckBox(6), {60}, 1},        {ids::CheckBox(7), {67}, 1},
-    {ids::CheckBox(12), {93, 94}, 2},   {ids::ComboBox(2), {101}, 1},
-    {ids::CheckBox(13), {102, 165}, 2}, {ids::CheckBox(11), {107}, 1},
-    {ids::CheckBox(9), {109}, 1},       {ids::ComboBox(5), {117}, 1},
-    {ids::CheckBox(10), {121}, 1},      {ids::ComboBox(6), {123}, 1},
+// Rows of the table.
+constexpr Setting Box(int id, int line, const char* checked = "1", const char* cleared = "0") {
+    return {.control = id,
+            .shows = Shows::Flag,
+            .lines = {line},
+            .count = 1,
+            .checked = checked,
+            .cleared = cleared};
+}
+constexpr Setting Pair(int id, int line, int second, const char* checked = "1") {
+    return {.control = id,
+            .shows = Shows::Flag,
+            .lines = {line, second},
+            .count = 2,
+            .checked = checked};
+}
+constexpr Setting Drop(int id, Shows shows, int line) {
+    return {.control = id, .shows = shows, .lines = {line}, .count = 1};
+}
+constexpr Setting Slider(int id, int line, int label, const char* unit) {
+    return {.control = id,
+            .shows = Shows::Position,
+            .lines = {line},
+            .count = 1,
+            .label = label,
+            .unit = unit};
+}
+
+constexpr Setting kSettings[] = {
+    {.control = ids::kAufloesung, .shows = Shows::Resolution, .lines = {1, 2}, .count = 2},
+    Box(ids::CheckBox(3), 0),
+    Box(ids::CheckBox(1), 3),
+    Box(ids::CheckBox(2), 5),
+    Drop(ids::ComboBox(1), Shows::Texture, 23),
+    Drop(ids::ComboBox(2), Shows::Distance, 101),
+    Drop(ids::ComboBox(3), Shows::Reflection, 53),
+    {.control = ids::CheckBox(5),
+     .shows = Shows::Flag,
+     .lines = {50},
+     .count = 1,
+     .enabledBy = ids::CheckBox(4)},
+    {.control = ids::CheckBox(4),
+     .shows = Shows::Flag,
+     .lines = {43},
+     .count = 1,
+     .anyButCleared = true},
+    Box(ids::CheckBox(6), 60),
+    // The tint needs a line of its own, which not every file has.
+    {.control = ids::CheckBox(7),
+     .shows = Shows::Flag,
+     .lines = {67},
+     .count = 1,
+     .enabledBy = ids::CheckBox(6),
+     .clearedWith = true},
+    Box(ids::CheckBox(8), 4),
+    Slider(ids::TrackBar(1), 46, ids::Label(15), ""),
+    Drop(ids::ComboBox(4), Shows::Index, 51),
+    Drop(ids::ComboBox(5), Shows::Index, 117),
+    Drop(ids::ComboBox(6), Shows::Index, 123),
+    Box(ids::CheckBox(9), 109),
+    Box(ids::CheckBox(10), 121),
+    Box(ids::CheckBox(11), 107),
+    // The filter lines take "2" for on.
+    Pair(ids::CheckBox(12), 93, 94, "2"),
+    Pair(ids::CheckBox(13), 102, 165),
+    Box(ids::CheckBox(14), 59),
+    // This line stores the opposite of the box.
+    Box(ids::CheckBox(15), 25, "0", "1"),
+    Box(ids::CheckBox(16), 34),
+    Box(ids::CheckBox(17), 37),
+    Slider(ids::TrackBar(2), 49, ids::Label(36), "%"),
 };
 
 // A tooltip row's comment: the line's own, cut to a length a tooltip can show.
 constexpr std::size_t kToolTipCommentLimit = 200;
 
+// The control of a row, of the class its row says.
+template <class Model> Model& ControlOf(MainForm& form, int id) {
+    return dynamic_cast<Model&>(*form.Find(id));
+}
+
 } // namespace
 
-std::span<const BoundOption> BoundOptions() {
-    return kOptions;
+std::span<const Setting> Settings() {
+    return kSettings;
 }
 
-const BoundOption* BoundOptionOf(int controlId) {
-    const auto it =
-        std::find_if(std::begin(kOptions), std::end(kOptions),
-                     [controlId](const BoundOption& o) { return o.control == controlId; });
-    return it == std::end(kOptions) ? nullptr : it;
+const Setting* SettingOf(int controlId) {
+    const auto it = std::find_if(std::begin(kSettings), std::end(kSettings),
+                                 [controlId](const Setting& s) { return s.control == controlId; });
+    return it == std::end(kSettings) ? nullptr : it;
 }
 
-std::string MainForm::LineValue(int releaseLine) const {
-    return document.Value(LineIn(Layout(), releaseLine));
-}
-
-void MainForm::SetLine(int releaseLine, std::string_view value) {
-    const int line = LineIn(Layout(), releaseLine);
-    if (line != kNoLine) {
-        WriteValue(line, value);
+void CheckNumbers(const ConfigDocument& document, FileLayout layout) {
+    for (const Setting& setting : kSettings) {
+        if (setting.shows == Shows::Index || setting.shows == Shows::Position) {
+            StrToInt(document.Value(LineIn(layout, setting.lines[0])));
+        }
     }
 }
 
-bool MainForm::HasLine(int releaseLine) const noexcept {
-    return LineIn(Layout(), releaseLine) != kNoLine;
+std::string SettingPages::LineValue(int releaseLine) const {
+    return form_.document.Value(LineIn(form_.folder.File().Layout(), releaseLine));
 }
 
-void MainForm::ShowLineToolTips() {
-    const std::string word = LanguageText(entries::kToolTipLine);
-    const std::string missing = LanguageText(entries::kNotInThisFile);
-    for (const BoundOption& option : BoundOptions()) {
-        Control* control = Find(option.control);
-        if (!control) {
-            continue;
-        }
+void SettingPages::SetLine(int releaseLine, std::string_view value) {
+    const int line = LineIn(form_.folder.File().Layout(), releaseLine);
+    if (line != kNoLine) {
+        form_.folder.File().Write(line, value);
+    }
+}
+
+bool SettingPages::HasLine(int releaseLine) const noexcept {
+    return LineIn(form_.folder.File().Layout(), releaseLine) != kNoLine;
+}
+
+const Setting& SettingPages::Of(const Control& control) const {
+    return *SettingOf(control.Id());
+}
+
+void SettingPages::ShowLineToolTips() {
+    const Texts& texts = form_.texts;
+    const ConfigDocument& document = form_.document;
+    const std::string word = texts.LanguageText(entries::kToolTipLine);
+    const std::string missing = texts.LanguageText(entries::kNotInThisFile);
+    for (const Setting& setting : kSettings) {
         std::string text;
-        for (std::size_t i = 0; i < option.count; ++i) {
-            const int line = LineIn(Layout(), option.lines[i]);
+        for (std::size_t i = 0; i < setting.count; ++i) {
+            const int line = LineIn(form_.folder.File().Layout(), setting.lines[i]);
             if (line == kNoLine) {
                 text = missing;
                 break;
@@ -166,72 +234,78 @@ void MainForm::ShowLineToolTips() {
                 text += document.CommentView(line).substr(0, kToolTipCommentLimit);
             }
         }
-        control->SetToolTip(std::move(text));
+        form_.Find(setting.control)->SetToolTip(std::move(text));
     }
 }
 
-std::optional<std::string> MainForm::StoredChoice(const ComboBox& combo) const {
-    if (&combo == &aufloesung) {
+std::optional<std::string> SettingPages::StoredChoice(const ComboBox& combo) const {
+    const Setting& setting = Of(combo);
+    const std::string v = LineValue(setting.lines[0]);
+    switch (setting.shows) {
+    case Shows::Resolution: {
         // The resolution as stored, when both lines hold a number; the height's line is read
         // only when the file has it, so a file that short still stops where it did.
-        const std::string v = LineValue(1);
-        const bool hasHeight = static_cast<std::size_t>(LineIn(Layout(), 2)) < document.Count();
-        const std::string height = hasHeight ? LineValue(2) : std::string();
+        const bool hasHeight =
+            static_cast<std::size_t>(LineIn(form_.folder.File().Layout(), setting.lines[1])) <
+            form_.document.Count();
+        const std::string height = hasHeight ? LineValue(setting.lines[1]) : std::string();
         if (AllDigits(v) && AllDigits(height)) {
             return v + "x" + height;
         }
         return Named(kResolutions, v);
     }
-    if (&combo == &ComboBox1) {
-        return Named(kTextures, LineValue(23));
+    case Shows::Texture:
+        return Named(kTextures, v);
+    case Shows::Distance:
+        return v;
+    default:
+        return ItemText(combo, v == "3" ? 1 : 0);
     }
-    if (&combo == &ComboBox2) {
-        return LineValue(101);
-    }
-    return ItemText(ComboBox3, LineValue(53) == "3" ? 1 : 0);
 }
 
-std::string MainForm::ShownChoice(const ComboBox& combo) const {
+std::string SettingPages::ShownChoice(const ComboBox& combo) const {
     if (auto named = StoredChoice(combo)) {
         return *named;
     }
-    return LineValue(BoundOptionOf(combo.Id())->lines[0]);
+    return LineValue(Of(combo).lines[0]);
 }
 
-void MainForm::SettleDropDowns() {
-    for (ComboBox* combo : {&aufloesung, &ComboBox1, &ComboBox2, &ComboBox3}) {
-        const auto typing = std::find_if(typedInto_.begin(), typedInto_.end(),
-                                         [combo](const Typing& t) { return t.combo == combo; });
+void SettingPages::SettleDropDowns() {
+    for (const Setting& setting : kSettings) {
+        const auto typing =
+            std::find_if(typedInto_.begin(), typedInto_.end(),
+                         [&setting](const Typing& t) { return t.combo->Id() == setting.control; });
         if (typing == typedInto_.end()) {
             continue; // it shows its line already
         }
+        ComboBox* combo = typing->combo;
         const Typing typed = std::move(*typing);
         typedInto_.erase(typing);
         // The text names nothing the drop-down can store: what a completion wrote on the way
         // is not the player's choice, and the lines go back to what they held before.
         if (combo->Marked()) {
             for (const auto& [line, value] : typed.lines) {
-                WriteValue(line, value);
+                form_.folder.File().Write(line, value);
             }
         }
         combo->SetMarked(false);
-        const int line = LineIn(Layout(), BoundOptionOf(combo->Id())->lines[0]);
-        if (line == kNoLine || static_cast<std::size_t>(line) >= document.Count()) {
+        const int line = LineIn(form_.folder.File().Layout(), setting.lines[0]);
+        if (line == kNoLine || static_cast<std::size_t>(line) >= form_.document.Count()) {
             continue; // nothing stored to show
         }
         combo->SetText(ShownChoice(*combo));
     }
 }
 
-void MainForm::Typed(ComboBox& combo, bool storable) {
+void SettingPages::Typed(ComboBox& combo, bool storable) {
     if (std::none_of(typedInto_.begin(), typedInto_.end(),
                      [&combo](const Typing& t) { return t.combo == &combo; })) {
         Typing typing{&combo, {}};
-        const BoundOption& option = *BoundOptionOf(combo.Id());
-        for (std::size_t i = 0; i < option.count; ++i) {
-            const int line = LineIn(Layout(), option.lines[i]);
-            if (line != kNoLine && static_cast<std::size_t>(line) < document.Count()) {
-                typing.lines.emplace_back(line, document.Value(line));
+        const Setting& setting = Of(combo);
+        for (std::size_t i = 0; i < setting.count; ++i) {
+            const int line = LineIn(form_.folder.File().Layout(), setting.lines[i]);
+            if (line != kNoLine && static_cast<std::size_t>(line) < form_.document.Count()) {
+                typing.lines.emplace_back(line, form_.document.Value(line));
             }
         }
         typedInto_.push_back(std::move(typing));
@@ -239,7 +313,7 @@ void MainForm::Typed(ComboBox& combo, bool storable) {
     combo.SetMarked(!storable);
 }
 
-void MainForm::ApplyDocumentToControls(bool strict) {
+void SettingPages::ApplyDocumentToControls(bool strict) {
     // A slider's or fixed list's number; a value that is none stops a strict show with the
     // conversion's error and leaves the control as it is otherwise.
     auto number = [&](int releaseLine) -> std::optional<long long> {
@@ -254,222 +328,137 @@ void MainForm::ApplyDocumentToControls(bool strict) {
     };
     // What the player typed into a drop-down gives way to what its lines hold.
     typedInto_.clear();
-    for (ComboBox* combo : {&aufloesung, &ComboBox1, &ComboBox2, &ComboBox3}) {
-        combo->SetMarked(false);
-    }
-    aufloesung.SetText(ShownChoice(aufloesung));
-    CheckBox3.ShowChecked(LineValue(0) == "1");
-    CheckBox1.ShowChecked(LineValue(3) == "1");
-    CheckBox2.ShowChecked(LineValue(5) == "1");
-    ComboBox1.SetText(ShownChoice(ComboBox1));
-    ComboBox2.SetText(ShownChoice(ComboBox2));
-    ComboBox3.SetText(ShownChoice(ComboBox3));
-    CheckBox5.ShowChecked(LineValue(50) == "1");
-    const bool mirrors = LineValue(43) != "0";
-    CheckBox4.ShowChecked(mirrors);
-    CheckBox5.SetEnabled(mirrors);
-    const bool visor = LineValue(60) == "1";
-    CheckBox6.ShowChecked(visor);
-    // The tint needs a line of its own, which not every file has.
-    CheckBox7.SetEnabled(visor && HasLine(67));
-    CheckBox7.ShowChecked(HasLine(67) && LineValue(67) == "1");
-    CheckBox8.ShowChecked(LineValue(4) == "1");
-    if (const auto position = number(46)) {
-        TrackBar1.ShowPosition(*position);
-        Label15.SetCaption(IntToStr(TrackBar1.Position()));
-    }
-    for (auto [combo, line] : {std::pair{&ComboBox4, 51}, {&ComboBox5, 117}, {&ComboBox6, 123}}) {
-        if (const auto index = number(line)) {
-            combo->SetItemIndex(*index);
+    for (const Setting& setting : kSettings) {
+        if (setting.shows != Shows::Flag && setting.shows != Shows::Index &&
+            setting.shows != Shows::Position) {
+            ControlOf<ComboBox>(form_, setting.control).SetMarked(false);
         }
     }
-    CheckBox9.ShowChecked(LineValue(109) == "1");
-    CheckBox10.ShowChecked(LineValue(121) == "1");
-    CheckBox11.ShowChecked(LineValue(107) == "1");
-    CheckBox12.ShowChecked(LineValue(93) == "2");
-    CheckBox13.ShowChecked(LineValue(102) == "1");
-    CheckBox14.ShowChecked(LineValue(59) == "1");
-    CheckBox15.ShowChecked(LineValue(25) == "0");
-    CheckBox16.ShowChecked(LineValue(34) == "1");
-    CheckBox17.ShowChecked(LineValue(37) == "1");
-    if (const auto position = number(49)) {
-        TrackBar2.ShowPosition(*position);
-        Label36.SetCaption(IntToStr(TrackBar2.Position()) + "%");
+    for (const Setting& setting : kSettings) {
+        const int first = setting.lines[0];
+        switch (setting.shows) {
+        case Shows::Flag: {
+            CheckBox& box = ControlOf<CheckBox>(form_, setting.control);
+            box.ShowChecked(HasLine(first) &&
+                            (setting.anyButCleared ? LineValue(first) != setting.cleared
+                                                   : LineValue(first) == setting.checked));
+            FollowBox(box, false);
+            break;
+        }
+        case Shows::Index:
+            if (const auto index = number(first)) {
+                ControlOf<ComboBox>(form_, setting.control).SetItemIndex(*index);
+            }
+            break;
+        case Shows::Position:
+            if (const auto position = number(first)) {
+                TrackBar& slider = ControlOf<TrackBar>(form_, setting.control);
+                slider.ShowPosition(*position);
+                form_.Find(setting.label)->SetCaption(IntToStr(slider.Position()) + setting.unit);
+            }
+            break;
+        default: {
+            ComboBox& combo = ControlOf<ComboBox>(form_, setting.control);
+            combo.SetText(ShownChoice(combo));
+            break;
+        }
+        }
     }
 }
 
-void MainForm::CheckBox1Click() {
-    SetLine(3, Flag(CheckBox1.Checked()));
-}
-
-void MainForm::CheckBox2Click() {
-    SetLine(5, Flag(CheckBox2.Checked()));
-}
-
-void MainForm::CheckBox3Click() {
-    SetLine(0, Flag(CheckBox3.Checked()));
-}
-
-void MainForm::CheckBox4Click() {
-    // CheckBox5 keeps its own check mark while disabled.
-    const bool checked = CheckBox4.Checked();
-    CheckBox5.SetEnabled(checked);
-    SetLine(43, Flag(checked));
-}
-
-void MainForm::CheckBox5Click() {
-    SetLine(50, Flag(CheckBox5.Checked()));
-}
-
-void MainForm::CheckBox6Click() {
-    if (CheckBox6.Checked()) {
-        SetLine(60, "1");
-        // The tint needs a line of its own, which not every file has.
-        CheckBox7.SetEnabled(HasLine(67));
-    } else {
-        SetLine(60, "0");
-        CheckBox7.SetEnabled(false);
-        // No tint without a visor: clearing the box runs CheckBox7Click, which writes line 67.
-        CheckBox7.SetChecked(false);
+void SettingPages::FollowBox(const CheckBox& box, bool byPlayer) {
+    for (const Setting& setting : kSettings) {
+        if (setting.enabledBy != box.Id()) {
+            continue;
+        }
+        CheckBox& follower = ControlOf<CheckBox>(form_, setting.control);
+        // A box keeps its own check mark while disabled, unless clearing the other clears it.
+        follower.SetEnabled(box.Checked() && HasLine(setting.lines[0]));
+        if (byPlayer && setting.clearedWith && !box.Checked()) {
+            follower.SetChecked(false); // runs its handler, which writes its line
+        }
     }
 }
 
-void MainForm::CheckBox7Click() {
-    SetLine(67, Flag(CheckBox7.Checked()));
+void SettingPages::BoxClick(CheckBox& box) {
+    const Setting& setting = Of(box);
+    const char* value = box.Checked() ? setting.checked : setting.cleared;
+    for (std::size_t i = 0; i < setting.count; ++i) {
+        SetLine(setting.lines[i], value);
+    }
+    FollowBox(box, true);
 }
 
-void MainForm::CheckBox8Click() {
-    SetLine(4, Flag(CheckBox8.Checked()));
-}
-
-void MainForm::CheckBox9Click() {
-    SetLine(109, Flag(CheckBox9.Checked()));
-}
-
-void MainForm::CheckBox10Click() {
-    SetLine(121, Flag(CheckBox10.Checked()));
-}
-
-void MainForm::CheckBox11Click() {
-    SetLine(107, Flag(CheckBox11.Checked()));
-}
-
-void MainForm::CheckBox12Click() {
-    // The filter lines take "2" for on.
-    const char* value = CheckBox12.Checked() ? "2" : "0";
-    SetLine(93, value);
-    SetLine(94, value);
-}
-
-void MainForm::CheckBox13Click() {
-    const char* value = Flag(CheckBox13.Checked());
-    SetLine(102, value);
-    SetLine(165, value);
-}
-
-void MainForm::CheckBox14Click() {
-    SetLine(59, Flag(CheckBox14.Checked()));
-}
-
-void MainForm::CheckBox15Click() {
-    // This line stores the opposite of the box.
-    SetLine(25, CheckBox15.Checked() ? "0" : "1");
-}
-
-void MainForm::CheckBox16Click() {
-    SetLine(34, Flag(CheckBox16.Checked()));
-}
-
-void MainForm::CheckBox17Click() {
-    SetLine(37, Flag(CheckBox17.Checked()));
-}
-
-void MainForm::aufloesungChange() {
+void SettingPages::ResolutionChange(ComboBox& combo) {
     // Width and height go together; a text that names no resolution writes nothing, so a
     // half-typed "1920x10" leaves the file as it was.
-    const auto size = ParseResolution(aufloesung.Text());
-    Typed(aufloesung, size.has_value());
+    const auto size = ParseResolution(combo.Text());
+    Typed(combo, size.has_value());
     if (size) {
-        SetLine(1, IntToStr(size->width));
-        SetLine(2, IntToStr(size->height));
+        SetLine(Of(combo).lines[0], IntToStr(size->width));
+        SetLine(Of(combo).lines[1], IntToStr(size->height));
     }
 }
 
-void MainForm::AddDesktopResolution() {
-    const auto [width, height] = platform.DesktopResolution();
+void SettingPages::AddDesktopResolution() {
+    const auto [width, height] = form_.platform.DesktopResolution();
     if (width <= 0 || height <= 0) {
         return;
     }
     const std::string item = IntToStr(width) + "x" + IntToStr(height);
-    const std::vector<std::string>& listed = aufloesung.Items();
+    ComboBox& combo = ControlOf<ComboBox>(form_, ids::kAufloesung);
+    const std::vector<std::string>& listed = combo.Items();
     if (std::find(listed.begin(), listed.end(), item) == listed.end()) {
-        aufloesung.AddItem(item);
+        combo.AddItem(item);
     }
 }
 
-void MainForm::ComboBox1Change() {
+void SettingPages::TextureChange(ComboBox& combo) {
     // By the selected item, when the field shows its text (it is marked while it does not).
-    const int index = ComboBox1.ItemIndex();
+    const int index = combo.ItemIndex();
     const bool known = index >= 0 && static_cast<std::size_t>(index) < std::size(kTextures) &&
-                       ComboBox1.Text() == ItemText(ComboBox1, index);
-    Typed(ComboBox1, known);
+                       combo.Text() == ItemText(combo, index);
+    Typed(combo, known);
     if (known) {
-        SetLine(23, kTextures[index].value);
+        SetLine(Of(combo).lines[0], kTextures[index].value);
     }
 }
 
-void MainForm::ComboBox2Change() {
+void SettingPages::DistanceChange(ComboBox& combo) {
     // A distance in whole metres, as the line holds it; the empty first item stands for an
     // empty value.
-    const std::string& text = ComboBox2.Text();
-    const bool storable = text.empty() ? ComboBox2.ItemIndex() == 0 : AllDigits(text);
-    Typed(ComboBox2, storable);
+    const std::string& text = combo.Text();
+    const bool storable = text.empty() ? combo.ItemIndex() == 0 : AllDigits(text);
+    Typed(combo, storable);
     if (storable) {
-        SetLine(101, text);
+        SetLine(Of(combo).lines[0], text);
     }
 }
 
-void MainForm::ComboBox3Change() {
-    const std::string& text = ComboBox3.Text();
-    Typed(ComboBox3, text == ItemText(ComboBox3, 0) || text == ItemText(ComboBox3, 1));
-    if (text == ItemText(ComboBox3, 1)) {
-        SetLine(53, "3");
-    } else if (text == ItemText(ComboBox3, 0)) {
-        SetLine(53, "2");
+void SettingPages::ReflectionChange(ComboBox& combo) {
+    const std::string& text = combo.Text();
+    Typed(combo, text == ItemText(combo, 0) || text == ItemText(combo, 1));
+    if (text == ItemText(combo, 1)) {
+        SetLine(Of(combo).lines[0], "3");
+    } else if (text == ItemText(combo, 0)) {
+        SetLine(Of(combo).lines[0], "2");
     }
 }
 
 // The fixed lists write their selected item's index. With no item selected (a stored index
 // outside the list, then Backspace in the search) they write nothing rather than "-1",
 // which would replace the stored value with one the game does not know either.
-void MainForm::ComboBox4Change() {
-    if (ComboBox4.ItemIndex() >= 0) {
-        SetLine(51, IntToStr(ComboBox4.ItemIndex()));
+void SettingPages::IndexChange(ComboBox& combo) {
+    if (combo.ItemIndex() >= 0) {
+        SetLine(Of(combo).lines[0], IntToStr(combo.ItemIndex()));
     }
 }
 
-void MainForm::ComboBox5Change() {
-    if (ComboBox5.ItemIndex() >= 0) {
-        SetLine(117, IntToStr(ComboBox5.ItemIndex()));
-    }
-}
-
-void MainForm::ComboBox6Change() {
-    if (ComboBox6.ItemIndex() >= 0) {
-        SetLine(123, IntToStr(ComboBox6.ItemIndex()));
-    }
-}
-
-void MainForm::TrackBar1Change() {
-    const std::string position = IntToStr(TrackBar1.Position());
-    SetLine(46, position);
-    Label15.SetCaption(position);
-}
-
-void MainForm::TrackBar2Change() {
-    const std::string position = IntToStr(TrackBar2.Position());
-    SetLine(49, position);
-    Label36.SetCaption(position + "%");
+void SettingPages::PositionChange(TrackBar& slider) {
+    const Setting& setting = Of(slider);
+    const std::string position = IntToStr(slider.Position());
+    SetLine(setting.lines[0], position);
+    form_.Find(setting.label)->SetCaption(position + setting.unit);
 }
 
 } // namespace korvane

@@ -1,6 +1,8 @@
 #include "app/command_line.hpp"
 
+#include "app/bindings.hpp"
 #include "file/errors.hpp"
+#include "file/game_folder.hpp"
 #include "file/profiles.hpp"
 #include "file/text.hpp"
 
@@ -51,13 +53,13 @@ Arguments ParseArguments(const std::vector<std::string>& args) {
     return parsed;
 }
 
-int RunWithoutWindow(MainForm& form, const Arguments& args,
+int RunWithoutWindow(Platform& platform, const Arguments& args,
                      const std::vector<std::string>& languageFiles) {
-    Platform& platform = form.platform;
+    Texts texts;
     for (const std::string& file : languageFiles) {
         if (platform.FileExists(file)) {
             try {
-                form.ReadLanguageLines(file);
+                texts.Read(platform, file);
             } catch (const std::exception&) {
                 // an unreadable language file leaves the German texts
             }
@@ -65,42 +67,47 @@ int RunWithoutWindow(MainForm& form, const Arguments& args,
         }
     }
     if (args.mode != Arguments::Mode::Use) {
-        platform.ShowErrorBox(ErrorBoxText(form.LanguageText(entries::kCommandLineUsage)));
+        platform.ShowErrorBox(ErrorBoxText(texts.LanguageText(entries::kCommandLineUsage)));
         return kExitUsage;
     }
-    bool done = false;
-    form.Guarded([&] {
-        std::string folder = form.LookupInstallDir();
-        if (Trim(folder).empty()) {
-            throw Error(form.LanguageText(entries::kNoGameFolder));
-        }
-        form.InstallDir = std::move(folder);
+    GameFolder folder(platform, texts);
+    // What the window would refuse to show is not written either.
+    const auto check = [&folder] {
+        CheckNumbers(folder.File().Document(), folder.File().Layout());
+    };
+    try {
+        const std::string found = folder.Find();
         // The profile as the folder's listing spells it: a name the list would not show is
         // never opened (a device, a path out of the folder, a file larger than 1 MiB).
         const std::string_view name = WithoutCfgEnding(args.profile);
-        const std::optional<FileEntry> file =
-            CheckProfileName(name) == NameProblem::None
-                ? ProfileFileOf(platform.ListFiles(form.InstallDir), name)
-                : std::nullopt;
-        const std::string path = ProfilePath(form.InstallDir, name);
+        const std::optional<FileEntry> file = CheckProfileName(name) == NameProblem::None
+                                                  ? ProfileFileOf(platform.ListFiles(found), name)
+                                                  : std::nullopt;
+        const std::string path = ProfilePath(found, name);
         if (!file) {
-            throw Error(FillIn(form.LanguageText(entries::kProfileNotUsed), path) + "\r" +
+            throw Error(FillIn(texts.LanguageText(entries::kProfileNotUsed), path) + "\r" +
                         IoErrorText(2));
         }
         if (file->size > kMaxProfileBytes) {
-            throw Error(FillIn(form.LanguageText(entries::kProfileNotUsed), path) + "\r" +
-                        form.LanguageText(entries::kNoCompleteFile));
+            throw Error(FillIn(texts.LanguageText(entries::kProfileNotUsed), path) + "\r" +
+                        texts.LanguageText(entries::kNoCompleteFile));
         }
         // f1graphics.cfg as it is now is what Save checks for another program's change; one
         // that is missing or damaged is replaced by the profile, as in the window.
         try {
-            form.LoadDocument();
+            folder.Load(found, check);
         } catch (const std::exception&) {
         }
-        form.UseProfile(std::string(WithoutCfgEnding(file->name)));
-        done = form.SaveDocument();
-    });
-    return done ? kExitDone : kExitFailed;
+        folder.Use(std::string(WithoutCfgEnding(file->name)), check);
+        return folder.Save() ? kExitDone : kExitFailed;
+    } catch (...) {
+        try {
+            platform.ShowErrorBox(ErrorBoxText(CaughtText()));
+        } catch (...) {
+            platform.ReportUnshown("The error box could not be shown");
+        }
+    }
+    return kExitFailed;
 }
 
 } // namespace korvane

@@ -3,7 +3,7 @@
 // "/game DIR" alone opens the window on that game folder.
 #pragma once
 
-#include "app/main_form.hpp"
+#include "file/platform.hpp"
 
 #include <optional>
 #include <string>
@@ -37,7 +37,7 @@ inline constexpr int kExitUsage = 2;
 // language files that exists (else the German defaults). The game folder is the platform's
 // (the registry's, or /game's). Returns the exit code. On any failure nothing is written and
 // the error box shows what the window would show.
-int RunWithoutWindow(MainForm& form, const Arguments& args,
+int RunWithoutWindow(Platform& platform, const Arguments& args,
                      const std::vector<std::string>& languageFiles);
 
 } // namespace korvane

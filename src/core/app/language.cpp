@@ -2,7 +2,6 @@
 #include "app/form_layout.hpp"
 #include "app/main_form.hpp"
 #include "file/text.hpp"
-#include "file/text_lines.hpp"
 
 #include <exception>
 #include <string>
@@ -12,8 +11,6 @@ namespace korvane {
 namespace {
 
 constexpr const char* kLanguageFile = "language.txt";
-// Lines after these are never read: the caption table's and the texts' entries.
-constexpr std::size_t kMaxLanguageLines = kLanguageFileLines;
 
 // One step of the caption transfer: entry `entry` of the language lines becomes a control's
 // caption, or item `item` of a drop-down.
@@ -32,15 +29,6 @@ CaptionStep Item(std::size_t entry, ComboBox& combo, std::size_t item) {
     return {entry, nullptr, &combo, item};
 }
 
-// A line of the language file: everything from the first '#' on is a comment.
-std::string EntryOfLine(std::string_view line) {
-    const std::size_t hash = line.find('#');
-    if (hash != std::string_view::npos) {
-        line = line.substr(0, hash);
-    }
-    return std::string(Trim(line));
-}
-
 } // namespace
 
 bool MainForm::FormCreate() {
@@ -50,8 +38,8 @@ bool MainForm::FormCreate() {
         if (const std::string address = LanguagePageAddress(contacts); !address.empty()) {
             text += "Laden Sie sich die Datei unter folgender Adresse herunter:\r" + address + "\r";
         }
-        text +=
-            FillIn(LanguageText(entries::kLanguageFileLookedFor), platform.FullPath(kLanguageFile));
+        text += FillIn(texts.LanguageText(entries::kLanguageFileLookedFor),
+                       platform.FullPath(kLanguageFile));
         platform.ShowErrorDialog(text);
         platform.CloseProgram();
         return false;
@@ -66,44 +54,10 @@ bool MainForm::LanguageFileExists() {
 
 void MainForm::ReadLanguageFile() {
     // An error opening or reading the file leaves the lines and captions as they are.
-    ReadLanguageLines(kLanguageFile);
+    texts.Read(platform, kLanguageFile);
+    // The language lines are the items of the hidden ListBox3.
+    ListBox3.SetItems(texts.Lines());
     ApplyCaptions();
-}
-
-void MainForm::ReadLanguageLines(const std::string& path) {
-    std::string bytes;
-    try {
-        bytes = platform.ReadFile(path);
-    } catch (const IoError& e) {
-        throw Error(FileMessage(e.what(), e.problem(),
-                                e.path().empty() ? platform.FullPath(path) : e.path()));
-    }
-    LineReader reader(bytes);
-    std::vector<std::string> lines;
-    for (std::optional<std::string_view> line;
-         lines.size() < kMaxLanguageLines && (line = reader.Next());) {
-        lines.push_back(EntryOfLine(*line));
-    }
-    ListBox3.SetItems(std::move(lines));
-}
-
-std::string MainForm::LanguageText(const LanguageEntry& entry) const {
-    const std::vector<std::string>& lines = LanguageLines();
-    if (entry.index >= lines.size() || lines[entry.index].empty()) {
-        return std::string(entry.germanDefault);
-    }
-    // A line of the file cannot hold a line break: the two characters \r stand for one.
-    std::string text;
-    const std::string& line = lines[entry.index];
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '\\' && i + 1 < line.size() && line[i + 1] == 'r') {
-            text += '\r';
-            ++i;
-        } else {
-            text += line[i];
-        }
-    }
-    return text;
 }
 
 void MainForm::ApplyCaptions() {
@@ -130,7 +84,7 @@ void MainForm::ApplyCaptions() {
         Caption(57, Label35),     Caption(58, Label8),        Caption(59, Label9),
         Caption(60, GroupBox1),
     };
-    const std::vector<std::string>& lines = LanguageLines();
+    const std::vector<std::string>& lines = texts.Lines();
     // The transfer ends silently at the first entry the file does not have; whatever goes
     // wrong inside it is never shown, and the controls not reached keep their form texts.
     try {
@@ -149,11 +103,11 @@ void MainForm::ApplyCaptions() {
     // The texts beyond the caption table are read apart from the transfer (a file without them
     // keeps the German texts), and like the transfer never show an error.
     try {
-        Label30.SetCaption(LanguageText(entries::kInfoLastLine));
-        InfoReadme.SetCaption(LanguageText(entries::kInfoReadme));
-        ShowGuidanceCaptions();
-        ApplyProfileCaptions();
-        ShowViewsCaptions();
+        Label30.SetCaption(texts.LanguageText(entries::kInfoLastLine));
+        InfoReadme.SetCaption(texts.LanguageText(entries::kInfoReadme));
+        manual.ShowGuidanceCaptions();
+        profiles.ShowCaptions();
+        views.ShowCaptions();
     } catch (const std::exception&) {
     }
 

@@ -25,16 +25,10 @@ template <class Model> void Wire(Model& control, std::function<void()> handler) 
     }
 }
 
-// The game's options file in its install folder.
-std::string GameFilePath(const std::string& installDir) {
-    return installDir + "\\" + std::string(kGameFileName);
-}
-
 } // namespace
 
 MainForm::MainForm(Platform& p)
-    : platform(p), gameFile(p, [this](const LanguageEntry& entry) { return LanguageText(entry); }),
-      document(gameFile.Document())
+    : platform(p), folder(p, texts), document(folder.File().Document())
 #define KORVANE_CONTROL(kind, name, ...) , name(FindControlDef(ids::OfName(#name))->Spec())
 #include "app/form_controls.inc"
 #undef KORVANE_CONTROL
@@ -51,15 +45,15 @@ MainForm::MainForm(Platform& p)
             },
             def.member);
     }
-    AddDesktopResolution();
+    settings.AddDesktopResolution();
     ProfileUse.SetEnabled(false);
     for (ComboBox* combo : {&aufloesung, &ComboBox1, &ComboBox2, &ComboBox3}) {
-        combo->onLeave = [this] { SettleDropDowns(); };
+        combo->onLeave = [this] { settings.SettleDropDowns(); };
     }
 
-    ConnectManualPage();
+    manual.Connect();
     ShowContacts();
-    ConnectViewsPage();
+    views.Connect();
 }
 
 void MainForm::Guarded(const std::function<void()>& work) noexcept {
@@ -128,12 +122,12 @@ void MainForm::ResetButtonStyles() {
 }
 
 void MainForm::ShowPage(Panel& page, SpeedButton& button, FontStyle style) {
-    SettleDropDowns();
+    settings.SettleDropDowns();
     HideAllPages();
     page.SetVisible(true);
     ResetButtonStyles();
     button.SetStyle(style);
-    ShowChangedCount();
+    manual.ShowChangedCount();
 }
 
 void MainForm::SpeedButton4Click() {
@@ -149,8 +143,12 @@ void MainForm::SpeedButton7Click() {
     ShowPage(Panel6, SpeedButton7, FontStyle::Italic);
 }
 
+void MainForm::ViewsButtonClick() {
+    ShowPage(ViewsPage, ViewsButton, FontStyle::Italic);
+}
+
 void MainForm::SpeedButton9Click() {
-    SettleDropDowns();
+    settings.SettleDropDowns();
     HideAllPages();
     ResetButtonStyles();
     Panel2.SetVisible(true);
@@ -158,136 +156,63 @@ void MainForm::SpeedButton9Click() {
     SpeedButton9.SetStyle(FontStyle::Italic);
     // Changes made on the other pages join the changed lines listed.
     if (ChangedOnly.Checked()) {
-        ShowChangedOnly(true);
+        manual.ShowChangedOnly(true);
     }
-    ShowChangedCount();
+    manual.ShowChangedCount();
 }
 
 void MainForm::SaveChangesClick() {
     SpeedButton9Click();
 }
 
-std::string MainForm::LookupInstallDir() {
-    return platform.LookupInstallDir();
-}
-
-void MainForm::LoadDocument() {
-    gameFile.Load(GameFilePath(InstallDir), [this] { ShowLoaded(); });
-}
-
 void MainForm::ShowLoaded() {
-    // Typing into a drop-down was about the document just replaced.
-    typedInto_.clear();
     SpeedButton4.SetVisible(true);
     SpeedButton5.SetVisible(true);
     SpeedButton6.SetVisible(true);
     SpeedButton9.SetVisible(true);
     ViewsButton.SetVisible(true);
-    ShowLineToolTips();
-    ApplyDocumentToControls();
-}
-
-bool MainForm::SaveDocument() {
-    bool written = false;
-    AboutGameFile(GameFilePath(InstallDir), [&] { written = gameFile.Save(); });
-    return written;
+    settings.ShowLineToolTips();
+    settings.ApplyDocumentToControls();
 }
 
 void MainForm::EditLine(long long line, std::string_view value) {
-    WriteValue(line, value);
-    ApplyDocumentToControls(false);
+    folder.File().Write(line, value);
+    settings.ApplyDocumentToControls(false);
 }
 
 void MainForm::RestoreLine(long long line) {
-    gameFile.Restore(line);
-    ApplyDocumentToControls(false);
-}
-
-std::string MainForm::FileMessage(std::string_view message, FileProblem problem,
-                                  const std::string& path) const {
-    const LanguageEntry* remedy = RemedyOf(problem);
-    if (!remedy) {
-        return ErrorBoxText(message) + "\r" + path;
-    }
-    std::string detail;
-    switch (problem) {
-    case FileProblem::NoFolder:
-        detail = path.substr(0, path.find_last_of('\\'));
-        break;
-    case FileProblem::RegistryValue:
-        detail = "HKEY_LOCAL_MACHINE\\" + std::string(kInstallDirKey);
-        break;
-    case FileProblem::EndsEarly:
-        detail = IntToStr(static_cast<long long>(document.Count()) - 1);
-        break;
-    default:
-        break;
-    }
-    return ErrorBoxText(message) + "\r" + FillIn(LanguageText(*remedy), path, detail);
-}
-
-void MainForm::AboutGameFile(const std::string& path, const std::function<void()>& work) {
-    // A line the document lacks: the file ends before it (other list errors are no file's).
-    const auto endsEarly = [this](long long line) {
-        return line >= static_cast<long long>(document.Count());
-    };
-    const auto ended = [this] {
-        return document.Count() == 0 ? FileProblem::Empty : FileProblem::EndsEarly;
-    };
-    try {
-        work();
-    } catch (const ReplacementKeptError&) {
-        throw; // it names the file that holds the new content
-    } catch (const IoError& e) {
-        throw Error(FileMessage(e.what(), e.problem(), e.path().empty() ? path : e.path()));
-    } catch (const FileChangingError& e) {
-        throw Error(FileMessage(e.what(), FileProblem::Changing, platform.FullPath(path)));
-    } catch (const RegistryError& e) {
-        throw Error(FileMessage(e.what(), FileProblem::RegistryValue, path));
-    } catch (const ListIndexError& e) {
-        if (!endsEarly(e.index())) {
-            throw;
-        }
-        throw Error(FileMessage(e.what(), ended(), path));
-    } catch (const InsertLineError& e) {
-        throw Error(FileMessage(e.what(), ended(), path));
-    }
+    folder.File().Restore(line);
+    settings.ApplyDocumentToControls(false);
 }
 
 bool MainForm::MayDropChanges(const std::string& question) {
-    return !HasUnsavedChanges() || platform.AskYesNo(question);
+    return !folder.File().HasChanges() || platform.AskYesNo(question);
 }
 
 void MainForm::SpeedButton1Click() {
-    SettleDropDowns();
-    // Without a game folder the path would be "\\f1graphics.cfg" at the root of the current
-    // drive: nothing is opened, and the window keeps what it shows.
-    std::string folder;
-    AboutGameFile({}, [&] { folder = LookupInstallDir(); });
-    if (Trim(folder).empty()) {
-        throw Error(LanguageText(entries::kNoGameFolder));
-    }
-    if (!MayDropChanges(LanguageText(entries::kDiscardChanges))) {
+    settings.SettleDropDowns();
+    // Without a game folder nothing is opened, and the window keeps what it shows.
+    const std::string found = folder.Find();
+    if (!MayDropChanges(texts.LanguageText(entries::kDiscardChanges))) {
         return;
     }
-    InstallDir = std::move(folder);
     ProfileShown.SetCaption({});
     // The profiles are listed also when f1graphics.cfg cannot be shown: one of them may
     // take the place of a damaged file.
     try {
-        AboutGameFile(GameFilePath(InstallDir), [this] { LoadDocument(); });
+        folder.Load(found, [this] { ShowLoaded(); });
     } catch (...) {
-        ListProfiles();
+        profiles.List();
         throw;
     }
-    ListProfiles();
+    profiles.List();
 }
 
 void MainForm::SpeedButton2Click() {
-    SettleDropDowns();
-    if (SaveDocument()) {
+    settings.SettleDropDowns();
+    if (folder.Save()) {
         ProfileShown.SetCaption({});
-        ListProfiles();
+        profiles.List();
     }
 }
 
@@ -298,15 +223,15 @@ bool MainForm::QueryClose() {
         return false;
     }
     // What a completion wrote into a drop-down whose text names nothing is not a change.
-    SettleDropDowns();
-    if (!HasUnsavedChanges()) {
+    settings.SettleDropDowns();
+    if (!folder.File().HasChanges()) {
         return true;
     }
-    switch (platform.AskYesNoCancel(LanguageText(entries::kSaveChanges))) {
+    switch (platform.AskYesNoCancel(texts.LanguageText(entries::kSaveChanges))) {
     case Platform::Answer::Yes: {
         // A Save that fails says why and keeps the window, with the changes.
         bool saved = false;
-        Guarded([this, &saved] { saved = SaveDocument(); });
+        Guarded([this, &saved] { saved = folder.Save(); });
         return saved;
     }
     case Platform::Answer::No:
@@ -318,8 +243,136 @@ bool MainForm::QueryClose() {
 }
 
 void MainForm::SpeedButton3Click() {
-    SettleDropDowns();
+    settings.SettleDropDowns();
     platform.CloseProgram();
+}
+
+// The handlers of the features' controls.
+void MainForm::CheckBox1Click() {
+    settings.BoxClick(CheckBox1);
+}
+void MainForm::CheckBox2Click() {
+    settings.BoxClick(CheckBox2);
+}
+void MainForm::CheckBox3Click() {
+    settings.BoxClick(CheckBox3);
+}
+void MainForm::CheckBox4Click() {
+    settings.BoxClick(CheckBox4);
+}
+void MainForm::CheckBox5Click() {
+    settings.BoxClick(CheckBox5);
+}
+void MainForm::CheckBox6Click() {
+    settings.BoxClick(CheckBox6);
+}
+void MainForm::CheckBox7Click() {
+    settings.BoxClick(CheckBox7);
+}
+void MainForm::CheckBox8Click() {
+    settings.BoxClick(CheckBox8);
+}
+void MainForm::CheckBox9Click() {
+    settings.BoxClick(CheckBox9);
+}
+void MainForm::CheckBox10Click() {
+    settings.BoxClick(CheckBox10);
+}
+void MainForm::CheckBox11Click() {
+    settings.BoxClick(CheckBox11);
+}
+void MainForm::CheckBox12Click() {
+    settings.BoxClick(CheckBox12);
+}
+void MainForm::CheckBox13Click() {
+    settings.BoxClick(CheckBox13);
+}
+void MainForm::CheckBox14Click() {
+    settings.BoxClick(CheckBox14);
+}
+void MainForm::CheckBox15Click() {
+    settings.BoxClick(CheckBox15);
+}
+void MainForm::CheckBox16Click() {
+    settings.BoxClick(CheckBox16);
+}
+void MainForm::CheckBox17Click() {
+    settings.BoxClick(CheckBox17);
+}
+void MainForm::aufloesungChange() {
+    settings.ResolutionChange(aufloesung);
+}
+void MainForm::ComboBox1Change() {
+    settings.TextureChange(ComboBox1);
+}
+void MainForm::ComboBox2Change() {
+    settings.DistanceChange(ComboBox2);
+}
+void MainForm::ComboBox3Change() {
+    settings.ReflectionChange(ComboBox3);
+}
+void MainForm::ComboBox4Change() {
+    settings.IndexChange(ComboBox4);
+}
+void MainForm::ComboBox5Change() {
+    settings.IndexChange(ComboBox5);
+}
+void MainForm::ComboBox6Change() {
+    settings.IndexChange(ComboBox6);
+}
+void MainForm::TrackBar1Change() {
+    settings.PositionChange(TrackBar1);
+}
+void MainForm::TrackBar2Change() {
+    settings.PositionChange(TrackBar2);
+}
+void MainForm::ListBox1Click() {
+    manual.NumberClick();
+}
+void MainForm::ListBox4Click() {
+    manual.DescriptionClick();
+}
+void MainForm::ListBox5Click() {
+    manual.ValueClick();
+}
+void MainForm::SpeedButton10Click() {
+    manual.Apply();
+}
+void MainForm::ValueChoicesChange() {
+    manual.ChoiceChange();
+}
+void MainForm::RestoreValueClick() {
+    manual.RestoreClick();
+}
+void MainForm::ChangedOnlyClick() {
+    manual.ChangedOnlyClick();
+}
+void MainForm::FindLineChange() {
+    manual.FindChange();
+}
+void MainForm::ProfileListChange() {
+    profiles.ListChange();
+}
+void MainForm::ProfileUseClick() {
+    profiles.UseClick();
+}
+void MainForm::ProfileSaveAsClick() {
+    profiles.SaveAsClick();
+}
+void MainForm::ViewGridClick() {
+    views.GridClick();
+}
+void MainForm::ViewChoicesChange() {
+    views.ChoiceChange();
+}
+void MainForm::ViewRestoreClick() {
+    views.RestoreClick();
+}
+void MainForm::CopyRowClick() {
+    views.CopyRowClick();
+}
+void MainForm::CopyAllClick() {
+    views.CopyAllClick();
 }
 
 } // namespace korvane

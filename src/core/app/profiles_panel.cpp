@@ -1,4 +1,6 @@
 // The profiles panel on the General page: the list of profiles, Use and Save as profile.
+#include "app/profiles_panel.hpp"
+
 #include "app/main_form.hpp"
 
 #include "file/errors.hpp"
@@ -37,106 +39,78 @@ constexpr const LanguageEntry* kNameRuleTexts[] = {
 
 } // namespace
 
-void MainForm::ApplyProfileCaptions() {
-    ProfileLabel.SetCaption(LanguageText(entries::kProfileLabel));
-    ProfileUse.SetCaption(LanguageText(entries::kProfileUse));
-    ProfileSaveAs.SetCaption(LanguageText(entries::kProfileSaveAs));
+void ProfilesPanel::ShowCaptions() {
+    form_.ProfileLabel.SetCaption(form_.texts.LanguageText(entries::kProfileLabel));
+    form_.ProfileUse.SetCaption(form_.texts.LanguageText(entries::kProfileUse));
+    form_.ProfileSaveAs.SetCaption(form_.texts.LanguageText(entries::kProfileSaveAs));
 }
 
-void MainForm::ListProfiles(const std::string& choose) {
-    std::string chosen = choose.empty() ? ChosenProfile() : choose;
+void ProfilesPanel::List(const std::string& choose) {
+    std::string chosen = choose.empty() ? Chosen() : choose;
     std::vector<std::string> items;
     profileNames_.clear();
-    // Without a game folder nothing is listed: the current drive's root is no game folder.
-    const std::vector<Profile> found = InstallDir.empty()
-                                           ? std::vector<Profile>{}
-                                           : FindProfiles(platform, InstallDir, gameFile.OnDisk());
+    const std::vector<Profile> found = form_.folder.Profiles();
     std::string inUse;
     for (Profile profile : found) {
         if (profile.inUse) {
             inUse = profile.name;
         }
-        items.push_back(profile.inUse
-                            ? profile.name + " (" + LanguageText(entries::kProfileInUse) + ")"
-                            : profile.name);
+        items.push_back(profile.inUse ? profile.name + " (" +
+                                            form_.texts.LanguageText(entries::kProfileInUse) + ")"
+                                      : profile.name);
         profileNames_.push_back(std::move(profile.name));
     }
-    ProfileList.SetItems(std::move(items));
+    form_.ProfileList.SetItems(std::move(items));
     // With none chosen yet, or the one chosen gone, the field shows the profile the game uses.
     for (const std::string& name : {chosen, inUse}) {
-        for (std::size_t i = 0; i < profileNames_.size() && ProfileList.ItemIndex() < 0; ++i) {
+        for (std::size_t i = 0; i < profileNames_.size() && form_.ProfileList.ItemIndex() < 0;
+             ++i) {
             if (!name.empty() && EqualIgnoringCase(profileNames_[i], name)) {
-                ProfileList.SetItemIndex(static_cast<long long>(i));
+                form_.ProfileList.SetItemIndex(static_cast<long long>(i));
             }
         }
     }
-    ProfileListChange();
+    ListChange();
 }
 
-std::string MainForm::ChosenProfile() const {
-    const int i = ProfileList.ItemIndex();
+std::string ProfilesPanel::Chosen() const {
+    const int i = form_.ProfileList.ItemIndex();
     return i >= 0 && static_cast<std::size_t>(i) < profileNames_.size()
                ? profileNames_[static_cast<std::size_t>(i)]
                : std::string();
 }
 
-void MainForm::ProfileListChange() {
-    ProfileUse.SetEnabled(!ChosenProfile().empty());
+void ProfilesPanel::ListChange() {
+    form_.ProfileUse.SetEnabled(!Chosen().empty());
 }
 
-void MainForm::ProfileUseClick() {
-    SettleDropDowns();
-    const std::string name = ChosenProfile();
-    if (name.empty() || !MayDropChanges(FillIn(LanguageText(entries::kUseDiscardChanges), name))) {
+void ProfilesPanel::UseClick() {
+    form_.settings.SettleDropDowns();
+    const std::string name = Chosen();
+    if (name.empty() || !form_.MayDropChanges(
+                            FillIn(form_.texts.LanguageText(entries::kUseDiscardChanges), name))) {
         return;
     }
-    UseProfile(name);
+    Use(name);
 }
 
-void MainForm::UseProfile(const std::string& name) {
-    if (Trim(InstallDir).empty()) {
-        throw Error(LanguageText(entries::kNoGameFolder));
-    }
-    const std::string path = ProfilePath(InstallDir, name);
-    if (IsDeviceName(name)) {
-        throw Error(FillIn(LanguageText(entries::kProfileNotUsed), path) + "\r" +
-                    LanguageText(entries::kNoCompleteFile));
-    }
-    // The profile is read and checked whole before anything changes: one that is gone,
-    // cannot be read or is no longer a complete graphics options file leaves the window as
-    // it was, its label too, and the message names the file and the reason.
-    bool read = false;
-    try {
-        // Only Save writes it to f1graphics.cfg; until then Quit asks, when it differs.
-        gameFile.Use(
-            path,
-            [this, &read] {
-                read = true;
-                ProfileShown.SetCaption({});
-                ShowLoaded();
-            },
-            [this](const std::string& bytes) {
-                if (!IsProfileContent(bytes)) {
-                    throw Error(LanguageText(entries::kNoCompleteFile));
-                }
-            });
-    } catch (const Error& e) {
-        if (read) {
-            throw;
-        }
-        throw Error(FillIn(LanguageText(entries::kProfileNotUsed), path) + "\r" + e.what());
-    }
-    ProfileShown.SetCaption(FillIn(LanguageText(entries::kProfileShown), name));
+void ProfilesPanel::Use(const std::string& name) {
+    // A profile that cannot be used leaves the window as it was, its label too.
+    form_.folder.Use(name, [this] {
+        form_.ProfileShown.SetCaption({});
+        form_.ShowLoaded();
+    });
+    form_.ProfileShown.SetCaption(FillIn(form_.texts.LanguageText(entries::kProfileShown), name));
 }
 
-void MainForm::ProfileSaveAsClick() {
-    SettleDropDowns();
-    if (!gameFile.Loaded()) {
-        throw Error(LanguageText(entries::kNotLoadedCompletely));
+void ProfilesPanel::SaveAsClick() {
+    form_.settings.SettleDropDowns();
+    if (!form_.folder.File().Loaded()) {
+        throw Error(form_.texts.LanguageText(entries::kNotLoadedCompletely));
     }
-    const std::string caption = AsDialogCaption(LanguageText(entries::kProfileSaveAs));
-    const std::string label = LanguageText(entries::kProfileLabel);
-    const std::string unheldRule = LanguageText(entries::kProfileNameUnheld);
+    const std::string caption = AsDialogCaption(form_.texts.LanguageText(entries::kProfileSaveAs));
+    const std::string label = form_.texts.LanguageText(entries::kProfileLabel);
+    const std::string unheldRule = form_.texts.LanguageText(entries::kProfileNameUnheld);
     // The dialog comes back with the name typed until the name may be used or the player
     // cancels.
     std::string typed;
@@ -144,41 +118,38 @@ void MainForm::ProfileSaveAsClick() {
     std::optional<FileEntry> existing;
     for (;;) {
         const std::optional<std::string> answer =
-            platform.AskText(caption, label, typed, unheldRule);
+            form_.platform.AskText(caption, label, typed, unheldRule);
         if (!answer) {
             return;
         }
         typed = *answer;
         name = WithoutCfgEnding(typed);
         if (const NameProblem problem = CheckProfileName(name); problem != NameProblem::None) {
-            platform.ShowErrorBox(
-                ErrorBoxText(LanguageText(*kNameRuleTexts[static_cast<int>(problem)])));
+            form_.platform.ShowErrorBox(
+                ErrorBoxText(form_.texts.LanguageText(*kNameRuleTexts[static_cast<int>(problem)])));
             continue;
         }
-        existing = ProfileFileOf(platform.ListFiles(InstallDir), name);
-        if (!existing && !platform.FileExists(ProfilePath(InstallDir, name))) {
+        existing = ProfileFileOf(form_.platform.ListFiles(form_.folder.Path()), name);
+        if (!existing && !form_.platform.FileExists(ProfilePath(form_.folder.Path(), name))) {
             break;
         }
         // Only a profile is replaced: any other file of that name (another program's
         // settings, a file too large or unreadable) is kept as it is.
-        if (!existing || !ReadProfile(platform, InstallDir, *existing)) {
-            platform.ShowErrorBox(ErrorBoxText(FillIn(LanguageText(entries::kNameTakenByOtherFile),
-                                                      existing ? existing->name : name + ".cfg")));
+        if (!existing || !ReadProfile(form_.platform, form_.folder.Path(), *existing)) {
+            form_.platform.ShowErrorBox(
+                ErrorBoxText(FillIn(form_.texts.LanguageText(entries::kNameTakenByOtherFile),
+                                    existing ? existing->name : name + ".cfg")));
             continue;
         }
         // The name as the file spells it, in the question and for the file written.
         name = WithoutCfgEnding(existing->name);
-        if (platform.AskYesNo(FillIn(LanguageText(entries::kProfileReplace), name))) {
+        if (form_.platform.AskYesNo(
+                FillIn(form_.texts.LanguageText(entries::kProfileReplace), name))) {
             break;
         }
     }
-    const std::string path = ProfilePath(InstallDir, name);
-    // The profile replaced is kept, as Save keeps f1graphics.cfg.
-    AboutGameFile(path, [&] {
-        platform.ReplaceFileContents(path, document.Write(),
-                                     existing ? path + ".bak" : std::string());
-    });
-    ListProfiles(name);
+    form_.folder.WriteProfile(name, existing.has_value());
+    List(name);
 }
 
 } // namespace korvane

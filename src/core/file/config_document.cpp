@@ -9,12 +9,15 @@
 
 namespace korvane {
 
-void ConfigDocument::Clear() {
+void ConfigDocument::Empty() {
     text_.clear();
     text_.shrink_to_fit();
     lines_.clear();
     changedValues_.clear();
-    changedCount_ = 0;
+}
+
+void ConfigDocument::Clear() {
+    Empty();
     Notify(Change::Reset, 0);
 }
 
@@ -37,6 +40,11 @@ void Describe(std::string_view text, std::uint32_t& valueBegin, std::uint32_t& v
 }
 
 } // namespace
+
+void ConfigDocument::Assign(std::string bytes) {
+    Empty();
+    Append(std::move(bytes));
+}
 
 void ConfigDocument::Append(std::string bytes) {
     // One pass: each line is found where it stands in the bytes (only a line with a lone CR
@@ -163,10 +171,7 @@ bool ConfigDocument::SetValue(long long k, std::string_view text) {
     } else if (changed) {
         changedValues_[static_cast<std::size_t>(line.slot)].assign(text);
     }
-    if (changed != line.changed) {
-        line.changed = changed;
-        changedCount_ = changed ? changedCount_ + 1 : changedCount_ - 1;
-    }
+    line.changed = changed;
     Notify(Change::Value, static_cast<std::size_t>(k));
     return true;
 }
@@ -181,11 +186,6 @@ std::string_view ConfigDocument::DescriptionView(long long k) const {
     std::string_view text = Text(line);
     const std::size_t from = std::size_t{line.tailBegin} + 4;
     return from >= text.size() ? std::string_view() : text.substr(from, kViewLimit);
-}
-
-std::string ConfigDocument::LineNumber(long long k) const {
-    At(k);
-    return std::to_string(k);
 }
 
 std::string_view ConfigDocument::CommentView(long long k) const {

@@ -25,6 +25,8 @@ public:
 
     // Removes every line.
     void Clear();
+    // Becomes the lines of a whole file's bytes (as Clear, then Append), with one Reset.
+    void Assign(std::string bytes);
 
     // Appends the lines of a whole file's bytes. Lines end at LF; CRs are never part of a
     // line; a Ctrl-Z where a line would begin ends the file; the last line needs no end.
@@ -52,16 +54,11 @@ public:
 
     // Entry k as the reader found it, whatever was set since.
     std::string_view ReadValueView(long long k) const;
-    // True when entry k differs from the value as read.
-    bool IsChanged(long long k) const { return At(k).changed; }
-    // How many lines differ from their values as read.
-    std::size_t ChangedCount() const noexcept { return changedCount_; }
 
-    // Display views: the line from its first non-digit (at most 500 characters), the text
-    // 4 characters after that (at most 500), and k in decimal.
+    // Display views: the line from its first non-digit (at most 500 characters), and the
+    // text 4 characters after that (at most 500).
     std::string_view TailView(long long k) const;
     std::string_view DescriptionView(long long k) const;
-    std::string LineNumber(long long k) const;
     // The line's comment as read: the text after its first ';', leading characters of code
     // 32 or less removed (empty without a ';').
     std::string_view CommentView(long long k) const;
@@ -85,12 +82,12 @@ private:
     std::string_view Text(const Line& line) const {
         return std::string_view(text_).substr(line.begin, line.length);
     }
+    void Empty();
     void Notify(Change change, std::size_t line) const;
 
     std::string text_; // the bytes as read, line ends included; a line is a piece of them
     std::vector<Line> lines_;
     std::vector<std::string> changedValues_;
-    std::size_t changedCount_ = 0;
     std::vector<Listener> listeners_;
 };
 

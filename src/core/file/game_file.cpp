@@ -7,8 +7,7 @@
 
 namespace korvane {
 
-GameFile::GameFile(Platform& platform, Texts texts)
-    : platform_(platform), texts_(std::move(texts)) {
+GameFile::GameFile(Platform& platform, const Texts& texts) : platform_(platform), texts_(texts) {
     document_.AddListener([this](ConfigDocument::Change change, std::size_t line) {
         if (change == ConfigDocument::Change::Reset) {
             CompareAll();
@@ -60,37 +59,38 @@ std::string GameFile::Read(const std::string& path) {
     try {
         return platform_.ReadFile(path);
     } catch (const FileChangingError&) {
-        throw FileChangingError(texts_(entries::kFileKeptChanging));
+        throw FileChangingError(texts_.LanguageText(entries::kFileKeptChanging));
     }
 }
 
 // The document becomes the lines of these bytes, in the layout they have.
 void GameFile::Replace(std::string bytes) {
     layout_ = FileLayout::Release;
-    document_.Clear();
-    document_.Append(std::move(bytes));
+    document_.Assign(std::move(bytes));
     layout_ = RecogniseLayout(document_);
 }
 
-void GameFile::Load(const std::string& path, const std::function<void()>& show) {
-    // From here the document changes: it is no file that may be written back until this
-    // Load has run to its end. The whole file is read before anything is appended: a failed
-    // read leaves the document empty.
+void GameFile::Load(const std::string& path) {
+    // From here the document changes: it is no file that may be written back until the
+    // window has shown it whole. The whole file is read before anything is replaced; a
+    // failed read leaves the document empty.
     loaded_ = false;
     path_ = path;
-    fileBytes_.clear();
-    onDisk_.Clear();
-    layout_ = FileLayout::Release;
-    document_.Clear();
-    fileBytes_ = Read(path);
-    onDisk_.Append(fileBytes_);
-    Replace(fileBytes_);
-    show();
-    loaded_ = true;
-    Notify(Change::State, 0);
+    std::string bytes;
+    try {
+        bytes = Read(path);
+    } catch (...) {
+        fileBytes_.clear();
+        onDisk_.Clear();
+        Replace({});
+        throw;
+    }
+    fileBytes_ = bytes;
+    onDisk_.Assign(bytes);
+    Replace(std::move(bytes));
 }
 
-void GameFile::Use(const std::string& path, const std::function<void()>& show,
+void GameFile::Use(const std::string& path,
                    const std::function<void(const std::string& bytes)>& check) {
     std::string bytes = Read(path);
     if (check) {
@@ -98,7 +98,9 @@ void GameFile::Use(const std::string& path, const std::function<void()>& show,
     }
     loaded_ = false;
     Replace(std::move(bytes));
-    show();
+}
+
+void GameFile::Shown() {
     loaded_ = true;
     Notify(Change::State, 0);
 }
@@ -107,7 +109,7 @@ bool GameFile::Save() {
     // Writing what a failed Load left over the player's file would damage it: Save writes
     // only a document whose Load ran to its end, and says so otherwise.
     if (!loaded_) {
-        throw Error(texts_(entries::kNotLoadedCompletely));
+        throw Error(texts_.LanguageText(entries::kNotLoadedCompletely));
     }
     const std::string bytes = document_.Write();
     // The game writes this file too (its menu, its performance test): a change it made since
@@ -131,7 +133,7 @@ bool GameFile::Save() {
         if (now && now == agreed) {
             break;
         }
-        if (!platform_.AskYesNo(texts_(entries::kChangedOnDisk))) {
+        if (!platform_.AskYesNo(texts_.LanguageText(entries::kChangedOnDisk))) {
             return false;
         }
         agreed = std::move(now);
@@ -139,11 +141,10 @@ bool GameFile::Save() {
     try {
         platform_.ReplaceFileContents(path_, bytes, path_ + ".bak");
     } catch (const ReplacementKeptError& e) {
-        throw Error(texts_(entries::kNewContentKept) + "\r" + e.keptPath());
+        throw Error(texts_.LanguageText(entries::kNewContentKept) + "\r" + e.keptPath());
     }
     fileBytes_ = bytes;
-    onDisk_.Clear();
-    onDisk_.Append(fileBytes_);
+    onDisk_.Assign(fileBytes_);
     CompareAll();
     Notify(Change::State, 0);
     return true;
@@ -155,7 +156,7 @@ void GameFile::Write(long long line, std::string_view value) {
     // putting it back moves nothing.
     if (!IsStorableValue(value) &&
         !(inRange && (document_.ReadValueView(line) == value || FileValue(line) == value))) {
-        throw Error(texts_(entries::kValueBreaksLine));
+        throw Error(texts_.LanguageText(entries::kValueBreaksLine));
     }
     document_.SetValue(line, value);
 }

@@ -13,8 +13,8 @@
 
 #include "file/config_document.hpp"
 #include "file/file_layout.hpp"
-#include "file/language_entries.hpp"
 #include "file/platform.hpp"
+#include "file/texts.hpp"
 
 #include <cstddef>
 #include <functional>
@@ -30,15 +30,13 @@ inline constexpr std::string_view kGameFileName = "f1graphics.cfg";
 
 class GameFile {
 public:
-    // The language file's text of an entry (the program's messages come from there).
-    using Texts = std::function<std::string(const LanguageEntry&)>;
     // What changed, for views: the document was replaced (Reset), one line's value (Value),
     // or what the lines are compared with or whether they may be saved (State: every line's
     // mark and the count may differ).
     enum class Change { Reset, Value, State };
     using Listener = std::function<void(Change, std::size_t line)>;
 
-    GameFile(Platform& platform, Texts texts);
+    GameFile(Platform& platform, const Texts& texts);
     GameFile(const GameFile&) = delete;
     GameFile& operator=(const GameFile&) = delete;
 
@@ -47,10 +45,8 @@ public:
     // The last Load or Use ran to its end: only then may Save write.
     bool Loaded() const noexcept { return loaded_; }
 
-    // f1graphics.cfg's lines and bytes as last read or written (empty when it could not be
-    // read).
+    // f1graphics.cfg's lines as last read or written (empty when it could not be read).
     const ConfigDocument& OnDisk() const noexcept { return onDisk_; }
-    const std::string& FileBytes() const noexcept { return fileBytes_; }
     // f1graphics.cfg's value of a line; nothing when the file has no such line.
     std::optional<std::string> FileValue(long long line) const;
     // The document's line differs from the file's (a line the file lacks differs too).
@@ -61,16 +57,17 @@ public:
     // Something is changed in a document that may be saved.
     bool HasChanges() const noexcept { return loaded_ && ChangedCount() > 0; }
 
-    // Empties the document and reads f1graphics.cfg at path into it (a failed read leaves it
-    // empty); show then fills the window from it. The document may be saved once show ran
-    // to its end.
-    void Load(const std::string& path, const std::function<void()>& show);
-    // Reads another graphics options file (a profile) and, once it is read, puts it in place
-    // of the document and shows it; f1graphics.cfg stays what the lines are compared with
-    // and what Save writes. A read that fails, or a check of the bytes read that throws,
-    // leaves everything as it was.
-    void Use(const std::string& path, const std::function<void()>& show,
+    // Reads f1graphics.cfg at path and makes the document its lines, with one Reset (a
+    // failed read leaves it empty). It is not loaded until Shown.
+    void Load(const std::string& path);
+    // Reads another graphics options file (a profile) and, once it is read and the check of
+    // its bytes passed, puts it in place of the document; f1graphics.cfg stays what the lines
+    // are compared with and what Save writes. A read that fails, or a check that throws,
+    // leaves everything as it was. It is not loaded until Shown.
+    void Use(const std::string& path,
              const std::function<void(const std::string& bytes)>& check = {});
+    // The window showed the document read whole: it may be saved.
+    void Shown();
     // Writes the document to f1graphics.cfg, keeping the file before as its backup. Another
     // program's change since the file was last read or written is overwritten only when the
     // player says so: false when nothing was written for that reason.
@@ -94,7 +91,7 @@ private:
     void Notify(Change change, std::size_t line) const;
 
     Platform& platform_;
-    Texts texts_;
+    const Texts& texts_;
     ConfigDocument document_;
     FileLayout layout_ = FileLayout::Release;
     bool loaded_ = false;
