@@ -3,8 +3,11 @@
 // window, in the real program) about every change of state, so the view can mirror it
 // without raising notifications of its own.
 //
-// "Set..." functions are the program's changes; "User..." functions are what the view
-// calls for real user input.
+// "User..." functions are what the view calls for real user input; they run the handler
+// as the control's rules say. The program's own changes are "Set..." and "Show...":
+// SetChecked and SetPosition run the handler on a real change, as the player's input would
+// (a box cleared by another's handler writes its line); "Show..." only shows a state and
+// never runs a handler, which is how the program shows what the document holds.
 #pragma once
 
 #include "form/control_def.hpp"
@@ -126,9 +129,6 @@ private:
 // when the position really changes; every user scroll notification runs it.
 class TrackBar : public Control {
 public:
-    TrackBar(std::string name, int id, int min, int max, int tickFrequency)
-        : Control(std::move(name), id), min_(min), max_(max), position_(min),
-          tickFrequency_(tickFrequency) {}
     // The row's range; the position starts at its minimum.
     explicit TrackBar(const ControlSpec& def);
     int Min() const noexcept { return min_; }
