@@ -1,8 +1,8 @@
 // The command line: its arguments, and /use without a window (Use and Save of a profile, or
 // nothing written and the reason), with its texts from the first language file there is.
-#include "core/command_line.hpp"
-#include "core/text.hpp"
+#include "app/command_line.hpp"
 #include "fake_platform.hpp"
+#include "file/text.hpp"
 
 #include <gtest/gtest.h>
 
@@ -73,8 +73,7 @@ TEST(CommandLineTest, UseWritesTheProfileWithABackupOrNothingAndSaysWhy) {
                 expected[platform.GamePath() + ".bak"] = game;
             }
         }
-        MainForm form(platform);
-        EXPECT_EQ(RunWithoutWindow(form, Parsed(Arguments::Mode::Use, row.profile), {}),
+        EXPECT_EQ(RunWithoutWindow(platform, Parsed(Arguments::Mode::Use, row.profile), {}),
                   row.box.empty() ? kExitDone : kExitFailed)
             << row.profile;
         EXPECT_TRUE(platform.files == expected) << row.profile;
@@ -101,8 +100,7 @@ TEST(CommandLineTest, TheUsageComesFromTheFirstLanguageFileThere) {
     for (const auto& row : rows) {
         FakePlatform platform;
         platform.files.insert(row.files.begin(), row.files.end());
-        MainForm form(platform);
-        EXPECT_EQ(RunWithoutWindow(form, Parsed(Arguments::Mode::Usage),
+        EXPECT_EQ(RunWithoutWindow(platform, Parsed(Arguments::Mode::Usage),
                                    {"language.txt", "C:\\Prog\\language.txt"}),
                   kExitUsage);
         EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{row.usage});

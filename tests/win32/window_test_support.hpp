@@ -5,8 +5,8 @@
 
 #include "win32/platform_win32.hpp"
 
-#include "core/form_layout.hpp"
-#include "core/main_form.hpp"
+#include "app/form_layout.hpp"
+#include "app/main_form.hpp"
 #include "win32/main_window.hpp"
 
 #include <gtest/gtest.h>
