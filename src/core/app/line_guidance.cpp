@@ -56,6 +56,10 @@ std::string LineGuidance::Hint(std::string_view typedText) const {
                     : FillIn(texts_.LanguageText(entries::kNoChoice), IntToStr(*n));
         }
     }
+    // A line a setting control cannot show says what belongs there.
+    if (const std::optional<std::string> wanted = file_.WholeNumberWanted(line_)) {
+        hint = *wanted + (hint.empty() ? "" : "\r\n" + hint);
+    }
     // A changed line also says what f1graphics.cfg holds, which Restore puts back.
     if (file_.IsChanged(line_)) {
         if (const std::optional<std::string> held = file_.FileValue(line_)) {

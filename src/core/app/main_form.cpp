@@ -171,18 +171,17 @@ void MainForm::ShowLoaded() {
     SpeedButton6.SetVisible(true);
     SpeedButton9.SetVisible(true);
     ViewsButton.SetVisible(true);
-    settings.ShowLineToolTips();
     settings.ApplyDocumentToControls();
 }
 
 void MainForm::EditLine(long long line, std::string_view value) {
     folder.File().Write(line, value);
-    settings.ApplyDocumentToControls(false);
+    settings.ApplyDocumentToControls();
 }
 
 void MainForm::RestoreLine(long long line) {
     folder.File().Restore(line);
-    settings.ApplyDocumentToControls(false);
+    settings.ApplyDocumentToControls();
 }
 
 bool MainForm::MayDropChanges(const std::string& question) {
@@ -206,6 +205,8 @@ void MainForm::SpeedButton1Click() {
         throw;
     }
     profiles.List();
+    // Loaded, and may be saved; a line a control cannot show is named with what to do.
+    folder.RaiseUnshownLine(GameFolder::GameFilePath(found));
 }
 
 void MainForm::SpeedButton2Click() {

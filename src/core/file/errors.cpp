@@ -10,7 +10,7 @@ ListIndexError::ListIndexError(long long index)
 InsertLineError::InsertLineError() : Error("Unable to insert a line") {}
 
 ConvertError::ConvertError(const std::string& text)
-    : Error("'" + text + "' is not a valid integer value"), text_(text) {}
+    : Error("'" + text + "' is not a valid integer value") {}
 
 std::string CaughtText() {
     try {

@@ -39,11 +39,6 @@ public:
 class ConvertError : public Error {
 public:
     explicit ConvertError(const std::string& text);
-    // The text that is no number.
-    const std::string& text() const noexcept { return text_; }
-
-private:
-    std::string text_;
 };
 
 // The file read holds no graphics options at all (a binary file, say): it is not shown, and

@@ -99,7 +99,7 @@ void GameFile::CheckOptions(const std::string& bytes) const {
     for (std::size_t k = 0; k < document_.Count() && !number; ++k) {
         const auto line = static_cast<long long>(k);
         number = LineHolds(layout_, line) == Holds::WholeNumber &&
-                 WholeNumber(document_.ValueView(line)).has_value();
+                 ReadInteger(document_.ValueView(line)).has_value();
     }
     if (bytes.find('\0') != std::string::npos || !number) {
         throw NoOptionsError(texts_.LanguageText(entries::kNoOptions));
@@ -198,6 +198,33 @@ bool GameFile::Save(const std::function<void()>& show) {
     return true;
 }
 
+std::string GameFile::WholeNumberRule(long long line) const {
+    // The values the comment states, where it states them.
+    const CommentValues v = ReadCommentValues(document_.CommentView(line));
+    std::vector<std::int32_t> set = v.set;
+    if (set.empty() && v.choicesComplete) {
+        for (const Choice& choice : v.choices) {
+            set.push_back(choice.value);
+        }
+    }
+    const std::string values = v.range ? FillIn(texts_.LanguageText(entries::kRange),
+                                                IntToStr(v.range->min), IntToStr(v.range->max))
+                               : !set.empty()
+                                   ? FillIn(texts_.LanguageText(entries::kOneOf), ListOf(set))
+                                   : std::string();
+    return values.empty()
+               ? FillIn(texts_.LanguageText(entries::kWholeNumberOnly), IntToStr(line))
+               : FillIn(texts_.LanguageText(entries::kWholeNumberIn), IntToStr(line), values);
+}
+
+std::optional<std::string> GameFile::WholeNumberWanted(long long line) const {
+    if (line < 0 || static_cast<unsigned long long>(line) >= document_.Count() ||
+        LineHolds(layout_, line) != Holds::WholeNumber || ReadInteger(document_.ValueView(line))) {
+        return std::nullopt;
+    }
+    return WholeNumberRule(line);
+}
+
 std::optional<std::string> GameFile::Refusal(long long line, std::string_view value) const {
     if (!IsStorableValue(value)) {
         return texts_.LanguageText(entries::kValueBreaksLine);
@@ -206,23 +233,8 @@ std::optional<std::string> GameFile::Refusal(long long line, std::string_view va
         return std::nullopt; // no line to refuse it for: the document says why
     }
     const Holds holds = LineHolds(layout_, line);
-    if (holds == Holds::WholeNumber && !WholeNumber(value)) {
-        // The values the comment states, where it states them.
-        const CommentValues v = ReadCommentValues(document_.CommentView(line));
-        std::vector<std::int32_t> set = v.set;
-        if (set.empty() && v.choicesComplete) {
-            for (const Choice& choice : v.choices) {
-                set.push_back(choice.value);
-            }
-        }
-        const std::string values = v.range ? FillIn(texts_.LanguageText(entries::kRange),
-                                                    IntToStr(v.range->min), IntToStr(v.range->max))
-                                   : !set.empty()
-                                       ? FillIn(texts_.LanguageText(entries::kOneOf), ListOf(set))
-                                       : std::string();
-        return values.empty()
-                   ? FillIn(texts_.LanguageText(entries::kWholeNumberOnly), IntToStr(line))
-                   : FillIn(texts_.LanguageText(entries::kWholeNumberIn), IntToStr(line), values);
+    if (holds == Holds::WholeNumber && !ReadInteger(value)) {
+        return WholeNumberRule(line);
     }
     if (holds == Holds::Value && value.empty()) {
         return FillIn(texts_.LanguageText(entries::kValueNeeded), IntToStr(line));
@@ -247,7 +259,7 @@ std::vector<long long> GameFile::LinesWithoutWholeNumber() const {
     for (std::size_t k = 0; k < document_.Count(); ++k) {
         const auto line = static_cast<long long>(k);
         if (LineHolds(layout_, line) == Holds::WholeNumber &&
-            !WholeNumber(document_.ValueView(line))) {
+            !ReadInteger(document_.ValueView(line))) {
             lines.push_back(line);
         }
     }

@@ -83,6 +83,9 @@ public:
     void Write(long long line, std::string_view value);
     // The lines that must hold a whole number and hold none, in order.
     std::vector<long long> LinesWithoutWholeNumber() const;
+    // For such a line, what belongs there ("Line 47 takes only a whole number (1 to 32)");
+    // nothing for any other line.
+    std::optional<std::string> WholeNumberWanted(long long line) const;
     // Puts f1graphics.cfg's value back into the line (the value as read when the file has
     // no such line).
     void Restore(long long line);
@@ -97,6 +100,8 @@ private:
     void CheckOptions(const std::string& bytes) const;
     // The message that refuses a value for a line, or nothing when the line takes it.
     std::optional<std::string> Refusal(long long line, std::string_view value) const;
+    // The line takes only a whole number, and these values where its comment states them.
+    std::string WholeNumberRule(long long line) const;
     std::string Question(const std::vector<LineConflict>& conflicts) const;
     void Compare(std::size_t line);
     void CompareAll();

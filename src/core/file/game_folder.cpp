@@ -81,6 +81,17 @@ std::vector<Profile> GameFolder::Profiles() const {
     return path_.empty() ? std::vector<Profile>{} : FindProfiles(platform_, path_, file_.OnDisk());
 }
 
+void GameFolder::RaiseUnshownLine(const std::string& path) const {
+    const std::vector<long long> lines = file_.LinesWithoutWholeNumber();
+    if (lines.empty()) {
+        return;
+    }
+    const std::string value = file_.Document().Value(lines[0]);
+    throw Error(ErrorBoxText(ConvertError(value).what()) + "\r" +
+                FillIn(texts_.LanguageText(entries::kLineNotWholeNumber), platform_.FullPath(path),
+                       IntToStr(lines[0]), value));
+}
+
 void GameFolder::About(const std::string& path, const std::function<void()>& work) const {
     const ConfigDocument& document = file_.Document();
     // A line the document lacks: the file ends before it (other list errors are no file's).
@@ -106,16 +117,6 @@ void GameFolder::About(const std::string& path, const std::function<void()>& wor
         throw Error(texts_.FileMessage(e.what(), FileProblem::RegistryValue, path));
     } catch (const NoOptionsError& e) {
         throw Error(texts_.FileMessage(e.what(), FileProblem::NoOptions, platform_.FullPath(path)));
-    } catch (const ConvertError& e) {
-        // A line that must hold a whole number and holds this text instead.
-        for (const long long line : file_.LinesWithoutWholeNumber()) {
-            if (document.ValueView(line) == e.text()) {
-                throw Error(ErrorBoxText(e.what()) + "\r" +
-                            FillIn(texts_.LanguageText(entries::kLineNotWholeNumber),
-                                   platform_.FullPath(path), IntToStr(line), e.text()));
-            }
-        }
-        throw;
     } catch (const ListIndexError& e) {
         if (!endsEarly(e.index())) {
             throw;

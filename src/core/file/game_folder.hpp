@@ -46,6 +46,11 @@ public:
     // The folder's profiles, the one in use marked; none without a folder.
     std::vector<Profile> Profiles() const;
 
+    // A document shown whole may hold a value the setting pages cannot show (no whole number
+    // where a control reads one): the message names the first such line, the file (path)
+    // and the remedy. Nothing is raised when every line can be shown.
+    void RaiseUnshownLine(const std::string& path) const;
+
     // Runs work on a file of the folder (path: the file it is about): a failure of a file,
     // of the registry lookup or of a line the document lacks is raised again with the
     // message's second line.

@@ -129,6 +129,8 @@ inline constexpr LanguageEntry kLineNotWholeNumber{
     135, "Zeile %2 von %1 enth\xe4lt '%3', wo eine ganze Zahl hingeh\xf6rt. Korrigieren Sie sie "
          "auf der Seite Manuell bearbeiten."};
 inline constexpr LanguageEntry kNoOptions{136, "Das ist keine Grafikeinstellungsdatei"};
+// A marked setting's tooltip row: %1 the line, %2 its value, %3 its comment.
+inline constexpr LanguageEntry kToolTipLineHolds{138, "Zeile %1 enth\xe4lt '%2': %3"};
 inline constexpr LanguageEntry kNoOptionsHeld{
     137, "%1 enth\xe4lt keine Grafikeinstellungen (ist sie besch\xe4"
          "digt?). Ersetzen Sie sie durch eine vollst\xe4ndige Kopie (jedes Speichern bewahrt "

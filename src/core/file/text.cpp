@@ -24,12 +24,12 @@ int HexDigit(char c) noexcept {
 
 } // namespace
 
-std::int32_t StrToInt(std::string_view text) {
+std::optional<std::int32_t> ReadInteger(std::string_view text) noexcept {
     std::string_view s = text;
     while (!s.empty() && s.front() == ' ') {
         s.remove_prefix(1);
     }
-    auto fail = [&]() -> std::int32_t { throw ConvertError(std::string(text)); };
+    const auto fail = [] { return std::optional<std::int32_t>(); };
 
     std::size_t hexStart = 0;
     if (!s.empty() && (s[0] == '$' || s[0] == 'x' || s[0] == 'X')) {
@@ -76,6 +76,13 @@ std::int32_t StrToInt(std::string_view text) {
         }
     }
     return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+std::int32_t StrToInt(std::string_view text) {
+    if (const std::optional<std::int32_t> value = ReadInteger(text)) {
+        return *value;
+    }
+    throw ConvertError(std::string(text));
 }
 
 std::string IntToStr(long long value) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -73,6 +74,8 @@ constexpr bool IsStorableValue(std::string_view value) noexcept {
 // hexadecimal one introduced by "$", "x", "X", "0x" or "0X" (32 bits, read as signed);
 // nothing may follow. Throws ConvertError with the text otherwise.
 std::int32_t StrToInt(std::string_view text);
+// The same, nothing for a text that is no integer.
+std::optional<std::int32_t> ReadInteger(std::string_view text) noexcept;
 
 // Plain decimal with a leading "-" for negatives.
 std::string IntToStr(long long value);
