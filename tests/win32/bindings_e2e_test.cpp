@@ -251,7 +251,7 @@ TEST_F(BindingsE2ETest, PickingItemsWithTheMouseWritesTheirEncodings) {
         {ids::ComboBox(2), 3, {"300"}, "300"},
         {ids::ComboBox(2), 0, {""}, ""},
         {ids::ComboBox(3), 1, {"3"}, "Grafikkarte"},
-        {ids::ComboBox(3), 0, {"2"}, "Prozessor"},
+        {ids::ComboBox(3), 0, {"0"}, "Prozessor"}, // it shows for the "0" read: that goes back
         {ids::ComboBox(4),
          2,
          {"2"},
@@ -510,10 +510,9 @@ TEST_F(BindingsE2ETest, IncrementalSearchInTheTrackMapListFollowsTheTyping) {
 }
 
 // The real game file is the patched game's: Load shows its values from their own lines,
-// and Save without a change writes every line back with CR LF. Only the two boxes that
-// write their flag into two lines change the file: line 98 "2" checks CheckBox12, which
-// writes "2" into line 99 too; line 107 "1" checks CheckBox13, which writes "1" into line
-// 170. Clearing "Enable mirrors" then writes line 44 alone.
+// and Save without a change writes every line back with CR LF. The two boxes whose two lines
+// disagree in it show grey: CheckBox12 (line 98 "2", line 99 "1") and CheckBox13 (line 107
+// "1", line 170 "0"). Clearing "Enable mirrors" then writes line 44 alone.
 TEST_F(BindingsE2ETest, TheRealGameFileIsEditedInItsOwnLines) {
     ASSERT_TRUE(CopyFileA(DemoConfigPath().c_str(), GamePath().c_str(), FALSE)) << DemoConfigPath();
     SetFileAttributesA(GamePath().c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -525,14 +524,19 @@ TEST_F(BindingsE2ETest, TheRealGameFileIsEditedInItsOwnLines) {
     const struct {
         int box;
         bool checked, enabled;
+        bool grey = false;
     } boxes[] = {
-        {3, false, true}, {1, true, true},  {2, false, true},  {8, false, true}, {5, true, true},
-        {4, true, true},  {6, false, true}, {7, false, false}, {9, true, true},  {10, true, true},
-        {11, true, true}, {12, true, true}, {13, true, true},  {14, true, true}, {15, true, true},
-        {16, true, true}, {17, true, true},
+        {3, false, true},        {1, true, true},  {2, false, true}, {8, false, true},
+        {5, true, true},         {4, true, true},  {6, false, true}, {7, false, false},
+        {9, true, true},         {10, true, true}, {11, true, true}, {12, false, true, true},
+        {13, false, true, true}, {14, true, true}, {15, true, true}, {16, true, true},
+        {17, true, true},
     };
     for (const auto& b : boxes) {
         EXPECT_EQ(ShownChecked(b.box), b.checked) << "CheckBox" << b.box;
+        EXPECT_EQ(SendMessageA(Ctl(ids::CheckBox(b.box)), BM_GETCHECK, 0, 0) == BST_INDETERMINATE,
+                  b.grey)
+            << "CheckBox" << b.box;
         EXPECT_EQ(ShownEnabled(ids::CheckBox(b.box)), b.enabled) << "CheckBox" << b.box;
     }
     const struct {
@@ -593,7 +597,8 @@ TEST_F(BindingsE2ETest, ClearingFullScreenAfterALoadSavesLineFiveAsZero) {
 }
 
 // A second Load shows the new file as a first Load would: line 60 "0" clears the visor and
-// disables the tint, which shows its own line 67; line 46 "40" moves the slider to its end.
+// disables the tint, which shows its own line 67; line 46 "40" moves the slider to its end,
+// and its label says what the line holds.
 // The user's unsaved click is gone, and Save writes the file as read.
 TEST_F(BindingsE2ETest, ASecondLoadShowsTheNewFileAsItIsAndSavesItAsRead) {
     LoadFile(LinesFile(170, {{5, "1"}, {43, "1"}, {46, "7"}, {60, "1"}, {67, "1"}}));
@@ -620,7 +625,7 @@ TEST_F(BindingsE2ETest, ASecondLoadShowsTheNewFileAsItIsAndSavesItAsRead) {
     EXPECT_TRUE(ShownChecked(7));
     EXPECT_FALSE(ShownEnabled(ids::CheckBox(7)));
     EXPECT_EQ(SendMessageA(Ctl(ids::TrackBar(1)), TBM_GETPOS, 0, 0), 32);
-    EXPECT_EQ(Text(ids::Label(15)), "32");
+    EXPECT_EQ(Text(ids::Label(15)), "40");
     Save();
     EXPECT_TRUE(SameBytes(ReadBytes(GamePath()), Rewritten(second, {})));
 }

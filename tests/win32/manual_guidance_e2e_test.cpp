@@ -1,15 +1,19 @@
 // The manual page's guidance in the real window on the real file, under real input: a line
 // found by typing, its choice picked with the mouse and saved, the three lists following the
-// mouse wheel on one of them, Enter in the value field and F3.
+// mouse wheel on one of them, Enter in the value field and F3; a value a setting cannot show
+// loaded, mended by hand and saved.
 #include "window_test_support.hpp"
 
 #include "../lines_file.hpp"
+
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
 
 using namespace korvane;
 using namespace korvane::wintest;
+using korvane::testing::CrLfFile;
 using korvane::testing::FileLines;
 
 namespace {
@@ -100,4 +104,48 @@ TEST_F(ManualGuidanceE2ETest, ALineFoundItsChoicePickedAndSavedAndTheListsScroll
     ASSERT_TRUE(Pump([&] { return form->document.Value(128) == "3"; }));
     PressKey(VK_F3);
     ASSERT_TRUE(Pump([&] { return form->ListBox1.Selected() == 191; }));
+}
+
+// A file from elsewhere holds "abc" in the mirror slider's line (47). Load names the line, the
+// file and the remedy and loads it whole: the slider stands at its end, its label says "abc",
+// and the manual page says what belongs in the line. Mended there by hand, the slider shows the
+// number at once, and Save writes the file a next Load shows without a word.
+TEST_F(ManualGuidanceE2ETest, AValueASliderCannotShowLoadsAndIsMendedByHand) {
+    std::vector<std::string> lines = FileLines(ReadBytes(GamePath()));
+    ASSERT_TRUE(lines[47].starts_with("16\t"));
+    lines[47].replace(0, 2, "abc");
+    WriteBytes(GamePath(), CrLfFile(lines));
+    boxesExpected = true;
+    Load();
+    ASSERT_EQ(boxes->Seen().size(), 1u);
+    EXPECT_EQ(boxes->Seen()[0].text, "'abc' is not a valid integer value.\r\nZeile 47 von " +
+                                         GamePath() +
+                                         " enth\xe4lt 'abc', wo eine ganze Zahl hingeh\xf6rt. "
+                                         "Korrigieren Sie sie auf der Seite Manuell bearbeiten.");
+    ShowPageOf(ids::TrackBar(1));
+    EXPECT_EQ(SendMessageA(Ctl(ids::TrackBar(1)), TBM_GETPOS, 0, 0), 1);
+    EXPECT_EQ(Text(ids::Label(15)), "abc");
+
+    ShowPage(kManualPage);
+    FocusByMouse(Ctl(ids::OfName("FindLine")), POINT{10, 8});
+    TypeText("47");
+    ASSERT_TRUE(Pump([&] { return form->ListBox1.Selected() == 47; }));
+    EXPECT_TRUE(
+        Text(ids::OfName("ValueHint")).starts_with("In Zeile 47 geh\xf6rt nur eine ganze Zahl"))
+        << Text(ids::OfName("ValueHint"));
+    FocusByMouse(Ctl(ids::kEdit1), POINT{10, 8});
+    PressKey(VK_HOME);
+    PressKey(VK_END, {VK_SHIFT});
+    TypeText("20");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(Pump([&] { return form->document.Value(47) == "20"; }));
+    EXPECT_EQ(SendMessageA(Ctl(ids::TrackBar(1)), TBM_GETPOS, 0, 0), 20);
+    EXPECT_EQ(Text(ids::Label(15)), "20");
+
+    Save();
+    EXPECT_EQ(boxes->Seen().size(), 1u);
+    lines[47].replace(0, 3, "20");
+    EXPECT_EQ(ReadBytes(GamePath()), CrLfFile(lines));
+    Load();
+    EXPECT_EQ(boxes->Seen().size(), 1u) << boxes->Seen().back().text;
 }
