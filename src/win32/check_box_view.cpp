@@ -1,6 +1,7 @@
 // Check boxes. The box is not automatic: a click asks the model, which decides the new
 // state and runs the handler; the window only shows what the model holds. A caption wider
 // than the layout's box widens the check box, so it is never cut off.
+#include "win32/control_messages.hpp"
 #include "win32/control_view.hpp"
 #include "win32/gdi_handles.hpp"
 
@@ -46,7 +47,7 @@ public:
 private:
     void ShowCheck() {
         if (Hwnd()) {
-            SendMessageA(Hwnd(), BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+            ButtonWindow(Hwnd()).SetCheck(box_.Checked());
         }
     }
 

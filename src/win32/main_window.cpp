@@ -1,6 +1,7 @@
 #include "win32/main_window.hpp"
 
 #include "core/form_layout.hpp"
+#include "win32/control_messages.hpp"
 #include "win32/report.hpp"
 
 #include <stdexcept>
@@ -115,7 +116,7 @@ std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, MainForm& for
     window->CreateControls();
     // The focus frame and the access keys' underlines always show, not only once the
     // keyboard was used: a player who reaches for it must see where the focus is.
-    SendMessageA(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+    Window(hwnd).ChangeUiState(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL);
     window->toolTips_.Create(instance, hwnd);
     window->Observe();
     platform.SetOwner(hwnd);
@@ -493,8 +494,8 @@ void MainWindow::MoveFocus(WPARAM wp, LPARAM lp) {
         return;
     }
     SetFocus(target);
-    if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
-        SendMessageA(target, EM_SETSEL, 0, -1);
+    if (Window(target).DialogCode() & DLGC_HASSETSEL) {
+        EditWindow(target).SelectAll();
     }
 }
 

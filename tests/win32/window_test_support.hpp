@@ -155,7 +155,7 @@ protected:
                      reinterpret_cast<LPARAM>(&end));
         return {start, end};
     }
-    std::string GamePath() const { return gameDir + "\\f1graphics.cfg"; }
+    std::string GamePath() const { return gameDir + "\\" + std::string(kGameFileName); }
     bool Pump(const std::function<bool()>& done, int timeoutMs = 3000) {
         return PumpUntil(window.get(), done, timeoutMs);
     }
