@@ -159,9 +159,21 @@ private:
         }
     }
 
+    // A row whose mark changed is drawn anew where the list shows it; a row out of view is
+    // drawn as it is once it comes into view. A Load tells every row of a file, ten thousand
+    // of them in three lists, and under wine every message to the list (subclassed) and every
+    // invalidation goes to the window server: rows a page or more away from the first row
+    // the model knows the list to show are passed over without a message.
     void InvalidateRow(std::ptrdiff_t row) {
+        const std::ptrdiff_t top = list_.TopIndex();
+        const std::ptrdiff_t page = list_.PageRows();
+        if (!Hwnd() || row < 0 || row < top - page || row > top + 2 * page) {
+            return;
+        }
         RECT rc{};
-        if (Hwnd() && row >= 0 && Rows().RowRect(row, rc)) {
+        RECT client{};
+        if (Rows().RowRect(row, rc) && GetClientRect(Hwnd(), &client) && rc.bottom > client.top &&
+            rc.top < client.bottom) {
             InvalidateRect(Hwnd(), &rc, TRUE);
         }
     }
