@@ -15,7 +15,7 @@ struct LanguageEntry {
 };
 
 // How many lines of the language file are read: one per entry up to the last range's end.
-inline constexpr std::size_t kLanguageFileLines = 140;
+inline constexpr std::size_t kLanguageFileLines = 170;
 
 namespace entries {
 
