@@ -89,28 +89,33 @@ void GameFolder::About(const std::string& path, const std::function<void()>& wor
     };
     const auto ended = [&](const char* what) {
         if (document.Count() == 0) {
-            return texts_.FileMessage(what, FileProblem::Empty, path);
+            return FileError(texts_.FileMessage(what, FileProblem::Empty, path),
+                             FileProblem::Empty);
         }
-        return texts_.FileMessage(what, FileProblem::EndsEarly, path,
-                                  IntToStr(static_cast<long long>(document.Count()) - 1));
+        return FileError(texts_.FileMessage(what, FileProblem::EndsEarly, path,
+                                            IntToStr(static_cast<long long>(document.Count()) - 1)),
+                         FileProblem::EndsEarly);
+    };
+    const auto failed = [&](const char* what, FileProblem problem, const std::string& file) {
+        return FileError(texts_.FileMessage(what, problem, file), problem);
     };
     try {
         work();
     } catch (const ReplacementKeptError&) {
         throw; // it names the file that holds the new content
     } catch (const IoError& e) {
-        throw Error(texts_.FileMessage(e.what(), e.problem(), e.path().empty() ? path : e.path()));
+        throw failed(e.what(), e.problem(), e.path().empty() ? path : e.path());
     } catch (const FileChangingError& e) {
-        throw Error(texts_.FileMessage(e.what(), FileProblem::Changing, platform_.FullPath(path)));
+        throw failed(e.what(), FileProblem::Changing, platform_.FullPath(path));
     } catch (const RegistryError& e) {
-        throw Error(texts_.FileMessage(e.what(), FileProblem::RegistryValue, path));
+        throw failed(e.what(), FileProblem::RegistryValue, path);
     } catch (const ListIndexError& e) {
         if (!endsEarly(e.index())) {
             throw;
         }
-        throw Error(ended(e.what()));
+        throw ended(e.what());
     } catch (const InsertLineError& e) {
-        throw Error(ended(e.what()));
+        throw ended(e.what());
     }
 }
 
