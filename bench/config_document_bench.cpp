@@ -1,7 +1,7 @@
 // Reading and writing large f1graphics.cfg files, against a memcpy of the same bytes.
 // Compare the figures of one run: read <= 10x memcpy, write to memory <= 10x, to a file
 // <= 25x, and per-byte times of 16 MiB and 64 MiB within 15% of each other.
-#include "core/config_document.hpp"
+#include "file/config_document.hpp"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Arbitrary bytes -> read -> write, and every comment through the comment reader, checked against a
 // plain model of the reading and writing rules: an unchanged document is written back as its lines
 // were read, a changed value changes its own line only, and a second read gives the same lists.
-#include "core/comment_values.hpp"
-#include "core/config_document.hpp"
+#include "file/comment_values.hpp"
+#include "file/config_document.hpp"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "win32/app.hpp"
 
-#include "core/command_line.hpp"
-#include "core/main_form.hpp"
+#include "app/command_line.hpp"
+#include "app/main_form.hpp"
 #include "win32/main_window.hpp"
 #include "win32/platform_win32.hpp"
 
@@ -84,8 +84,7 @@ int RunApplication(HINSTANCE instance, int show) noexcept {
             // No window: the texts come from language.txt where the command runs, else
             // beside the program, else the built-in ones.
             platform.SetQuiet(args.quiet);
-            MainForm form(platform);
-            return RunWithoutWindow(form, args,
+            return RunWithoutWindow(platform, args,
                                     {"language.txt", ProgramFolder() + "\\language.txt"});
         }
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};

@@ -2,7 +2,7 @@
 // visibility, enabled state and caption.
 #include "win32/control_view.hpp"
 
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 #include "win32/control_messages.hpp"
 
 #include <stdexcept>

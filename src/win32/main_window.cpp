@@ -1,6 +1,6 @@
 #include "win32/main_window.hpp"
 
-#include "core/form_layout.hpp"
+#include "app/form_layout.hpp"
 #include "win32/control_messages.hpp"
 #include "win32/report.hpp"
 
@@ -158,7 +158,7 @@ bool MainWindow::PreTranslate(MSG& msg) noexcept {
     const bool inWindow = hwnd_ && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd));
     // F3 on the manual page finds the next line, wherever the focus is.
     if (inWindow && msg.message == WM_KEYDOWN && msg.wParam == VK_F3 && form_.Panel2.Visible()) {
-        UserInput([this] { form_.FindNext(); });
+        UserInput([this] { form_.manual.FindNext(); });
         return true;
     }
     // Ctrl+S saves, wherever the focus is, as the strip's Save button does.

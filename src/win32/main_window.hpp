@@ -5,7 +5,7 @@
 // the form's error guard.
 #pragma once
 
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 #include "win32/control_view.hpp"
 #include "win32/gdi_handles.hpp"
 #include "win32/platform_win32.hpp"

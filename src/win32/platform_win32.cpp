@@ -1,7 +1,7 @@
 #include "win32/platform_win32.hpp"
 
-#include "core/errors.hpp"
-#include "core/text.hpp"
+#include "file/errors.hpp"
+#include "file/text.hpp"
 #include "win32/handles.hpp"
 #include "win32/report.hpp"
 

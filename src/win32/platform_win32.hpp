@@ -2,7 +2,7 @@
 // main window.
 #pragma once
 
-#include "core/platform.hpp"
+#include "file/platform.hpp"
 
 #include <windows.h>
 

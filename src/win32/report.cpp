@@ -1,6 +1,6 @@
 #include "win32/report.hpp"
 
-#include "core/errors.hpp"
+#include "file/errors.hpp"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // The setting bindings: what Load shows from the document (writing nothing), what each
 // control's change writes, and where a short or bad file stops.
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
 
 #include "../lines_file.hpp"
@@ -293,7 +293,7 @@ struct Recorder {
                 c->SetObserver(observe);
             }
         }
-        form.gameFile.AddListener([this](GameFile::Change change, std::size_t line) {
+        form.folder.File().AddListener([this](GameFile::Change change, std::size_t line) {
             if (change == GameFile::Change::Value) {
                 log.push_back("v" + std::to_string(line));
             }
@@ -512,7 +512,7 @@ TEST_F(BindingsTest, AFixedListWithNoItemSelectedWritesNothing) {
     EXPECT_EQ(Changed(), Values{});
 
     form.ComboBox4.UserSelect(1);
-    form.WriteValue(51, "5");
+    form.folder.File().Write(51, "5");
     form.ComboBox4.UserBackspace(0, 0);
     EXPECT_EQ(V(51), "1") << "Backspace runs the handler, which writes the selection";
 }
@@ -522,7 +522,7 @@ TEST_F(BindingsTest, EveryScrollNotificationWritesThePositionAndItsLabel) {
     form.TrackBar1.UserScroll(5);
     EXPECT_EQ(V(46), "5");
     EXPECT_EQ(form.Label15.Caption(), "5");
-    form.WriteValue(46, "x"); // as the manual edit page may
+    form.folder.File().Write(46, "x"); // as the manual edit page may
     form.TrackBar1.UserScroll(5);
     EXPECT_EQ(V(46), "5") << "the same position is written again";
 

@@ -1,8 +1,8 @@
 // Typing into drop-downs: auto-complete in the editable ones, the timed incremental search
 // in the fixed lists, and what the form writes when the user types.
-#include "core/controls.hpp"
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
+#include "form/controls.hpp"
 
 #include <gtest/gtest.h>
 
@@ -321,7 +321,7 @@ TEST_F(FormTyping, TheSearchInAFixedListWritesTheNewSelection) {
     form.ComboBox6.UserSearchChar('l');
     now += 100;
     form.ComboBox6.UserSearchChar('e');
-    form.WriteValue(123, "x");
+    form.folder.File().Write(123, "x");
     now += 100;
     form.ComboBox6.UserSearchChar(' ');
     EXPECT_EQ(V(123), "x") << "same item: the handler does not run";

@@ -1,8 +1,8 @@
 // The command line: its arguments, and /use without a window (Use and Save of a profile, or
 // nothing written and the reason), with its texts from the first language file there is.
-#include "core/command_line.hpp"
-#include "core/text.hpp"
+#include "app/command_line.hpp"
 #include "fake_platform.hpp"
+#include "file/text.hpp"
 
 #include <gtest/gtest.h>
 
@@ -50,12 +50,18 @@ TEST(CommandLineTest, UseWritesTheProfileWithABackupOrNothingAndSaysWhy) {
         std::string profile;
         std::string installDir;
         bool gameFileThere;
-        std::string box; // the start of the error box's text (exit code 1), or none (0)
+        std::string box;         // the start of the error box's text (exit code 1), or none (0)
+        std::string reason = {}; // what its second line says
     } rows[] = {
         {"High", "C:\\Game", true, ""},
         {"high.CFG", "C:\\Game", true, ""},
         {"High", "C:\\Game", false, ""}, // a missing f1graphics.cfg is made again
-        {"Gone", "C:\\Game", true, "C:\\Game\\Gone.cfg wurde nicht verwendet"},
+        {"Gone", "C:\\Game", true, "C:\\Game\\Gone.cfg wurde nicht verwendet", "\rFile not found"},
+        // The game's own file is refused by name, as Save as profile refuses it.
+        {"f1graphics", "C:\\Game", true, "C:\\Game\\f1graphics.cfg wurde nicht verwendet",
+         "\rDieser Name ist vergeben"},
+        // A folder that is not there is named as such (its read fails with result 3).
+        {"High", "C:\\NoSuch", false, IoErrorText(3), "C:\\NoSuch"},
         {"..\\Game\\High", "C:\\Game", true, "C:\\Game\\..\\Game\\High.cfg"},
         {"High", "", true, "Der Ordner des Spiels ist nicht bekannt"},
     };
@@ -63,6 +69,9 @@ TEST(CommandLineTest, UseWritesTheProfileWithABackupOrNothingAndSaysWhy) {
         FakePlatform platform;
         platform.installDir = row.installDir;
         platform.files["C:\\Game\\High.cfg"] = high;
+        if (row.installDir == "C:\\NoSuch") {
+            platform.failingReads[platform.GamePath()] = 3;
+        }
         if (row.gameFileThere) {
             platform.files[platform.GamePath()] = game;
         }
@@ -73,13 +82,14 @@ TEST(CommandLineTest, UseWritesTheProfileWithABackupOrNothingAndSaysWhy) {
                 expected[platform.GamePath() + ".bak"] = game;
             }
         }
-        MainForm form(platform);
-        EXPECT_EQ(RunWithoutWindow(form, Parsed(Arguments::Mode::Use, row.profile), {}),
+        EXPECT_EQ(RunWithoutWindow(platform, Parsed(Arguments::Mode::Use, row.profile), {}),
                   row.box.empty() ? kExitDone : kExitFailed)
             << row.profile;
         EXPECT_TRUE(platform.files == expected) << row.profile;
         EXPECT_EQ(platform.errorBoxes.size(), row.box.empty() ? 0u : 1u) << row.profile;
-        EXPECT_TRUE(platform.errorBoxes.empty() || platform.errorBoxes[0].starts_with(row.box))
+        EXPECT_TRUE(platform.errorBoxes.empty() ||
+                    (platform.errorBoxes[0].starts_with(row.box) &&
+                     platform.errorBoxes[0].find(row.reason) != std::string::npos))
             << platform.errorBoxes[0];
     }
 }
@@ -101,8 +111,7 @@ TEST(CommandLineTest, TheUsageComesFromTheFirstLanguageFileThere) {
     for (const auto& row : rows) {
         FakePlatform platform;
         platform.files.insert(row.files.begin(), row.files.end());
-        MainForm form(platform);
-        EXPECT_EQ(RunWithoutWindow(form, Parsed(Arguments::Mode::Usage),
+        EXPECT_EQ(RunWithoutWindow(platform, Parsed(Arguments::Mode::Usage),
                                    {"language.txt", "C:\\Prog\\language.txt"}),
                   kExitUsage);
         EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{row.usage});

@@ -1,7 +1,7 @@
 // What a line's comment says about its values: choices, a range, a set, or nothing.
-#include "core/comment_values.hpp"
-#include "core/config_document.hpp"
 #include "fake_platform.hpp"
+#include "file/comment_values.hpp"
+#include "file/config_document.hpp"
 
 #include <gtest/gtest.h>
 

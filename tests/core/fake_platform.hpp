@@ -2,9 +2,9 @@
 // every message shown; and a form on it, set up as the tests need it.
 #pragma once
 
-#include "core/errors.hpp"
-#include "core/main_form.hpp"
-#include "core/platform.hpp"
+#include "app/main_form.hpp"
+#include "file/errors.hpp"
+#include "file/platform.hpp"
 
 #include "../lines_file.hpp"
 
@@ -125,7 +125,7 @@ public:
     }
 
     // The game file's path for the current install directory.
-    std::string GamePath() const { return installDir + "\\f1graphics.cfg"; }
+    std::string GamePath() const { return GameFolder::GameFilePath(installDir); }
 };
 
 // A form on a fake platform. Load puts the bytes into the game's file and clicks "Laden"

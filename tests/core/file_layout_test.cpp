@@ -1,8 +1,8 @@
 // The two layouts of f1graphics.cfg: which file is recognised as the patched game's, and
 // which lines every option reads and writes in each.
-#include "core/file_layout.hpp"
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
+#include "file/file_layout.hpp"
 
 #include "../option_lines.hpp"
 
@@ -157,7 +157,7 @@ TEST(FileLayout, EveryOptionReadsAndWritesItsOwnLinesInEitherLayout) {
             FakeForm t;
             t.Load(file);
             ASSERT_TRUE(t.platform.errorBoxes.empty()) << t.platform.errorBoxes.front();
-            ASSERT_EQ(t.form.Layout(), layout);
+            ASSERT_EQ(t.form.folder.File().Layout(), layout);
             EXPECT_EQ(row.shows(t.form), !lines.empty());
 
             std::vector<std::string> before;
@@ -193,7 +193,7 @@ TEST(FileLayout, ToolTipsNameEachLineWithItsCommentOrSayTheFileLacksIt) {
     // A comment longer than a tooltip shows is cut; the release layout keeps its numbers.
     t.Load(korvane::testing::LinesFile(60) + "0\t; " + std::string(300, 'x') + "\r\n" +
            korvane::testing::LinesFile(110));
-    EXPECT_EQ(f.Layout(), FileLayout::Release);
+    EXPECT_EQ(f.folder.File().Layout(), FileLayout::Release);
     EXPECT_EQ(f.CheckBox6.ToolTip(), "Zeile 60: " + std::string(200, 'x'));
     EXPECT_EQ(f.CheckBox7.ToolTip(), "Zeile 67: line 6");
 }

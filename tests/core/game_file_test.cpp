@@ -1,8 +1,8 @@
 // f1graphics.cfg's one owner: what counts as changed, and Save's care with another program's
 // changes. (That Load writes nothing, whatever came before: the bindings' tests.)
-#include "core/game_file.hpp"
-#include "core/text.hpp"
 #include "fake_platform.hpp"
+#include "file/game_file.hpp"
+#include "file/text.hpp"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +11,6 @@
 using namespace korvane;
 using korvane::testing::FakePlatform;
 
-namespace {
-
-std::string GermanText(const LanguageEntry& entry) {
-    return std::string(entry.germanDefault);
-}
-
-} // namespace
-
 // Changed means: differs from f1graphics.cfg as last read or written.
 TEST(GameFileChanges, TheCountIsWhatSaveWillChange) {
     FakePlatform platform;
@@ -26,11 +18,14 @@ TEST(GameFileChanges, TheCountIsWhatSaveWillChange) {
     platform.files[path] = "1 ;a\n2 ;b\n3 ;c\n";
     platform.files["C:\\Game\\P.cfg"] = "1 ;a\r\n5 ;b\r\n6 ;c\r\n"; // other line ends
     platform.files["C:\\Game\\Short.cfg"] = "1 ;a\n";
-    GameFile file(platform, GermanText);
+    const Texts texts; // the German defaults
+    GameFile file(platform, texts);
     const auto count = [&] { return file.HasChanges() ? file.ChangedCount() : 99u; };
 
-    file.Load(path, [] {});
-    file.Use("C:\\Game\\P.cfg", [] {});
+    file.Load(path);
+    file.Shown();
+    file.Use("C:\\Game\\P.cfg");
+    file.Shown();
     EXPECT_EQ(count(), 2u);
     EXPECT_FALSE(file.IsChanged(0)) << "the same line, whatever its end";
     file.Restore(1);
@@ -40,7 +35,8 @@ TEST(GameFileChanges, TheCountIsWhatSaveWillChange) {
     EXPECT_EQ(platform.files[path], "1 ;a\r\n2 ;b\r\n6 ;c\r\n");
     EXPECT_EQ(file.ChangedCount(), 0u);
 
-    file.Use("C:\\Game\\Short.cfg", [] {});
+    file.Use("C:\\Game\\Short.cfg");
+    file.Shown();
     EXPECT_EQ(count(), 2u) << "the lines Save would drop";
 }
 
@@ -71,10 +67,12 @@ TEST(GameFileSave, AsksBeforeOverwritingAFileChangedSinceLoadAndKeepsABackup) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         FakePlatform platform;
-        GameFile file(platform, GermanText);
+        const Texts texts; // the German defaults
+        GameFile file(platform, texts);
         const std::string path = platform.GamePath();
         platform.files[path] = loaded;
-        file.Load(path, [] {});
+        file.Load(path);
+        file.Shown();
         file.Write(0, "7");
         if (row.onDisk) {
             platform.files[path] = *row.onDisk;

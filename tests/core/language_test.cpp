@@ -1,10 +1,10 @@
 // The language start-up: reading language.txt, the caption transfer, the version check,
 // the missing file, and the language files we ship.
-#include "core/form_layout.hpp"
-#include "core/main_form.hpp"
-#include "core/text.hpp"
-#include "core/text_lines.hpp"
+#include "app/form_layout.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
+#include "file/text.hpp"
+#include "file/text_lines.hpp"
 
 #include <gtest/gtest.h>
 
@@ -147,9 +147,8 @@ TEST_F(LanguageTest, ReaderCutsCommentsAndTrimsButKeepsEveryLine) {
           "\tx y\t# t\r\n"
           "Spei\rchern\r\n"
           "\x01O\x02\n");
-    EXPECT_EQ(form.LanguageLines(),
-              (std::vector<std::string>{"Deutsch", "Jemand", "0.4", "Laden", "", "", "a", "x y",
-                                        "Speichern", "O"}));
+    EXPECT_EQ(form.texts.Lines(), (std::vector<std::string>{"Deutsch", "Jemand", "0.4", "Laden", "",
+                                                            "", "a", "x y", "Speichern", "O"}));
     EXPECT_EQ(form.SpeedButton1.Caption(), "Laden");
     EXPECT_EQ(form.SpeedButton2.Caption(), ""); // a comment-only line is an empty caption
     EXPECT_EQ(form.SpeedButton3.Caption(), "");
@@ -169,15 +168,15 @@ TEST_F(LanguageTest, ReadsAtMostALinePerEntry) {
     const std::size_t most = kLanguageFileLines;
     for (std::size_t n : {most - 1, most, most + 1, most + 50}) {
         Start(NumberedFile(n));
-        ASSERT_EQ(form.LanguageLines().size(), std::min(n, most)) << n;
-        EXPECT_EQ(form.LanguageLines().back(), "T" + std::to_string(std::min(n, most) - 1));
+        ASSERT_EQ(form.texts.Lines().size(), std::min(n, most)) << n;
+        EXPECT_EQ(form.texts.Lines().back(), "T" + std::to_string(std::min(n, most) - 1));
     }
     // The last line needs no line end; a Ctrl-Z where a line begins ends the file.
     Start("A\r\nB\r\n0.4\r\nLast");
-    EXPECT_EQ(form.LanguageLines().back(), "Last");
+    EXPECT_EQ(form.texts.Lines().back(), "Last");
     Start("A\r\nB\r\n0.4\r\n\x1a"
           "After\r\nMore\r\n");
-    EXPECT_EQ(form.LanguageLines().size(), 3u);
+    EXPECT_EQ(form.texts.Lines().size(), 3u);
     EXPECT_TRUE(platform.errorBoxes.empty());
 }
 
@@ -311,7 +310,7 @@ TEST_F(LanguageTest, FewerThanThreeLinesFailTheVersionCheckWithTheListError) {
             << ::testing::PrintToString(bytes);
         EXPECT_EQ(Texts(), before);
     }
-    EXPECT_EQ(form.LanguageLines(), (std::vector<std::string>{}));
+    EXPECT_EQ(form.texts.Lines(), (std::vector<std::string>{}));
     EXPECT_TRUE(platform.errorDialogs.empty());
     EXPECT_FALSE(platform.closed);
 }
@@ -335,7 +334,7 @@ TEST_F(LanguageTest, MissingFileShowsTheAddressAndEndsWithoutReading) {
                                             looked}));
     EXPECT_TRUE(platform.closed);
     EXPECT_TRUE(platform.errorBoxes.empty());
-    EXPECT_TRUE(form.LanguageLines().empty());
+    EXPECT_TRUE(form.texts.Lines().empty());
     EXPECT_EQ(Texts(), before);
 }
 
@@ -355,7 +354,7 @@ TEST_F(LanguageTest, ReadErrorIsShownWithoutTransferOrCheck) {
         Start(NumberedFile(61, "9.9"));
         EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{c.text});
     }
-    EXPECT_TRUE(form.LanguageLines().empty());
+    EXPECT_TRUE(form.texts.Lines().empty());
     EXPECT_EQ(Texts(), before);
     EXPECT_TRUE(platform.errorDialogs.empty());
     EXPECT_FALSE(platform.closed);
@@ -402,13 +401,13 @@ TEST_F(LanguageTest, ShippedFilesLoadCleanly) {
         EXPECT_TRUE(t.platform.errorBoxes.empty());
         EXPECT_TRUE(t.platform.errorDialogs.empty());
         EXPECT_FALSE(t.platform.closed);
-        ASSERT_GE(f.LanguageLines().size(), 120u);
+        ASSERT_GE(f.texts.Lines().size(), 120u);
         // Every caption, and every text of its own (61 and up) the program has yet.
         for (std::size_t k = 0; k <= 119; k = k == 63    ? 90
                                               : k == 94  ? 100
                                               : k == 107 ? 110
                                                          : k + 1) {
-            EXPECT_FALSE(f.LanguageLines()[k].empty()) << "entry " << k;
+            EXPECT_FALSE(f.texts.Lines()[k].empty()) << "entry " << k;
         }
         // Windows text: every line ends in CR LF, and there are no other CRs.
         std::size_t crs = 0;
@@ -525,6 +524,6 @@ TEST_F(LanguageTest, TextsBeyondTheCaptionTableFallBackToGerman) {
         SCOPED_TRACE(row.entry61 ? row.entry61 : "(none)");
         FakeForm t;
         t.Start(NumberedFile(61) + (row.entry61 ? std::string(row.entry61) + "\r\n" : ""));
-        EXPECT_EQ(t.form.LanguageText(entries::kToolTipLine), row.shown);
+        EXPECT_EQ(t.form.texts.LanguageText(entries::kToolTipLine), row.shown);
     }
 }

@@ -1,8 +1,8 @@
 // Pages, button styles, Load, Save and Quit, and the error guard.
-#include "core/form_layout.hpp"
-#include "core/main_form.hpp"
-#include "core/text.hpp"
+#include "app/form_layout.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
+#include "file/text.hpp"
 
 #include <gtest/gtest.h>
 
@@ -96,7 +96,7 @@ TEST_F(MainFormTest, LoadReadsTheFileFromTheRegistryDirectoryAndRevealsThePages)
     platform.files[platform.GamePath()] = LinesFile(170);
     form.SpeedButton1Click();
     EXPECT_EQ(platform.lookups, 1);
-    EXPECT_EQ(form.InstallDir, "C:\\Game");
+    EXPECT_EQ(form.folder.Path(), "C:\\Game");
     EXPECT_EQ(form.document.Count(), 170u);
     EXPECT_TRUE(form.SpeedButton4.Visible());
     EXPECT_TRUE(form.SpeedButton5.Visible());
@@ -111,7 +111,7 @@ TEST_F(MainFormTest, LoadReadsTheFileFromTheRegistryDirectoryAndRevealsThePages)
 TEST_F(MainFormTest, AMissingFileLeavesTheDocumentEmptyAndThePageButtonsHidden) {
     form.Guarded([&] { form.SpeedButton1Click(); });
     EXPECT_EQ(platform.errorBoxes.size(), 1u); // its text: FileMessages
-    EXPECT_EQ(form.InstallDir, "C:\\Game");
+    EXPECT_EQ(form.folder.Path(), "C:\\Game");
     EXPECT_FALSE(form.SpeedButton4.Visible());
     EXPECT_EQ(form.document.Count(), 0u);
 }
@@ -178,11 +178,12 @@ TEST(FileMessages, EachFailureNamesTheFileAndTheRemedy) {
 }
 
 TEST_F(MainFormTest, ARegistryFailureEndsLoadBeforeTheDirectoryChanges) {
-    form.InstallDir = "old";
+    Load(LinesFile(170));
+    platform.installDir = "D:\\Other";
     platform.registryError = "Invalid data type for 'Directory'";
     form.Guarded([&] { form.SpeedButton1Click(); });
     EXPECT_EQ(platform.errorBoxes.size(), 1u);
-    EXPECT_EQ(form.InstallDir, "old");
+    EXPECT_EQ(form.folder.Path(), "C:\\Game");
 }
 
 // Without a game folder Load opens no file (not "\\f1graphics.cfg" at the drive's root) and
@@ -199,7 +200,7 @@ TEST_F(MainFormTest, AnEmptyInstallDirOpensNothingAndSaysSoOnce) {
         EXPECT_EQ(platform.errorBoxes,
                   std::vector<std::string>{ErrorBoxText(entries::kNoGameFolder.germanDefault)});
         EXPECT_EQ(form.document.Count(), 170u);
-        EXPECT_TRUE(form.gameFile.Loaded());
+        EXPECT_TRUE(form.folder.File().Loaded());
     }
 }
 
@@ -236,7 +237,7 @@ TEST(MainFormLoad, SaveWritesOnlyADocumentWhoseLoadRanToItsEnd) {
         platform.files[path] = LinesFile(170);
         if (row.setup) {
             f.Load(LinesFile(170));
-            form.Guarded([&] { form.WriteValue(7, "7"); });
+            form.Guarded([&] { form.folder.File().Write(7, "7"); });
             row.setup(platform, crOnly);
             platform.answerYes = true; // drop the change
             form.Guarded([&] { form.SpeedButton1Click(); });
@@ -280,7 +281,7 @@ TEST_F(MainFormTest, SaveAsksWhileTheGameWritesTheFile) {
 
 TEST_F(MainFormTest, QuitClosesWithoutWriting) {
     Load("1;a\n");
-    form.WriteValue(0, "0");
+    form.folder.File().Write(0, "0");
     form.SpeedButton3Click();
     EXPECT_TRUE(platform.closed);
     EXPECT_EQ(platform.writes, 0);
@@ -354,13 +355,13 @@ TEST(MainFormChanges, QuitAndLoadAskOnlyAboutThePlayersChanges) {
         f.Load(LinesFile(170, {{93, "2"}}));
         ASSERT_EQ(form.document.Value(94), "0");
         form.Guarded([&] { row.act(form); });
-        EXPECT_EQ(form.HasUnsavedChanges(), row.changed);
+        EXPECT_EQ(form.folder.File().HasChanges(), row.changed);
         platform.closeAnswer = Platform::Answer::Cancel;
         EXPECT_EQ(form.QueryClose(), !row.changed);
         form.Guarded([&] { form.SpeedButton1Click(); }); // answered No: the Load does not run
         const std::vector<std::string> asked{saveQuestion, loadQuestion};
         EXPECT_EQ(platform.questions, row.changed ? asked : std::vector<std::string>{});
-        EXPECT_EQ(form.HasUnsavedChanges(), row.changed);
+        EXPECT_EQ(form.folder.File().HasChanges(), row.changed);
     }
 }
 
@@ -382,7 +383,7 @@ TEST(MainFormChanges, QuitWithChangesClosesOnlyWhenTheSaveWorked) {
         EXPECT_FALSE(nested);
         EXPECT_EQ(form.QueryClose(), !saveFails);
         EXPECT_EQ(platform.writes, saveFails ? 0 : 1);
-        EXPECT_EQ(form.HasUnsavedChanges(), saveFails);
+        EXPECT_EQ(form.folder.File().HasChanges(), saveFails);
         EXPECT_EQ(platform.errorBoxes.size(), saveFails ? 1u : 0u);
     }
 }

@@ -1,5 +1,5 @@
 // The manual edit page: the three synchronised lists, the edit fields and Apply.
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>
@@ -103,7 +103,7 @@ TEST_F(ManualEditTest, ApplyStoresTheTextExactlyAsTyped) {
         const bool storable = text.find_first_of(";\t\x1f") == std::string::npos;
         Click(form.ListBox4, 9);
         form.edit1.UserEditText(text);
-        form.WriteValue(9, "90");
+        form.folder.File().Write(9, "90");
         platform.errorBoxes.clear();
         form.Guarded([&] { form.SpeedButton10Click(); });
         EXPECT_EQ(form.document.Value(9), storable ? text : "90") << text;
@@ -127,7 +127,7 @@ TEST_F(ManualEditTest, AValueReadWithATabInsideCanBePutBack) {
     form.Guarded([&] { form.RestoreValue.UserClick(); });
     EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{});
     EXPECT_EQ(FileLines(form.document.Write())[9], "9\t0 ;  desc 9");
-    EXPECT_FALSE(form.gameFile.IsChanged(9));
+    EXPECT_FALSE(form.folder.File().IsChanged(9));
 }
 
 TEST_F(ManualEditTest, ApplyLeavesTheBoundCheckBoxAloneUntilItIsClicked) {
@@ -181,8 +181,8 @@ TEST_F(ManualEditTest, ApplyWithNoLineChosenChangesNothing) {
 
 TEST_F(ManualEditTest, TheChosenRowSurvivesAValueWrite) {
     Click(form.ListBox1, 7);
-    form.WriteValue(7, "x");
-    form.WriteValue(8, "y");
+    form.folder.File().Write(7, "x");
+    form.folder.File().Write(8, "y");
     EXPECT_EQ(Selections(), All(7));
     EXPECT_EQ(form.ListBox1.Item(7), "x");
     EXPECT_EQ(form.edit1.Text(), "70"); // the edit field is not a view of the value

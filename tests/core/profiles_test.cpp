@@ -1,10 +1,10 @@
 // Profiles: the rules for a new profile's name, which files of the game folder are
 // profiles, and the mark of the one that holds what f1graphics.cfg holds.
-#include "core/main_form.hpp"
-#include "core/profiles.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
+#include "file/profiles.hpp"
 
-#include "core/text.hpp"
+#include "file/text.hpp"
 
 #include <gtest/gtest.h>
 
@@ -142,11 +142,11 @@ TEST(ProfileUseTest, AFailedUseChangesNothingAndTheProfileSavedIsInUse) {
     MainForm& form = f.form;
     platform.files["C:\\Game\\Low.cfg"] = kGame;
     f.Load(kGame);
-    EXPECT_EQ(form.ChosenProfile(), "Low");
+    EXPECT_EQ(form.profiles.Chosen(), "Low");
     form.CheckBox2.UserClick();
     const std::string shown = form.document.Write();
     platform.files["C:\\Game\\High.cfg"] = Changed();
-    form.ListProfiles();
+    form.profiles.List();
     form.ProfileList.UserSelect(0);
     platform.answerYes = true;
     for (const std::string& profile : {std::string(), std::string("damaged")}) {
@@ -157,7 +157,7 @@ TEST(ProfileUseTest, AFailedUseChangesNothingAndTheProfileSavedIsInUse) {
         form.Guarded([&] { form.ProfileUseClick(); });
         EXPECT_EQ(form.document.Write(), shown);
         EXPECT_TRUE(form.CheckBox2.Checked());
-        EXPECT_TRUE(form.HasUnsavedChanges());
+        EXPECT_TRUE(form.folder.File().HasChanges());
         EXPECT_TRUE(platform.errorBoxes.back().starts_with(
             "C:\\Game\\High.cfg wurde nicht verwendet, nichts wurde ge\xe4ndert:\r"))
             << platform.errorBoxes.back();
@@ -167,15 +167,15 @@ TEST(ProfileUseTest, AFailedUseChangesNothingAndTheProfileSavedIsInUse) {
 
     platform.files["C:\\Game\\High.cfg"] = Changed();
     form.Guarded([&] { form.ProfileUseClick(); });
-    EXPECT_EQ(form.LineValue(0), "1");
+    EXPECT_EQ(form.document.Value(0), "1");
     form.Guarded([&] { form.SpeedButton2Click(); });
     EXPECT_EQ(platform.files[platform.GamePath()], CrLfFile(FileLines(Changed())));
     EXPECT_EQ(form.ProfileList.Items(), (std::vector<std::string>{"High (in Gebrauch)", "Low"}));
     // The profile chosen gone: the one in use is chosen.
     platform.files.erase("C:\\Game\\High.cfg");
     platform.files["C:\\Game\\Low.cfg"] = Changed();
-    form.ListProfiles();
-    EXPECT_EQ(form.ChosenProfile(), "Low");
+    form.profiles.List();
+    EXPECT_EQ(form.profiles.Chosen(), "Low");
 }
 
 // Save as profile never destroys a file: a name whose file is no profile is refused, naming

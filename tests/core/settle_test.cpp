@@ -1,7 +1,7 @@
 // The settings drop-downs after the player typed: a text that names nothing they can store is
 // marked and writes nothing, and leaving the drop-down (or pressing a strip button) shows
 // what is stored again, as it was before the typing (closing the window, too).
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>

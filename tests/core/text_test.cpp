@@ -1,6 +1,6 @@
 // Trimming, letter case, the integer conversion and the error box's wording.
-#include "core/errors.hpp"
-#include "core/text.hpp"
+#include "file/errors.hpp"
+#include "file/text.hpp"
 
 #include <gtest/gtest.h>
 

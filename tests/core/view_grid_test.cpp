@@ -1,6 +1,6 @@
 // The three views side by side: which lines pair into a setting's row, and copying the main
 // view's value across.
-#include "core/view_grid.hpp"
+#include "file/view_grid.hpp"
 
 #include "fake_platform.hpp"
 

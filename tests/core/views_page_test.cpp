@@ -1,6 +1,6 @@
 // The Views page on the real file: a row's three values, the chosen cell's guidance, and what
 // its commands write.
-#include "core/main_form.hpp"
+#include "app/main_form.hpp"
 #include "fake_platform.hpp"
 
 #include <gtest/gtest.h>
@@ -41,7 +41,7 @@ TEST_F(ViewsPageTest, ACellIsEditedWithItsGuidanceAndTheMainValueCopiedAcross) {
 
     // The mirror of "Draw lens flare": its choices, a pick, a typed value, Restore.
     Choose(30, 2);
-    EXPECT_EQ(form.ChosenViewLine(), 191);
+    EXPECT_EQ(form.views.ChosenViewLine(), 191);
     ASSERT_EQ(form.ViewChoices.Items().size(), 4u);
     EXPECT_EQ(form.ViewChoices.ItemIndex(), 0);
     form.Guarded([&] { form.ViewChoices.UserSelect(2); });
@@ -55,7 +55,7 @@ TEST_F(ViewsPageTest, ACellIsEditedWithItsGuidanceAndTheMainValueCopiedAcross) {
     EXPECT_EQ(form.document.Value(191), "7");
     Click(form.ViewRestore);
     EXPECT_EQ(form.document.Value(191), "0");
-    EXPECT_FALSE(form.gameFile.HasChanges() || form.ViewRestore.Enabled());
+    EXPECT_FALSE(form.folder.File().HasChanges() || form.ViewRestore.Enabled());
 
     // Copy across: the row, then every row; each copied line is a change Restore puts back.
     Choose(3, 3);
@@ -63,11 +63,11 @@ TEST_F(ViewsPageTest, ACellIsEditedWithItsGuidanceAndTheMainValueCopiedAcross) {
     EXPECT_EQ(Row(3), (std::vector<std::string>{"92", "92", "92"}));
     EXPECT_FALSE(form.ViewGrid.RowMarked(3) || form.CopyRow.Enabled());
     Click(form.CopyAll);
-    EXPECT_EQ(form.gameFile.ChangedCount(), 57u);
+    EXPECT_EQ(form.folder.File().ChangedCount(), 57u);
     EXPECT_FALSE(form.CopyAll.Enabled() || form.ViewGrid.RowMarked(14));
     Click(form.ViewRestore);
     EXPECT_EQ(form.document.Value(227), "115");
-    EXPECT_EQ(form.gameFile.ChangedCount(), 56u);
+    EXPECT_EQ(form.folder.File().ChangedCount(), 56u);
     EXPECT_TRUE(form.CopyRow.Enabled());
     EXPECT_EQ(platform.errorBoxes, std::vector<std::string>{});
 }

@@ -520,7 +520,7 @@ TEST_F(BindingsE2ETest, TheRealGameFileIsEditedInItsOwnLines) {
     const std::string read = ReadBytes(GamePath());
     Load();
     ASSERT_EQ(form->document.Count(), 287u);
-    ASSERT_EQ(form->Layout(), FileLayout::Patched);
+    ASSERT_EQ(form->folder.File().Layout(), FileLayout::Patched);
 
     const struct {
         int box;

@@ -3,7 +3,7 @@
 // the captions of the real controls once the window is open.
 #include "window_test_support.hpp"
 
-#include "core/form_layout.hpp"
+#include "app/form_layout.hpp"
 
 #include "../lines_file.hpp"
 

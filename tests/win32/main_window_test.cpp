@@ -2,7 +2,7 @@
 // real mouse clicks, the error box, and start-up failures.
 #include "window_test_support.hpp"
 
-#include "core/text.hpp"
+#include "file/text.hpp"
 
 #include <commctrl.h>
 
@@ -259,7 +259,7 @@ TEST_F(MainWindowTest, ALogoffAsksLikeQuit) {
     ShowPage(kGeneralPage);
     const std::string before = ReadBytes(GamePath());
     MouseClick(Ctl(ids::CheckBox(2)));
-    ASSERT_TRUE(Pump([&] { return form->gameFile.HasChanges(); }));
+    ASSERT_TRUE(Pump([&] { return form->folder.File().HasChanges(); }));
     boxesExpected = true;
     boxes->AnswerWithKey(VK_ESCAPE);
     EXPECT_EQ(SendMessageA(window->Hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), FALSE);

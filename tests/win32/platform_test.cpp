@@ -1,8 +1,8 @@
 // The real platform services against Wine's registry and real files in a temporary folder.
 #include "win32/platform_win32.hpp"
 
-#include "core/config_document.hpp"
-#include "core/errors.hpp"
+#include "file/config_document.hpp"
+#include "file/errors.hpp"
 
 #include "../lines_file.hpp"
 #include "window_test_support.hpp"

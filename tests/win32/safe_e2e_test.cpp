@@ -51,6 +51,6 @@ TEST_F(SafeE2ETest, ADropDownShowsWhatIsStoredOnceLeft) {
     PressKey(VK_TAB);
     ASSERT_TRUE(Pump([&] { return Text(ids::kAufloesung) == "800x600"; }));
     EXPECT_EQ(form->document.Value(1) + "x" + form->document.Value(2), "800x600");
-    EXPECT_FALSE(form->gameFile.HasChanges());
+    EXPECT_FALSE(form->folder.File().HasChanges());
     EXPECT_FALSE(form->aufloesung.Marked());
 }

@@ -3,7 +3,7 @@
 // that stays hidden, and a backup that cannot be made.
 #include "window_test_support.hpp"
 
-#include "core/text.hpp"
+#include "file/text.hpp"
 
 using namespace korvane;
 using namespace korvane::wintest;

@@ -1,5 +1,5 @@
 // The Windows build runs under wine at all: a real file round trip through the core.
-#include "core/config_document.hpp"
+#include "file/config_document.hpp"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -46,18 +46,18 @@ TEST_F(ViewsPageE2ETest, AMirrorValuePickedAndAMainValueCopiedAcrossAreAllSaveWr
 
     // The mirror of "Draw lens flare" (line 191): its choices, one picked with the mouse.
     ClickCell(30, 2);
-    ASSERT_TRUE(Pump([&] { return form->ChosenViewLine() == 191; }));
+    ASSERT_TRUE(Pump([&] { return form->views.ChosenViewLine() == 191; }));
     PickWithMouse(ids::OfName("ViewChoices"), 2);
     ASSERT_TRUE(Pump([&] { return Cell(30, 2) == "2"; }));
 
     // "Mipmap bias": the arrow keys move along the row and down it; its main value goes across.
     ClickCell(3, 1);
-    ASSERT_TRUE(Pump([&] { return form->ChosenViewLine() == 101; }));
+    ASSERT_TRUE(Pump([&] { return form->views.ChosenViewLine() == 101; }));
     PressKey(VK_RIGHT);
     PressKey(VK_DOWN);
-    ASSERT_TRUE(Pump([&] { return form->ChosenViewLine() == 165; }));
+    ASSERT_TRUE(Pump([&] { return form->views.ChosenViewLine() == 165; }));
     PressKey(VK_UP);
-    ASSERT_TRUE(Pump([&] { return form->ChosenViewLine() == 164; }));
+    ASSERT_TRUE(Pump([&] { return form->views.ChosenViewLine() == 164; }));
     MouseClick(Ctl(ids::OfName("CopyRow")));
     ASSERT_TRUE(Pump([&] { return Cell(3, 2) == "92" && Cell(3, 3) == "92"; }));
 

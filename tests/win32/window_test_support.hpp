@@ -5,8 +5,9 @@
 
 #include "win32/platform_win32.hpp"
 
-#include "core/form_layout.hpp"
-#include "core/main_form.hpp"
+#include "app/form_layout.hpp"
+#include "app/main_form.hpp"
+#include "file/game_folder.hpp"
 #include "win32/main_window.hpp"
 
 #include <gtest/gtest.h>
@@ -155,7 +156,7 @@ protected:
                      reinterpret_cast<LPARAM>(&end));
         return {start, end};
     }
-    std::string GamePath() const { return gameDir + "\\" + std::string(kGameFileName); }
+    std::string GamePath() const { return GameFolder::GameFilePath(gameDir); }
     bool Pump(const std::function<bool()>& done, int timeoutMs = 3000) {
         return PumpUntil(window.get(), done, timeoutMs);
     }

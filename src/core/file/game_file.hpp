@@ -1,0 +1,106 @@
+// f1graphics.cfg as the window edits it: the document the pages show, the file's own lines
+// as last read or written, whether the document may be saved, and the one way a value goes
+// into a line. Every feature asks this class; none keeps a copy of its state.
+//
+// Its states:
+//   not loaded  - nothing was read yet, or the last Load or Use did not run to its end (the
+//                 read failed, or the window could not show the document): Save refuses.
+//   loaded      - the document was read and shown whole: Save may write it.
+// A line is changed when it differs from f1graphics.cfg as last read or written, whatever
+// the line ends: after Use of a profile the changed lines are exactly what Save will change,
+// and a value set back to the file's is no change.
+#pragma once
+
+#include "file/config_document.hpp"
+#include "file/file_layout.hpp"
+#include "file/platform.hpp"
+#include "file/texts.hpp"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+// The game's graphics options file, in its install folder.
+inline constexpr std::string_view kGameFileName = "f1graphics.cfg";
+
+class GameFile {
+public:
+    // What changed, for views: the document was replaced (Reset), one line's value (Value),
+    // or what the lines are compared with or whether they may be saved (State: every line's
+    // mark and the count may differ).
+    enum class Change { Reset, Value, State };
+    using Listener = std::function<void(Change, std::size_t line)>;
+
+    GameFile(Platform& platform, const Texts& texts);
+    GameFile(const GameFile&) = delete;
+    GameFile& operator=(const GameFile&) = delete;
+
+    const ConfigDocument& Document() const noexcept { return document_; }
+    FileLayout Layout() const noexcept { return layout_; }
+    // The last Load or Use ran to its end: only then may Save write.
+    bool Loaded() const noexcept { return loaded_; }
+
+    // f1graphics.cfg's lines as last read or written (empty when it could not be read).
+    const ConfigDocument& OnDisk() const noexcept { return onDisk_; }
+    // f1graphics.cfg's value of a line; nothing when the file has no such line.
+    std::optional<std::string> FileValue(long long line) const;
+    // The document's line differs from the file's (a line the file lacks differs too).
+    bool IsChanged(long long line) const;
+    // How many lines Save will change: the lines that differ, and the lines of the file
+    // beyond the document's end.
+    std::size_t ChangedCount() const noexcept;
+    // Something is changed in a document that may be saved.
+    bool HasChanges() const noexcept { return loaded_ && ChangedCount() > 0; }
+
+    // Reads f1graphics.cfg at path and makes the document its lines, with one Reset (a
+    // failed read leaves it empty). It is not loaded until Shown.
+    void Load(const std::string& path);
+    // Reads another graphics options file (a profile) and, once it is read and the check of
+    // its bytes passed, puts it in place of the document; f1graphics.cfg stays what the lines
+    // are compared with and what Save writes. A read that fails, or a check that throws,
+    // leaves everything as it was. It is not loaded until Shown.
+    void Use(const std::string& path,
+             const std::function<void(const std::string& bytes)>& check = {});
+    // The window showed the document read whole: it may be saved.
+    void Shown();
+    // Writes the document to f1graphics.cfg, keeping the file before as its backup. Another
+    // program's change since the file was last read or written is overwritten only when the
+    // player says so: false when nothing was written for that reason.
+    bool Save();
+    // The one way a value goes into a line: a value that would move where the line's value
+    // ends (';' or a control character) is refused with an error and the line stays as it
+    // was, unless the line holds it already as read or the file holds it there.
+    void Write(long long line, std::string_view value);
+    // Puts f1graphics.cfg's value back into the line (the value as read when the file has
+    // no such line).
+    void Restore(long long line);
+
+    // Listeners are told of every change, after this class has taken it in.
+    void AddListener(Listener listener) { listeners_.push_back(std::move(listener)); }
+
+private:
+    std::string Read(const std::string& path);
+    void Replace(std::string bytes);
+    void Compare(std::size_t line);
+    void CompareAll();
+    void Notify(Change change, std::size_t line) const;
+
+    Platform& platform_;
+    const Texts& texts_;
+    ConfigDocument document_;
+    FileLayout layout_ = FileLayout::Release;
+    bool loaded_ = false;
+    std::string path_;
+    std::string fileBytes_;
+    ConfigDocument onDisk_;
+    std::vector<bool> changed_; // by document line
+    std::size_t changedLines_ = 0;
+    std::vector<Listener> listeners_;
+};
+
+} // namespace korvane
