@@ -1,5 +1,6 @@
 // Check boxes. The box is not automatic: a click asks the model, which decides the new
-// state and runs the handler; the window only shows what the model holds. A caption wider
+// state and runs the handler; the window only shows what the model holds, a marked box in
+// the grey third state. A caption wider
 // than the layout's box widens the check box, so it is never cut off.
 #include "win32/control_messages.hpp"
 #include "win32/control_view.hpp"
@@ -18,14 +19,14 @@ public:
         : ControlView(host, model, def), box_(model) {}
 
     void Create(HWND parent) override {
-        CreateChild("BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, parent);
+        CreateChild("BUTTON", BS_3STATE | WS_TABSTOP, 0, parent);
         FitToCaption();
         ShowCheck();
     }
 
     void Mirror(Property property, std::ptrdiff_t index) override {
         ControlView::Mirror(property, index);
-        if (property == Property::Checked) {
+        if (property == Property::Checked || property == Property::Marked) {
             ShowCheck();
         } else if (property == Property::Caption) {
             FitToCaption();
@@ -47,7 +48,9 @@ public:
 private:
     void ShowCheck() {
         if (Hwnd()) {
-            ButtonWindow(Hwnd()).SetCheck(box_.Checked());
+            ButtonWindow(Hwnd()).SetCheck(box_.Marked()    ? BST_INDETERMINATE
+                                          : box_.Checked() ? BST_CHECKED
+                                                           : BST_UNCHECKED);
         }
     }
 

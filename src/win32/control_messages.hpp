@@ -54,9 +54,8 @@ private:
 class ButtonWindow : public Window {
 public:
     using Window::Window;
-    void SetCheck(bool checked) const noexcept {
-        Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
-    }
+    // BST_CHECKED, BST_UNCHECKED or BST_INDETERMINATE (a box's grey third state).
+    void SetCheck(WPARAM state) const noexcept { Send(BM_SETCHECK, state); }
 };
 
 class EditWindow : public Window {

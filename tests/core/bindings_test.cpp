@@ -2,6 +2,7 @@
 // control's change writes, and where a short or bad file stops.
 #include "app/main_form.hpp"
 #include "fake_platform.hpp"
+#include "file/text.hpp"
 
 #include "../lines_file.hpp"
 #include "../option_lines.hpp"
@@ -255,8 +256,10 @@ TEST_F(BindingsTest, TheSlidersShowTheStoredPositionClampedAndWriteNothing) {
     const Step steps[] = {
         {{{46, "1"}, {49, "0"}}, 1, 0, "1", "0%"},
         {{{46, "7"}, {49, "35"}}, 7, 35, "7", "35%"},
-        {{{46, "40"}, {49, "150"}}, 32, 100, "32", "100%"},
-        {{{46, "-5"}, {49, "-3"}}, 1, 0, "1", "0%"},
+        // A position the slider cannot show: its nearest end, and the label says what its line
+        // holds.
+        {{{46, "40"}, {49, "150"}}, 32, 100, "40", "150%"},
+        {{{46, "-5"}, {49, "-3"}}, 1, 0, "-5", "-3%"},
         {{{46, "$10"}, {49, "0X1e"}}, 16, 30, "16", "30%"},
         {{{46, "0016"}, {49, "+30"}}, 16, 30, "16", "30%"},
     };
@@ -364,23 +367,43 @@ TEST_F(BindingsTest, ALineOnlyAHandlerWritesIsNeededOnlyWhenThePlayerChangesItsC
     EXPECT_EQ(form.document.Count(), 124u) << "no line was added";
 }
 
-TEST(BindingsRows, ANonIntegerSliderValueStopsTheTransferThere) {
+// A value a slider or fixed list cannot show: the file loads whole and may be saved, the
+// control shows its nearest end or nothing chosen, and the message names the line, the file
+// and the remedy (the first line is the integer conversion's).
+TEST(BindingsRows, AValueAControlCannotShowLoadsAnyway) {
     const struct {
         int line;
         const char* value;
-        const char* error;
-    } rows[] = {
-        {46, "abc", "'abc' is not a valid integer value."},
-        {46, "1.5", "'1.5' is not a valid integer value."},
-        {51, "2x", "'2x' is not a valid integer value."},
-        {49, "", "'' is not a valid integer value."},
-    };
+        int shown; // the slider's position, or the fixed list's item
+    } rows[] = {{46, "abc", 1}, {46, "1.5", 1}, {51, "2x", -1}, {49, "", 0}};
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
         FakeForm t;
-        t.Load(LinesFile(170, {{row.line, row.value}, {4, "1"}, {109, "1"}}));
-        EXPECT_EQ(t.platform.errorBoxes, std::vector<std::string>{row.error});
-        EXPECT_TRUE(t.form.CheckBox8.Checked()) << "step 12 ran";
-        EXPECT_EQ(t.form.CheckBox9.Checked(), row.line == 49) << "step 17 ran only before line 49";
+        t.Load(LinesFile(170, {{row.line, row.value}, {4, "1"}, {46, "9"}, {109, "1"}}));
+        EXPECT_EQ(t.platform.errorBoxes,
+                  std::vector<std::string>{
+                      "'" + std::string(row.value) + "' is not a valid integer value.\r" +
+                      FillIn(std::string(entries::kLineNotWholeNumber.germanDefault),
+                             "C:\\Game\\f1graphics.cfg", std::to_string(row.line), row.value)});
+        EXPECT_TRUE(t.form.folder.File().Loaded());
+        EXPECT_TRUE(t.form.CheckBox9.Checked()) << "every control shows its lines";
+        EXPECT_EQ(row.line == 51   ? t.form.ComboBox4.ItemIndex()
+                  : row.line == 46 ? t.form.TrackBar1.Position()
+                                   : t.form.TrackBar2.Position(),
+                  row.shown);
+        EXPECT_EQ((row.line == 49 ? t.form.Label36 : t.form.Label15).Caption(),
+                  row.line == 51 ? "9" : row.value);
+        // The tooltip and the manual page say which line holds what.
+        const std::string line = std::to_string(row.line);
+        EXPECT_EQ(t.form
+                      .Find(row.line == 51   ? ids::ComboBox(4)
+                            : row.line == 46 ? ids::TrackBar(1)
+                                             : ids::TrackBar(2))
+                      ->ToolTip(),
+                  "Zeile " + line + " enth\xe4lt '" + row.value + "': line " + line);
+        t.form.Guarded([&] { t.form.ListBox4.UserSelect(row.line); });
+        EXPECT_EQ(t.form.ValueHint.Caption(),
+                  "In Zeile " + line + " geh\xf6rt nur eine ganze Zahl.");
     }
 }
 
@@ -393,7 +416,8 @@ TEST_F(BindingsTest, AChangeBeforeAnyLoadFailsAndTheBoxKeepsItsState) {
 
 // ---- Change rules ----
 
-// Every box's lines (the shared table's) take its encoding.
+// Every box's lines (the shared table's) take its encoding; a second click sets the box back,
+// and its lines hold the file's values again.
 TEST(BindingsRows, EachBoxWritesItsEncodingWhenTheUserClicksIt) {
     const struct {
         CheckBox MainForm::*box;
@@ -415,17 +439,81 @@ TEST(BindingsRows, EachBoxWritesItsEncodingWhenTheUserClicksIt) {
         t.Load(LinesFile(170, {{94, "7"}, {165, "7"}}));
         CheckBox& box = t.form.*row.box;
         SCOPED_TRACE(box.Name());
-        auto expect = [&] {
-            for (const int line : ReleaseLines(box.Name())) {
-                EXPECT_EQ(t.form.document.Value(line), box.Checked() ? row.checked : row.cleared)
-                    << "line " << line;
-            }
-        };
         t.form.Guarded([&] { box.UserClick(); });
-        expect();
+        for (const int line : ReleaseLines(box.Name())) {
+            EXPECT_EQ(t.form.document.Value(line), box.Checked() ? row.checked : row.cleared)
+                << "line " << line;
+        }
         t.form.Guarded([&] { box.UserClick(); });
-        expect();
+        EXPECT_FALSE(t.form.folder.File().HasChanges());
         EXPECT_TRUE(t.platform.errorBoxes.empty());
+    }
+}
+
+// A control whose lines hold what it cannot show says so (a box marked, grey in the window),
+// and the player's input that brings it back to how it showed puts the file's values back:
+// set back is no change, whatever the control.
+TEST_F(BindingsTest, AControlSetBackPutsBackWhatTheFileHolds) {
+    using Act = std::function<void(MainForm&)>;
+    const Act click13 = [](MainForm& f) { f.CheckBox13.UserClick(); };
+    const Act click12 = [](MainForm& f) { f.CheckBox12.UserClick(); };
+    const struct {
+        const char* name;
+        Values file;
+        Act there, back;
+        std::function<bool(const MainForm&)> shown; // what the control shows for the file
+    } rows[] = {
+        {"shadows: main on, mirror off",
+         {{102, "1"}, {165, "0"}},
+         click13,
+         click13,
+         [](const MainForm& f) { return f.CheckBox13.Checked() && f.CheckBox13.Marked(); }},
+        {"filtering: bilinear, mipmaps point",
+         {{93, "2"}, {94, "1"}},
+         click12,
+         click12,
+         [](const MainForm& f) { return f.CheckBox12.Checked() && f.CheckBox12.Marked(); }},
+        {"filtering: off, mipmaps bilinear",
+         {{93, "0"}, {94, "2"}},
+         click12,
+         click12,
+         [](const MainForm& f) { return !f.CheckBox12.Checked() && f.CheckBox12.Marked(); }},
+        {"a value the box never writes",
+         {{50, "2"}},
+         [](MainForm& f) { f.CheckBox5.UserClick(); },
+         [](MainForm& f) { f.CheckBox5.UserClick(); },
+         [](const MainForm& f) { return !f.CheckBox5.Checked() && f.CheckBox5.Marked(); }},
+        {"mirrors on as any value but 0",
+         {{43, "2"}},
+         [](MainForm& f) { f.CheckBox4.UserClick(); },
+         [](MainForm& f) { f.CheckBox4.UserClick(); },
+         [](const MainForm& f) { return f.CheckBox4.Checked() && !f.CheckBox4.Marked(); }},
+        {"a slider past its end",
+         {{46, "40"}},
+         [](MainForm& f) { f.TrackBar1.UserScroll(31); },
+         [](MainForm& f) { f.TrackBar1.UserScroll(32); },
+         [](const MainForm& f) { return f.TrackBar1.Position() == 32; }},
+        {"a fixed list's index written its own way",
+         {{123, "02"}},
+         [](MainForm& f) { f.ComboBox6.UserSelect(3); },
+         [](MainForm& f) { f.ComboBox6.UserSelect(2); },
+         [](const MainForm& f) { return f.ComboBox6.ItemIndex() == 2; }},
+        {"a reflection code that shows as the first item",
+         {{53, "5"}},
+         [](MainForm& f) { f.ComboBox3.UserSelect(1); },
+         [](MainForm& f) { f.ComboBox3.UserSelect(0); },
+         [](const MainForm& f) { return f.ComboBox3.Text() == f.ComboBox3.Items()[0]; }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Load(row.file);
+        EXPECT_TRUE(row.shown(form));
+        row.there(form);
+        EXPECT_FALSE(Changed().empty());
+        row.back(form);
+        EXPECT_EQ(Changed(), Values{});
+        EXPECT_TRUE(row.shown(form));
+        EXPECT_TRUE(Errors().empty());
     }
 }
 
@@ -477,7 +565,7 @@ TEST(BindingsRows, TheDropDownsWriteWhatTheUserPicksOrTypes) {
         {&MainForm::ComboBox2, -1, "1234 ", {"0"}}, // whole metres only
         {&MainForm::ComboBox2, -1, "abc", {"0"}},
         {&MainForm::ComboBox3, 1, "", {"3"}},
-        {&MainForm::ComboBox3, 0, "", {"2"}},
+        {&MainForm::ComboBox3, 0, "", {"0"}},             // item 0 shows for the "0" read: it stays
         {&MainForm::ComboBox3, -1, "grafikkarte", {"0"}}, // by the text, exactly
         {&MainForm::ComboBox4, 2, "", {"2"}},
         {&MainForm::ComboBox5, 1, "", {"1"}},
@@ -522,7 +610,7 @@ TEST_F(BindingsTest, EveryScrollNotificationWritesThePositionAndItsLabel) {
     form.TrackBar1.UserScroll(5);
     EXPECT_EQ(V(46), "5");
     EXPECT_EQ(form.Label15.Caption(), "5");
-    form.folder.File().Write(46, "x"); // as the manual edit page may
+    form.folder.File().Write(46, "7"); // as the manual edit page may
     form.TrackBar1.UserScroll(5);
     EXPECT_EQ(V(46), "5") << "the same position is written again";
 
@@ -534,8 +622,7 @@ TEST_F(BindingsTest, EveryScrollNotificationWritesThePositionAndItsLabel) {
     EXPECT_EQ(form.Label36.Caption(), "0%");
 }
 
-// A value set by hand shows on its control at once, and writes nothing else; a value the
-// control cannot show leaves it as it was, without an error.
+// A value set by hand shows on its control at once, and writes nothing else.
 TEST_F(BindingsTest, AValueSetByHandShowsOnItsControl) {
     const struct {
         int line;
@@ -544,7 +631,6 @@ TEST_F(BindingsTest, AValueSetByHandShowsOnItsControl) {
     } rows[] = {
         {5, "0", [](const MainForm& f) { return !f.CheckBox2.Checked(); }},
         {46, "9", [](const MainForm& f) { return f.Label15.Caption() == "9"; }},
-        {46, "x", [](const MainForm& f) { return f.TrackBar1.Position() == 9; }},
         {60, "0", [](const MainForm& f) { return !f.CheckBox7.Enabled(); }},
     };
     Load({{5, "1"}, {60, "1"}});

@@ -46,6 +46,8 @@ TEST(CommandLineTest, ArgumentsNameTheModeOrShowTheUsage) {
 TEST(CommandLineTest, UseWritesTheProfileWithABackupOrNothingAndSaysWhy) {
     const std::string game = DataFile("demo/game/f1graphics.cfg");
     const std::string high = "1" + game.substr(1);
+    std::vector<std::string> bad = FileLines(game);
+    bad[47].replace(0, 2, "abc"); // the mirror's slider: the window would mark it
     const struct {
         std::string profile;
         std::string installDir;
@@ -64,11 +66,14 @@ TEST(CommandLineTest, UseWritesTheProfileWithABackupOrNothingAndSaysWhy) {
         {"High", "C:\\NoSuch", false, IoErrorText(3), "C:\\NoSuch"},
         {"..\\Game\\High", "C:\\Game", true, "C:\\Game\\..\\Game\\High.cfg"},
         {"High", "", true, "Der Ordner des Spiels ist nicht bekannt"},
+        {"Bad", "C:\\Game", true,
+         "'abc' is not a valid integer value.\rZeile 47 von C:\\Game\\Bad.cfg enth\xe4lt 'abc'"},
     };
     for (const auto& row : rows) {
         FakePlatform platform;
         platform.installDir = row.installDir;
         platform.files["C:\\Game\\High.cfg"] = high;
+        platform.files["C:\\Game\\Bad.cfg"] = CrLfFile(bad);
         if (row.installDir == "C:\\NoSuch") {
             platform.failingReads[platform.GamePath()] = 3;
         }

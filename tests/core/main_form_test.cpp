@@ -156,6 +156,27 @@ TEST(FileMessages, EachFailureNamesTheFileAndTheRemedy) {
              again},
         {"empty", [](FakePlatform& p) { p.files[p.GamePath()].clear(); }, false,
          "List index out of bounds (1)\rC:\\Game\\f1graphics.cfg is empty. " + again},
+        {"a word where a number belongs",
+         [](FakePlatform& p) {
+             p.files[p.GamePath()] = LinesFile(170, {{46, "abc"}});
+         },
+         false,
+         "'abc' is not a valid integer value.\rLine 46 of C:\\Game\\f1graphics.cfg holds 'abc', "
+         "where a whole number belongs. Correct it on the manual edit page."},
+        {"binary",
+         [](FakePlatform& p) {
+             p.files[p.GamePath()] = LinesFile(170);
+             p.files[p.GamePath()][200] = '\0';
+         },
+         false,
+         "This is no graphics options file.\rC:\\Game\\f1graphics.cfg holds no graphics options "
+         "(is it damaged?). " +
+             again},
+        {"no graphics options", [](FakePlatform& p) { p.files[p.GamePath()] = "Hello\nworld\n"; },
+         false,
+         "This is no graphics options file.\rC:\\Game\\f1graphics.cfg holds no graphics options "
+         "(is it damaged?). " +
+             again},
         {"read-only backup", backup(FileProblem::ReadOnly), true,
          "File access denied.\rC:\\Game\\f1graphics.cfg.bak is read-only: clear \"Read-only\" in "
          "the file's properties, then try again."},
@@ -269,14 +290,17 @@ TEST_F(MainFormTest, AFailedSaveIsReported) {
               "wurden in dieser Datei aufbewahrt:\rC:\\Game\\f1graphics.cfg.new");
 }
 
-// The game writing the file at Save's look is a change like another: asked, No writes nothing.
-TEST_F(MainFormTest, SaveAsksWhileTheGameWritesTheFile) {
+// The game writing the file at Save's look: what it writes cannot be merged yet, so nothing
+// is written, and the message says to wait.
+TEST_F(MainFormTest, SaveWritesNothingWhileTheGameWritesTheFile) {
     Load(LinesFile(170));
     platform.changingReads.insert(platform.GamePath());
     form.Guarded([&] { form.SpeedButton2Click(); });
-    EXPECT_EQ(platform.questions.size(), 1u);
+    EXPECT_TRUE(platform.questions.empty());
     EXPECT_EQ(platform.writes, 0);
-    EXPECT_TRUE(platform.errorBoxes.empty());
+    ASSERT_EQ(platform.errorBoxes.size(), 1u);
+    EXPECT_TRUE(platform.errorBoxes[0].starts_with(entries::kFileKeptChanging.germanDefault))
+        << platform.errorBoxes[0];
 }
 
 TEST_F(MainFormTest, QuitClosesWithoutWriting) {

@@ -96,11 +96,14 @@ TEST_F(ManualEditTest, ApplyThenSaveWritesTheNewValueInFrontOfTheSameTail) {
 
 TEST_F(ManualEditTest, ApplyStoresTheTextExactlyAsTyped) {
     // No trimming: whatever is typed is the line's value, unless it would move where the
-    // value ends (';' or a control character): then the line stays and a box says why.
-    const std::string refused = "Ein Wert darf weder ';' noch Steuerzeichen enthalten: sonst "
-                                "\xe4ndert sich, wo der Wert der Zeile endet.";
+    // value ends (';' or a control character) or leave the line empty: then the line stays
+    // and a box says why.
     for (const std::string text : {"  12 ", "", "abc", "-0x1F;", "a\tb", "1;2", "x\x1f"}) {
-        const bool storable = text.find_first_of(";\t\x1f") == std::string::npos;
+        const bool storable = !text.empty() && text.find_first_of(";\t\x1f") == std::string::npos;
+        const std::string refused =
+            text.empty() ? "Zeile 9 braucht einen Wert: Sie darf nicht leer bleiben."
+                         : "Ein Wert darf weder ';' noch Steuerzeichen enthalten: sonst "
+                           "\xe4ndert sich, wo der Wert der Zeile endet.";
         Click(form.ListBox4, 9);
         form.edit1.UserEditText(text);
         form.folder.File().Write(9, "90");

@@ -93,6 +93,7 @@ TEST(FillIn, ReplacesEachMarkOnce) {
     EXPECT_EQ(FillIn("%1 to %2, %1", "1", "5"), "1 to 5, 1");
     EXPECT_EQ(FillIn("%1: %2", "C:\\%2", "x"), "C:\\%2: x"); // a value's own "%2" stays
     EXPECT_EQ(FillIn("100%", "a"), "100%");
+    EXPECT_EQ(FillIn("%3 of %1%2", "a", "", "c"), "c of a");
 }
 
 TEST(ApplicationTitle, TakesTheFileNameUpToItsFirstDotWithTheRestLowered) {

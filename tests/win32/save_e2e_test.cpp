@@ -1,12 +1,16 @@
-// Save in the real window on the real file, with real clicks and keys: the question when
-// another program changed the file since Load, the backup beside the file, a hidden file
-// that stays hidden, and a backup that cannot be made.
+// Save in the real window on the real file, with real clicks and keys: the merge with the
+// game's changes since Load and the question about a line both changed, the backup beside the
+// file, a hidden file that stays hidden, and a backup that cannot be made.
 #include "window_test_support.hpp"
 
 #include "file/text.hpp"
 
+#include "../lines_file.hpp"
+
 using namespace korvane;
 using namespace korvane::wintest;
+using korvane::testing::CrLfFile;
+using korvane::testing::FileLines;
 
 namespace {
 
@@ -29,19 +33,29 @@ protected:
 
 } // namespace
 
-// The game changes the file after Load (and it is hidden now): Save asks, No (the default button,
-// so Return) keeps the game's file, Yes writes Korvane's content and keeps the game's as the
-// backup. What that Save wrote is the new reference: the next Save asks nothing and replaces the
-// backup.
-TEST_F(SaveE2ETest, AChangeByAnotherProgramIsOverwrittenOnlyAfterYes) {
+// The game writes the file after Load (its performance test AutoPerformance, line 9; its menu
+// the cockpit zoom, line 50; and it leaves the file hidden) while the player sets full screen
+// (line 5) and the cockpit zoom. Save asks only about the line both changed, naming it: No (the
+// default button, so Return) writes nothing; Yes keeps the game's other line, writes the
+// player's, keeps the game's file as the backup and shows the game's line. What that Save wrote
+// is the new reference: the next Save asks nothing and replaces the backup.
+TEST_F(SaveE2ETest, SaveKeepsTheGamesLinesAndAsksOnlyAboutALineBothChanged) {
     Load();
     ToggleFullScreen();
-    const std::string korvane = form->document.Write();
-    std::string game = ReadBytes(GamePath());
-    game.replace(game.find("\n") + 1, 0, ";written by the game\n");
-    WriteBytes(GamePath(), game);
+    ShowPage(kObjectsPage);
+    FocusByMouse(Ctl(ids::TrackBar(2)), POINT{180, 22}); // below the channel
+    PressKey(VK_LEFT);
+    ASSERT_TRUE(Pump([&] { return form->TrackBar2.Position() == 99; }));
+    std::vector<std::string> game = FileLines(ReadBytes(GamePath()));
+    ASSERT_TRUE(game[9].starts_with("774\t") && game[50].starts_with("100\t"));
+    game[9].replace(0, 3, "999");
+    game[50].replace(0, 3, "80");
+    WriteBytes(GamePath(), CrLfFile(game));
     ASSERT_TRUE(
         SetFileAttributesA(GamePath().c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    std::vector<std::string> merged = game;
+    merged[5] = form->document.LineText(5);
+    merged[50] = form->document.LineText(50);
 
     boxesExpected = true;
     boxes->AnswerWithKey(VK_RETURN);
@@ -49,31 +63,34 @@ TEST_F(SaveE2ETest, AChangeByAnotherProgramIsOverwrittenOnlyAfterYes) {
     ASSERT_EQ(boxes->Seen().size(), 1u);
     const SeenBox question = boxes->Seen()[0];
     EXPECT_EQ(question.caption, Title());
-    EXPECT_EQ(question.text,
-              "Die Datei f1graphics.cfg wurde nach dem Laden von einem anderen Programm "
-              "ge\xe4ndert.\r\nTrotzdem speichern und diese \xc4nderungen \xfc"
-              "berschreiben?");
+    EXPECT_TRUE(question.text.starts_with("Das Spiel hat f1graphics.cfg nach dem Laden"));
+    EXPECT_NE(question.text.find("\r\nZeile 50: das Spiel schrieb 80, Sie w\xe4hlten 99\r\n"),
+              std::string::npos)
+        << question.text;
+    EXPECT_EQ(question.text.find("Zeile 9:"), std::string::npos) << "only the game changed it";
     EXPECT_EQ(question.buttons, (std::vector<int>{IDYES, IDNO}));
     EXPECT_EQ(question.icon, LoadIconA(nullptr, IDI_WARNING));
-    EXPECT_EQ(ReadBytes(GamePath()), game);
-    EXPECT_EQ(form->document.Write(), korvane);
+    EXPECT_EQ(ReadBytes(GamePath()), CrLfFile(game));
     EXPECT_EQ(FileNamesIn(gameDir), std::vector<std::string>{"f1graphics.cfg"});
 
     boxes->AnswerWithKey('Y');
     Save();
     ASSERT_EQ(boxes->Seen().size(), 2u);
     EXPECT_EQ(boxes->Seen()[1].text, question.text);
-    EXPECT_EQ(ReadBytes(GamePath()), korvane);
-    EXPECT_EQ(ReadBytes(BackupPath()), game);
+    EXPECT_EQ(ReadBytes(GamePath()), CrLfFile(merged));
+    EXPECT_EQ(ReadBytes(BackupPath()), CrLfFile(game));
     EXPECT_EQ(GetFileAttributesA(GamePath().c_str()) &
                   (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE),
               DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE});
+    ShowPage(kManualPage);
+    EXPECT_EQ(form->ListBox1.Item(9), "999");
+    EXPECT_FALSE(Visible(ids::OfName("SaveChanges"))) << "nothing left to save";
 
     ToggleFullScreen();
     Save();
     EXPECT_EQ(boxes->Seen().size(), 2u);
     EXPECT_EQ(ReadBytes(GamePath()), form->document.Write());
-    EXPECT_EQ(ReadBytes(BackupPath()), korvane);
+    EXPECT_EQ(ReadBytes(BackupPath()), CrLfFile(merged));
     EXPECT_EQ(FileNamesIn(gameDir),
               (std::vector<std::string>{"f1graphics.cfg", "f1graphics.cfg.bak"}));
 }

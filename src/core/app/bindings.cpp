@@ -185,14 +185,6 @@ const Setting* SettingOf(int controlId) {
     return it == std::end(kSettings) ? nullptr : it;
 }
 
-void CheckNumbers(const ConfigDocument& document, FileLayout layout) {
-    for (const Setting& setting : kSettings) {
-        if (setting.shows == Shows::Index || setting.shows == Shows::Position) {
-            StrToInt(document.Value(LineIn(layout, setting.lines[0])));
-        }
-    }
-}
-
 std::string SettingPages::LineValue(int releaseLine) const {
     return form_.document.Value(LineIn(form_.folder.File().Layout(), releaseLine));
 }
@@ -212,43 +204,172 @@ const Setting& SettingPages::Of(const Control& control) const {
     return *SettingOf(control.Id());
 }
 
-void SettingPages::ShowLineToolTips() {
-    const Texts& texts = form_.texts;
-    const ConfigDocument& document = form_.document;
-    const std::string word = texts.LanguageText(entries::kToolTipLine);
-    const std::string missing = texts.LanguageText(entries::kNotInThisFile);
-    for (const Setting& setting : kSettings) {
-        std::string text;
-        for (std::size_t i = 0; i < setting.count; ++i) {
-            const int line = LineIn(form_.folder.File().Layout(), setting.lines[i]);
-            if (line == kNoLine) {
-                text = missing;
-                break;
-            }
-            if (!text.empty()) {
-                text += "\r\n";
-            }
-            text += word + " " + IntToStr(line);
-            if (static_cast<std::size_t>(line) < document.Count()) {
-                text += ": ";
-                text += document.CommentView(line).substr(0, kToolTipCommentLimit);
-            }
+SettingPages::Values SettingPages::Current(const Setting& setting) const {
+    const FileLayout layout = form_.folder.File().Layout();
+    Values values;
+    for (std::size_t i = 0; i < setting.count; ++i) {
+        const int line = LineIn(layout, setting.lines[i]);
+        if (line == kNoLine ||
+            (i > 0 && static_cast<std::size_t>(line) >= form_.document.Count())) {
+            values.emplace_back();
+        } else {
+            values.emplace_back(form_.document.Value(line));
         }
-        form_.Find(setting.control)->SetToolTip(std::move(text));
+    }
+    return values;
+}
+
+SettingPages::Shown SettingPages::ShownFor(const Setting& setting, const Values& values) const {
+    Shown shown;
+    const std::optional<std::string>& first = values[0];
+    switch (setting.shows) {
+    case Shows::Flag: {
+        const auto checked = [&](const std::string& v) {
+            return setting.anyButCleared ? v != setting.cleared : v == setting.checked;
+        };
+        shown.checked = first && checked(*first);
+        // A value the box never writes, or lines that disagree, it cannot show.
+        for (const std::optional<std::string>& v : values) {
+            shown.marked =
+                shown.marked ||
+                (v && (setting.anyButCleared ? !ReadInteger(*v)
+                                             : *v != setting.checked && *v != setting.cleared)) ||
+                (v && first && *v != *first);
+        }
+        break;
+    }
+    case Shows::Index: {
+        const auto& combo = dynamic_cast<const ComboBox&>(*form_.Find(setting.control));
+        const std::optional<std::int32_t> n = first ? ReadInteger(*first) : std::nullopt;
+        const bool listed = n && *n >= 0 && static_cast<std::size_t>(*n) < combo.Items().size();
+        shown.number = listed ? *n : -1;
+        shown.marked = first && !listed;
+        break;
+    }
+    case Shows::Position: {
+        const auto& slider = dynamic_cast<const TrackBar&>(*form_.Find(setting.control));
+        const std::optional<std::int32_t> n = first ? ReadInteger(*first) : std::nullopt;
+        shown.number = std::clamp<long long>(n.value_or(slider.Min()), slider.Min(), slider.Max());
+        shown.marked = first && (!n || *n != shown.number);
+        break;
+    }
+    default:
+        shown.text = StoredChoice(setting, values).value_or(first.value_or(""));
+        break;
+    }
+    return shown;
+}
+
+void SettingPages::Show(const Setting& setting, const Shown& shown) {
+    switch (setting.shows) {
+    case Shows::Flag: {
+        CheckBox& box = ControlOf<CheckBox>(form_, setting.control);
+        box.ShowChecked(shown.checked);
+        box.SetMarked(shown.marked);
+        FollowBox(box, false);
+        break;
+    }
+    case Shows::Index:
+        ControlOf<ComboBox>(form_, setting.control).SetItemIndex(shown.number);
+        break;
+    case Shows::Position: {
+        // A marked slider's label says what its line holds.
+        ControlOf<TrackBar>(form_, setting.control).ShowPosition(shown.number);
+        const std::string value = LineValue(setting.lines[0]);
+        form_.Find(setting.label)
+            ->SetCaption(!shown.marked        ? IntToStr(shown.number) + setting.unit
+                         : ReadInteger(value) ? value + setting.unit
+                                              : value);
+        break;
+    }
+    default:
+        ControlOf<ComboBox>(form_, setting.control).SetText(shown.text);
+        break;
     }
 }
 
-std::optional<std::string> SettingPages::StoredChoice(const ComboBox& combo) const {
-    const Setting& setting = Of(combo);
-    const std::string v = LineValue(setting.lines[0]);
+bool SettingPages::PutBack(const Setting& setting) {
+    const GameFile& file = form_.folder.File();
+    const Control& control = *form_.Find(setting.control);
+    Shown now;
+    switch (setting.shows) {
+    case Shows::Flag:
+        now.checked = dynamic_cast<const CheckBox&>(control).Checked();
+        break;
+    case Shows::Index:
+        now.number = dynamic_cast<const ComboBox&>(control).ItemIndex();
+        break;
+    case Shows::Position:
+        now.number = dynamic_cast<const TrackBar&>(control).Position();
+        break;
+    default:
+        now.text = dynamic_cast<const ComboBox&>(control).Text();
+        break;
+    }
+    std::vector<long long> lines;
+    for (std::size_t i = 0; i < setting.count; ++i) {
+        const int line = LineIn(file.Layout(), setting.lines[i]);
+        if (line == kNoLine || static_cast<std::size_t>(line) >= file.Document().Count()) {
+            return false;
+        }
+        lines.push_back(line);
+    }
+    for (const bool asRead : {true, false}) {
+        Values values;
+        for (const long long line : lines) {
+            values.push_back(asRead
+                                 ? std::optional<std::string>(file.Document().ReadValueView(line))
+                                 : file.FileValue(line));
+        }
+        if (std::all_of(values.begin(), values.end(),
+                        [](const auto& v) { return v.has_value(); }) &&
+            ShownFor(setting, values).LooksLike(now)) {
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                form_.folder.File().Write(lines[i], *values[i]);
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+void SettingPages::ShowToolTip(const Setting& setting, const Values& values, bool marked) {
+    const Texts& texts = form_.texts;
+    const ConfigDocument& document = form_.document;
+    std::string text;
+    for (std::size_t i = 0; i < setting.count; ++i) {
+        const int line = LineIn(form_.folder.File().Layout(), setting.lines[i]);
+        if (line == kNoLine) {
+            text = texts.LanguageText(entries::kNotInThisFile);
+            break;
+        }
+        if (!text.empty()) {
+            text += "\r\n";
+        }
+        const std::string comment =
+            static_cast<std::size_t>(line) < document.Count()
+                ? std::string(document.CommentView(line).substr(0, kToolTipCommentLimit))
+                : std::string();
+        if (marked && values[i]) {
+            text += FillIn(texts.LanguageText(entries::kToolTipLineHolds), IntToStr(line),
+                           *values[i], comment);
+        } else {
+            text += texts.LanguageText(entries::kToolTipLine) + " " + IntToStr(line);
+            if (static_cast<std::size_t>(line) < document.Count()) {
+                text += ": " + comment;
+            }
+        }
+    }
+    form_.Find(setting.control)->SetToolTip(std::move(text));
+}
+
+std::optional<std::string> SettingPages::StoredChoice(const Setting& setting,
+                                                      const Values& values) const {
+    const std::string v = values[0].value_or("");
     switch (setting.shows) {
     case Shows::Resolution: {
-        // The resolution as stored, when both lines hold a number; the height's line is read
-        // only when the file has it, so a file that short still stops where it did.
-        const bool hasHeight =
-            static_cast<std::size_t>(LineIn(form_.folder.File().Layout(), setting.lines[1])) <
-            form_.document.Count();
-        const std::string height = hasHeight ? LineValue(setting.lines[1]) : std::string();
+        // The resolution as stored, when both lines hold a number.
+        const std::string height = values[1].value_or("");
         if (AllDigits(v) && AllDigits(height)) {
             return v + "x" + height;
         }
@@ -259,15 +380,8 @@ std::optional<std::string> SettingPages::StoredChoice(const ComboBox& combo) con
     case Shows::Distance:
         return v;
     default:
-        return ItemText(combo, v == "3" ? 1 : 0);
+        return ItemText(ControlOf<ComboBox>(form_, setting.control), v == "3" ? 1 : 0);
     }
-}
-
-std::string SettingPages::ShownChoice(const ComboBox& combo) const {
-    if (auto named = StoredChoice(combo)) {
-        return *named;
-    }
-    return LineValue(Of(combo).lines[0]);
 }
 
 void SettingPages::SettleDropDowns() {
@@ -293,7 +407,7 @@ void SettingPages::SettleDropDowns() {
         if (line == kNoLine || static_cast<std::size_t>(line) >= form_.document.Count()) {
             continue; // nothing stored to show
         }
-        combo->SetText(ShownChoice(*combo));
+        combo->SetText(ShownFor(setting, Current(setting)).text);
     }
 }
 
@@ -313,19 +427,7 @@ void SettingPages::Typed(ComboBox& combo, bool storable) {
     combo.SetMarked(!storable);
 }
 
-void SettingPages::ApplyDocumentToControls(bool strict) {
-    // A slider's or fixed list's number; a value that is none stops a strict show with the
-    // conversion's error and leaves the control as it is otherwise.
-    auto number = [&](int releaseLine) -> std::optional<long long> {
-        try {
-            return StrToInt(LineValue(releaseLine));
-        } catch (const ConvertError&) {
-            if (strict) {
-                throw;
-            }
-            return std::nullopt;
-        }
-    };
+void SettingPages::ApplyDocumentToControls() {
     // What the player typed into a drop-down gives way to what its lines hold.
     typedInto_.clear();
     for (const Setting& setting : kSettings) {
@@ -335,34 +437,10 @@ void SettingPages::ApplyDocumentToControls(bool strict) {
         }
     }
     for (const Setting& setting : kSettings) {
-        const int first = setting.lines[0];
-        switch (setting.shows) {
-        case Shows::Flag: {
-            CheckBox& box = ControlOf<CheckBox>(form_, setting.control);
-            box.ShowChecked(HasLine(first) &&
-                            (setting.anyButCleared ? LineValue(first) != setting.cleared
-                                                   : LineValue(first) == setting.checked));
-            FollowBox(box, false);
-            break;
-        }
-        case Shows::Index:
-            if (const auto index = number(first)) {
-                ControlOf<ComboBox>(form_, setting.control).SetItemIndex(*index);
-            }
-            break;
-        case Shows::Position:
-            if (const auto position = number(first)) {
-                TrackBar& slider = ControlOf<TrackBar>(form_, setting.control);
-                slider.ShowPosition(*position);
-                form_.Find(setting.label)->SetCaption(IntToStr(slider.Position()) + setting.unit);
-            }
-            break;
-        default: {
-            ComboBox& combo = ControlOf<ComboBox>(form_, setting.control);
-            combo.SetText(ShownChoice(combo));
-            break;
-        }
-        }
+        const Values values = Current(setting);
+        const Shown shown = ShownFor(setting, values);
+        Show(setting, shown);
+        ShowToolTip(setting, values, shown.marked);
     }
 }
 
@@ -382,10 +460,16 @@ void SettingPages::FollowBox(const CheckBox& box, bool byPlayer) {
 
 void SettingPages::BoxClick(CheckBox& box) {
     const Setting& setting = Of(box);
-    const char* value = box.Checked() ? setting.checked : setting.cleared;
-    for (std::size_t i = 0; i < setting.count; ++i) {
-        SetLine(setting.lines[i], value);
+    if (!PutBack(setting)) {
+        const char* value = box.Checked() ? setting.checked : setting.cleared;
+        for (std::size_t i = 0; i < setting.count; ++i) {
+            SetLine(setting.lines[i], value);
+        }
     }
+    const Values values = Current(setting);
+    const bool marked = ShownFor(setting, values).marked;
+    box.SetMarked(marked);
+    ShowToolTip(setting, values, marked);
     FollowBox(box, true);
 }
 
@@ -394,7 +478,7 @@ void SettingPages::ResolutionChange(ComboBox& combo) {
     // half-typed "1920x10" leaves the file as it was.
     const auto size = ParseResolution(combo.Text());
     Typed(combo, size.has_value());
-    if (size) {
+    if (size && !PutBack(Of(combo))) {
         SetLine(Of(combo).lines[0], IntToStr(size->width));
         SetLine(Of(combo).lines[1], IntToStr(size->height));
     }
@@ -419,7 +503,7 @@ void SettingPages::TextureChange(ComboBox& combo) {
     const bool known = index >= 0 && static_cast<std::size_t>(index) < std::size(kTextures) &&
                        combo.Text() == ItemText(combo, index);
     Typed(combo, known);
-    if (known) {
+    if (known && !PutBack(Of(combo))) {
         SetLine(Of(combo).lines[0], kTextures[index].value);
     }
 }
@@ -430,14 +514,18 @@ void SettingPages::DistanceChange(ComboBox& combo) {
     const std::string& text = combo.Text();
     const bool storable = text.empty() ? combo.ItemIndex() == 0 : AllDigits(text);
     Typed(combo, storable);
-    if (storable) {
+    if (storable && !PutBack(Of(combo))) {
         SetLine(Of(combo).lines[0], text);
     }
 }
 
 void SettingPages::ReflectionChange(ComboBox& combo) {
     const std::string& text = combo.Text();
-    Typed(combo, text == ItemText(combo, 0) || text == ItemText(combo, 1));
+    const bool known = text == ItemText(combo, 0) || text == ItemText(combo, 1);
+    Typed(combo, known);
+    if (!known || PutBack(Of(combo))) {
+        return;
+    }
     if (text == ItemText(combo, 1)) {
         SetLine(Of(combo).lines[0], "3");
     } else if (text == ItemText(combo, 0)) {
@@ -449,16 +537,20 @@ void SettingPages::ReflectionChange(ComboBox& combo) {
 // outside the list, then Backspace in the search) they write nothing rather than "-1",
 // which would replace the stored value with one the game does not know either.
 void SettingPages::IndexChange(ComboBox& combo) {
-    if (combo.ItemIndex() >= 0) {
+    if (combo.ItemIndex() >= 0 && !PutBack(Of(combo))) {
         SetLine(Of(combo).lines[0], IntToStr(combo.ItemIndex()));
     }
 }
 
 void SettingPages::PositionChange(TrackBar& slider) {
     const Setting& setting = Of(slider);
-    const std::string position = IntToStr(slider.Position());
-    SetLine(setting.lines[0], position);
-    form_.Find(setting.label)->SetCaption(position + setting.unit);
+    if (!PutBack(setting)) {
+        SetLine(setting.lines[0], IntToStr(slider.Position()));
+    }
+    const Values values = Current(setting);
+    const Shown shown = ShownFor(setting, values);
+    Show(setting, shown);
+    ShowToolTip(setting, values, shown.marked);
 }
 
 } // namespace korvane

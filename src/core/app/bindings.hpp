@@ -47,8 +47,4 @@ std::span<const Setting> Settings();
 // The row of a control, or nullptr for a control that edits no line.
 const Setting* SettingOf(int controlId);
 
-// What the sliders and fixed lists would show of a document: a line of theirs that holds
-// no whole number stops it with the conversion's error, as it stops a Load or Use.
-void CheckNumbers(const ConfigDocument& document, FileLayout layout);
-
 } // namespace korvane

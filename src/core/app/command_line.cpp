@@ -71,10 +71,10 @@ int RunWithoutWindow(Platform& platform, const Arguments& args,
         return kExitUsage;
     }
     GameFolder folder(platform, texts);
-    // What the window would refuse to show is not written either.
-    const auto check = [&folder] {
-        CheckNumbers(folder.File().Document(), folder.File().Layout());
-    };
+    // A value the window would mark, with no window to mend it in, is not written: the
+    // message names the line, the file and what to do.
+    std::string shown;
+    const auto check = [&folder, &shown] { folder.RaiseUnshownLine(shown); };
     try {
         const std::string found = folder.Find();
         // The profile as the folder's listing spells it: a name the list would not show is
@@ -91,6 +91,7 @@ int RunWithoutWindow(Platform& platform, const Arguments& args,
         // f1graphics.cfg as it is now is what Save checks for another program's change; one
         // that is missing or damaged is replaced by the profile, as in the window. A folder
         // that is not there says so, as the window's Load does.
+        shown = GameFolder::GameFilePath(found);
         try {
             folder.Load(found, check);
         } catch (const FileError& e) {
@@ -106,7 +107,9 @@ int RunWithoutWindow(Platform& platform, const Arguments& args,
         if (file->size > kMaxProfileBytes) {
             throw notUsed(texts.LanguageText(entries::kNoCompleteFile));
         }
-        folder.Use(std::string(WithoutCfgEnding(file->name)), check);
+        const std::string profile(WithoutCfgEnding(file->name));
+        shown = ProfilePath(found, profile);
+        folder.Use(profile, check);
         return folder.Save() ? kExitDone : kExitFailed;
     } catch (...) {
         try {

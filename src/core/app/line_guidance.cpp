@@ -4,20 +4,6 @@
 
 namespace korvane {
 
-namespace {
-
-// "2, 4, 6, 9, 12, 16"; a long set is cut short.
-std::string ListOf(const std::vector<std::int32_t>& values) {
-    constexpr std::size_t kShown = 8;
-    std::string text;
-    for (std::size_t i = 0; i < values.size() && i < kShown; ++i) {
-        text += (i ? ", " : "") + IntToStr(values[i]);
-    }
-    return values.size() > kShown ? text + ", ..." : text;
-}
-
-} // namespace
-
 void LineGuidance::Follow(long long line, std::string_view fallback) {
     const ConfigDocument& document = file_.Document();
     if (line != line_) {
@@ -69,6 +55,10 @@ std::string LineGuidance::Hint(std::string_view typedText) const {
                     ? FillIn(texts_.LanguageText(entries::kNotOneOf), IntToStr(*n), ListOf(v.set))
                     : FillIn(texts_.LanguageText(entries::kNoChoice), IntToStr(*n));
         }
+    }
+    // A line a setting control cannot show says what belongs there.
+    if (const std::optional<std::string> wanted = file_.WholeNumberWanted(line_)) {
+        hint = *wanted + (hint.empty() ? "" : "\r\n" + hint);
     }
     // A changed line also says what f1graphics.cfg holds, which Restore puts back.
     if (file_.IsChanged(line_)) {

@@ -171,18 +171,17 @@ void MainForm::ShowLoaded() {
     SpeedButton6.SetVisible(true);
     SpeedButton9.SetVisible(true);
     ViewsButton.SetVisible(true);
-    settings.ShowLineToolTips();
     settings.ApplyDocumentToControls();
 }
 
 void MainForm::EditLine(long long line, std::string_view value) {
     folder.File().Write(line, value);
-    settings.ApplyDocumentToControls(false);
+    settings.ApplyDocumentToControls();
 }
 
 void MainForm::RestoreLine(long long line) {
     folder.File().Restore(line);
-    settings.ApplyDocumentToControls(false);
+    settings.ApplyDocumentToControls();
 }
 
 bool MainForm::MayDropChanges(const std::string& question) {
@@ -206,11 +205,13 @@ void MainForm::SpeedButton1Click() {
         throw;
     }
     profiles.List();
+    // Loaded, and may be saved; a line a control cannot show is named with what to do.
+    folder.RaiseUnshownLine(GameFolder::GameFilePath(found));
 }
 
 void MainForm::SpeedButton2Click() {
     settings.SettleDropDowns();
-    if (folder.Save()) {
+    if (folder.Save([this] { ShowLoaded(); })) {
         ProfileShown.SetCaption({});
         profiles.List();
     }
@@ -231,7 +232,7 @@ bool MainForm::QueryClose() {
     case Platform::Answer::Yes: {
         // A Save that fails says why and keeps the window, with the changes.
         bool saved = false;
-        Guarded([this, &saved] { saved = folder.Save(); });
+        Guarded([this, &saved] { saved = folder.Save([this] { ShowLoaded(); }); });
         return saved;
     }
     case Platform::Answer::No:

@@ -92,6 +92,7 @@ void ProfilesPanel::Use(const std::string& name) {
         form_.ShowLoaded();
     });
     form_.ProfileShown.SetCaption(FillIn(form_.texts.LanguageText(entries::kProfileShown), name));
+    form_.folder.RaiseUnshownLine(ProfilePath(form_.folder.Path(), name));
 }
 
 void ProfilesPanel::SaveAsClick() {

@@ -21,19 +21,13 @@ public:
 
     // The one way the setting controls show the document: each control is set from its
     // lines and nothing is written, so the same document always looks the same, whatever
-    // was shown before. Strict (Load, Use): a value a slider or fixed list cannot show as a
-    // number stops it with the conversion's error. Otherwise (after an edit by hand) such a
-    // control keeps what it showed.
-    void ApplyDocumentToControls(bool strict = true);
-    // After a Load: each setting control's tooltip names the lines it edits.
-    void ShowLineToolTips();
+    // was shown before. A control whose lines hold what it cannot show (lines that disagree,
+    // no whole number, a number outside its items or range) shows its first line's state,
+    // nothing chosen or its nearest end, and is marked; its tooltip names the lines it edits,
+    // with their values where it is marked.
+    void ApplyDocumentToControls();
     // At start: the player's own screen as a fourth resolution, when it is none of the three.
     void AddDesktopResolution();
-    // The text a settings drop-down shows for what its line holds, by its load rule;
-    // nothing for a value the rule does not name.
-    std::optional<std::string> StoredChoice(const ComboBox& combo) const;
-    // The text a settings drop-down shows for its line: the named choice, else the value.
-    std::string ShownChoice(const ComboBox& combo) const;
     // The drop-downs the player typed into since they last showed their lines show what is
     // stored again (the player left them, or pressed a button of the strip); one whose text
     // names nothing it can store first puts its lines back as they were before the typing.
@@ -49,6 +43,32 @@ public:
     void PositionChange(TrackBar& slider);
 
 private:
+    // Values of a control's lines, one per line (none where there is no such line).
+    using Values = std::vector<std::optional<std::string>>;
+    // What a control shows for values of its lines.
+    struct Shown {
+        bool checked = false;  // a check box
+        long long number = -1; // a fixed list's item (-1: none), a slider's position
+        std::string text;      // a drop-down's text
+        bool marked = false;   // the values are what the control cannot show
+        bool LooksLike(const Shown& other) const {
+            return checked == other.checked && number == other.number && text == other.text;
+        }
+    };
+    // The document's values of a control's lines: the first is read as the transfer reads
+    // it (a file that ends before it stops the show), a later one only where the file has it.
+    Values Current(const Setting& setting) const;
+    Shown ShownFor(const Setting& setting, const Values& values) const;
+    void Show(const Setting& setting, const Shown& shown);
+    // The player's input brought the control back to what it shows for its lines as read,
+    // or as f1graphics.cfg holds them: those values go back into the lines (true), so that
+    // setting a control back is no change.
+    bool PutBack(const Setting& setting);
+    // The tooltip: the lines a control edits with their comments (and values, where marked).
+    void ShowToolTip(const Setting& setting, const Values& values, bool marked);
+    // The text a settings drop-down shows for values of its lines, by its load rule; nothing
+    // for a value the rule does not name.
+    std::optional<std::string> StoredChoice(const Setting& setting, const Values& values) const;
     // Entry n of the value list, n being a release line number (see file_layout.hpp).
     std::string LineValue(int releaseLine) const;
     // Replaces it; nothing when the document's layout lacks the line.

@@ -170,10 +170,10 @@ void ViewsEditor::WriteViewLines(const std::vector<LineWrite>& writes) {
             form_.folder.File().Write(write.line, write.value);
         }
     } catch (...) {
-        form_.settings.ApplyDocumentToControls(false);
+        form_.settings.ApplyDocumentToControls();
         throw;
     }
-    form_.settings.ApplyDocumentToControls(false);
+    form_.settings.ApplyDocumentToControls();
 }
 
 } // namespace korvane

@@ -478,6 +478,15 @@ std::optional<std::int32_t> WholeNumber(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
+std::string ListOf(const std::vector<std::int32_t>& values) {
+    constexpr std::size_t kShown = 8;
+    std::string text;
+    for (std::size_t i = 0; i < values.size() && i < kShown; ++i) {
+        text += (i ? ", " : "") + IntToStr(values[i]);
+    }
+    return values.size() > kShown ? text + ", ..." : text;
+}
+
 std::vector<std::string> ChoiceTexts(const CommentValues& values) {
     std::vector<std::string> texts;
     for (const Choice& choice : values.choices) {

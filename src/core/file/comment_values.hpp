@@ -47,6 +47,9 @@ CommentValues ReadCommentValues(std::string_view comment);
 // A whole decimal number of 32 bits, blanks around it allowed.
 std::optional<std::int32_t> WholeNumber(std::string_view text);
 
+// "2, 4, 6, 9, 12, 16"; a long set is cut short.
+std::string ListOf(const std::vector<std::int32_t>& values);
+
 // The choices as a drop-down lists them ("2 \x96 all views but cockpit"), and the one a
 // value names (-1: none).
 std::vector<std::string> ChoiceTexts(const CommentValues& values);

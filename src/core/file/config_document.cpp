@@ -106,14 +106,24 @@ void ConfigDocument::WriteTo(std::string& out) const {
     for (const Line& line : lines_) {
         const std::size_t start = out.size();
         AppendLine(line, out);
-        // A line that begins with Ctrl-Z would end the file for the next reader, losing it
-        // and every line after it. Such a line stood behind a lone CR in the file it came
-        // from; writing that CR again keeps it a line.
-        if (out.size() > start && out[start] == '\x1a') {
-            out.insert(start, 1, '\r');
-        }
-        out.append("\r\n");
+        EndLine(start, out);
     }
+}
+
+void ConfigDocument::WriteLine(std::string_view text, std::string& out) {
+    const std::size_t start = out.size();
+    out.append(text);
+    EndLine(start, out);
+}
+
+void ConfigDocument::EndLine(std::size_t start, std::string& out) {
+    // A line that begins with Ctrl-Z would end the file for the next reader, losing it and
+    // every line after it. Such a line stood behind a lone CR in the file it came from;
+    // writing that CR again keeps it a line.
+    if (out.size() > start && out[start] == '\x1a') {
+        out.insert(start, 1, '\r');
+    }
+    out.append("\r\n");
 }
 
 std::string ConfigDocument::LineText(long long k) const {

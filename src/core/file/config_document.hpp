@@ -36,6 +36,9 @@ public:
     std::string Write() const;
     void WriteTo(std::string& out) const;
 
+    // Appends a line's text as the file's new content holds it, CR LF after it.
+    static void WriteLine(std::string_view text, std::string& out);
+
     // Line k as it will be written, without its line end.
     std::string LineText(long long k) const;
 
@@ -79,6 +82,8 @@ private:
 
     const Line& At(long long k) const;
     void AppendLine(const Line& line, std::string& out) const;
+    // Ends the line written into out from start on.
+    static void EndLine(std::size_t start, std::string& out);
     std::string_view Text(const Line& line) const {
         return std::string_view(text_).substr(line.begin, line.length);
     }

@@ -69,6 +69,7 @@ const LanguageEntry* RemedyOf(FileProblem problem) noexcept {
         {FileProblem::RegistryValue, &entries::kRegistryValueUnreadable},
         {FileProblem::EndsEarly, &entries::kFileEndsEarly},
         {FileProblem::Empty, &entries::kFileEmpty},
+        {FileProblem::NoOptions, &entries::kNoOptionsHeld},
     };
     for (const auto& row : kRemedies) {
         if (row.problem == problem) {

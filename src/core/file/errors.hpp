@@ -41,6 +41,13 @@ public:
     explicit ConvertError(const std::string& text);
 };
 
+// The file read holds no graphics options at all (a binary file, say): it is not shown, and
+// nothing is saved over it.
+class NoOptionsError : public Error {
+public:
+    using Error::Error;
+};
+
 // What stood in the way of a file: a message about a failure adds a line that names the
 // file and, by this, what to do. The file layer tells the first ones; the program knows the
 // others from what it was doing.
@@ -56,6 +63,7 @@ enum class FileProblem : std::uint8_t {
     RegistryValue, // the registry's value cannot be read as a folder
     EndsEarly,     // the file ends before a line the program reads or writes
     Empty,         // the file holds no line at all
+    NoOptions,     // the file holds no graphics options
 };
 
 // The problem an I/O result stands for where the file layer says no more: 2 Missing,

@@ -1,5 +1,6 @@
 #include "file/game_file.hpp"
 
+#include "file/comment_values.hpp"
 #include "file/errors.hpp"
 #include "file/text.hpp"
 
@@ -88,6 +89,21 @@ void GameFile::Load(const std::string& path) {
     fileBytes_ = bytes;
     onDisk_.Assign(bytes);
     Replace(std::move(bytes));
+    CheckOptions(fileBytes_);
+}
+
+// A binary file, or one whose lines that the setting controls read as numbers hold no
+// number at all, is no graphics options file (an empty one is told as such by the show).
+void GameFile::CheckOptions(const std::string& bytes) const {
+    bool number = document_.Count() == 0;
+    for (std::size_t k = 0; k < document_.Count() && !number; ++k) {
+        const auto line = static_cast<long long>(k);
+        number = LineHolds(layout_, line) == Holds::WholeNumber &&
+                 ReadInteger(document_.ValueView(line)).has_value();
+    }
+    if (bytes.find('\0') != std::string::npos || !number) {
+        throw NoOptionsError(texts_.LanguageText(entries::kNoOptions));
+    }
 }
 
 void GameFile::Use(const std::string& path,
@@ -105,38 +121,61 @@ void GameFile::Shown() {
     Notify(Change::State, 0);
 }
 
-bool GameFile::Save() {
+std::string GameFile::Question(const std::vector<LineConflict>& conflicts) const {
+    constexpr std::size_t kListed = 10;
+    const std::string none = texts_.LanguageText(entries::kNoSuchLine);
+    std::string lines;
+    for (std::size_t i = 0; i < conflicts.size() && i < kListed; ++i) {
+        const LineConflict& c = conflicts[i];
+        lines +=
+            (i ? "\r" : "") + FillIn(texts_.LanguageText(entries::kConflictLine), IntToStr(c.line),
+                                     c.game.value_or(none), c.player.value_or(none));
+    }
+    if (conflicts.size() > kListed) {
+        lines += "\r\x85";
+    }
+    return FillIn(texts_.LanguageText(entries::kGameChangedYourLines), lines);
+}
+
+bool GameFile::Save(const std::function<void()>& show) {
     // Writing what a failed Load left over the player's file would damage it: Save writes
     // only a document whose Load ran to its end, and says so otherwise.
     if (!loaded_) {
         throw Error(texts_.LanguageText(entries::kNotLoadedCompletely));
     }
-    const std::string bytes = document_.Write();
-    // The game writes this file too (its menu, its performance test): a change it made since
-    // it was last read or written is overwritten only when the player says so, and the file
-    // is looked at again after the answer, so a change made while the question was open is
-    // asked about too. A file that is gone is written again without asking; one that cannot
-    // be read now is not written (the error box says why); one the game is writing at this
-    // moment has changed.
-    std::optional<std::string> agreed = fileBytes_;
+    std::string bytes = document_.Write();
+    // The game writes this file too (its menu, its performance test): what it changed since
+    // the file was last read or written stays, and only the player's own changes go in. The
+    // lines both changed are asked about, and the file is looked at again after the answer,
+    // so a change made while the question was open is merged too. A file that is gone is
+    // written again without asking; one that cannot be read now, or that the game is writing
+    // at this moment, is not written (the error box says why).
+    std::vector<LineConflict> agreed;
     for (;;) {
-        std::optional<std::string> now; // none: being written
+        std::string now;
         try {
-            now = platform_.ReadFile(path_);
-        } catch (const FileChangingError&) {
+            now = Read(path_);
         } catch (const IoError& e) {
             if (e.code() != 2 && e.code() != 3) {
                 throw;
             }
             break;
         }
-        if (now && now == agreed) {
+        if (now == fileBytes_) {
             break;
         }
-        if (!platform_.AskYesNo(texts_.LanguageText(entries::kChangedOnDisk))) {
-            return false;
+        ConfigDocument game;
+        game.Assign(std::move(now));
+        MergedFile merged = MergeLines(onDisk_, document_, game);
+        if (!merged.conflicts.empty() && merged.conflicts != agreed) {
+            if (!platform_.AskYesNo(Question(merged.conflicts))) {
+                return false;
+            }
+            agreed = std::move(merged.conflicts);
+            continue;
         }
-        agreed = std::move(now);
+        bytes = std::move(merged.bytes);
+        break;
     }
     try {
         platform_.ReplaceFileContents(path_, bytes, path_ + ".bak");
@@ -145,20 +184,86 @@ bool GameFile::Save() {
     }
     fileBytes_ = bytes;
     onDisk_.Assign(fileBytes_);
+    // The game's lines join the document, so that the window shows what the file holds.
+    if (bytes != document_.Write()) {
+        loaded_ = false;
+        Replace(std::move(bytes));
+        if (show) {
+            show();
+        }
+        loaded_ = true;
+    }
     CompareAll();
     Notify(Change::State, 0);
     return true;
 }
 
+std::string GameFile::WholeNumberRule(long long line) const {
+    // The values the comment states, where it states them.
+    const CommentValues v = ReadCommentValues(document_.CommentView(line));
+    std::vector<std::int32_t> set = v.set;
+    if (set.empty() && v.choicesComplete) {
+        for (const Choice& choice : v.choices) {
+            set.push_back(choice.value);
+        }
+    }
+    const std::string values = v.range ? FillIn(texts_.LanguageText(entries::kRange),
+                                                IntToStr(v.range->min), IntToStr(v.range->max))
+                               : !set.empty()
+                                   ? FillIn(texts_.LanguageText(entries::kOneOf), ListOf(set))
+                                   : std::string();
+    return values.empty()
+               ? FillIn(texts_.LanguageText(entries::kWholeNumberOnly), IntToStr(line))
+               : FillIn(texts_.LanguageText(entries::kWholeNumberIn), IntToStr(line), values);
+}
+
+std::optional<std::string> GameFile::WholeNumberWanted(long long line) const {
+    if (line < 0 || static_cast<unsigned long long>(line) >= document_.Count() ||
+        LineHolds(layout_, line) != Holds::WholeNumber || ReadInteger(document_.ValueView(line))) {
+        return std::nullopt;
+    }
+    return WholeNumberRule(line);
+}
+
+std::optional<std::string> GameFile::Refusal(long long line, std::string_view value) const {
+    if (!IsStorableValue(value)) {
+        return texts_.LanguageText(entries::kValueBreaksLine);
+    }
+    if (line < 0 || static_cast<unsigned long long>(line) >= document_.Count()) {
+        return std::nullopt; // no line to refuse it for: the document says why
+    }
+    const Holds holds = LineHolds(layout_, line);
+    if (holds == Holds::WholeNumber && !ReadInteger(value)) {
+        return WholeNumberRule(line);
+    }
+    if (holds == Holds::Value && value.empty()) {
+        return FillIn(texts_.LanguageText(entries::kValueNeeded), IntToStr(line));
+    }
+    return std::nullopt;
+}
+
 void GameFile::Write(long long line, std::string_view value) {
     const bool inRange = line >= 0 && static_cast<unsigned long long>(line) < document_.Count();
     // A value that stands in the line already as read, or in the file (a tab inside it, say):
-    // putting it back moves nothing.
-    if (!IsStorableValue(value) &&
-        !(inRange && (document_.ReadValueView(line) == value || FileValue(line) == value))) {
-        throw Error(texts_.LanguageText(entries::kValueBreaksLine));
+    // putting it back moves nothing and keeps what Load read.
+    if (!(inRange && (document_.ReadValueView(line) == value || FileValue(line) == value))) {
+        if (const std::optional<std::string> refusal = Refusal(line, value)) {
+            throw Error(*refusal);
+        }
     }
     document_.SetValue(line, value);
+}
+
+std::vector<long long> GameFile::LinesWithoutWholeNumber() const {
+    std::vector<long long> lines;
+    for (std::size_t k = 0; k < document_.Count(); ++k) {
+        const auto line = static_cast<long long>(k);
+        if (LineHolds(layout_, line) == Holds::WholeNumber &&
+            !ReadInteger(document_.ValueView(line))) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
 }
 
 void GameFile::Restore(long long line) {

@@ -13,6 +13,7 @@
 
 #include "file/config_document.hpp"
 #include "file/file_layout.hpp"
+#include "file/file_merge.hpp"
 #include "file/platform.hpp"
 #include "file/texts.hpp"
 
@@ -68,14 +69,23 @@ public:
              const std::function<void(const std::string& bytes)>& check = {});
     // The window showed the document read whole: it may be saved.
     void Shown();
-    // Writes the document to f1graphics.cfg, keeping the file before as its backup. Another
-    // program's change since the file was last read or written is overwritten only when the
-    // player says so: false when nothing was written for that reason.
-    bool Save();
-    // The one way a value goes into a line: a value that would move where the line's value
-    // ends (';' or a control character) is refused with an error and the line stays as it
-    // was, unless the line holds it already as read or the file holds it there.
+    // Writes the document to f1graphics.cfg, keeping the file before as its backup. When
+    // another program (the game) changed the file since it was last read or written, what is
+    // written is the merge of the two (see file_merge.hpp): the lines both changed are asked
+    // about, and false means the player wrote nothing for that reason. A merge that holds
+    // the game's lines becomes the document, and show fills the window from it.
+    bool Save(const std::function<void()>& show = {});
+    // The one way a value goes into a line. Refused with an error, the line staying as it
+    // was: a value that would move where the line's value ends (';' or a control character),
+    // one that is no whole number in a line that must hold one (see LineHolds), and an empty
+    // one in a line that may not be empty; unless the line holds the value already as read
+    // or the file holds it there.
     void Write(long long line, std::string_view value);
+    // The lines that must hold a whole number and hold none, in order.
+    std::vector<long long> LinesWithoutWholeNumber() const;
+    // For such a line, what belongs there ("Line 47 takes only a whole number (1 to 32)");
+    // nothing for any other line.
+    std::optional<std::string> WholeNumberWanted(long long line) const;
     // Puts f1graphics.cfg's value back into the line (the value as read when the file has
     // no such line).
     void Restore(long long line);
@@ -86,6 +96,13 @@ public:
 private:
     std::string Read(const std::string& path);
     void Replace(std::string bytes);
+    // A file of no graphics options at all is neither shown nor saved.
+    void CheckOptions(const std::string& bytes) const;
+    // The message that refuses a value for a line, or nothing when the line takes it.
+    std::optional<std::string> Refusal(long long line, std::string_view value) const;
+    // The line takes only a whole number, and these values where its comment states them.
+    std::string WholeNumberRule(long long line) const;
+    std::string Question(const std::vector<LineConflict>& conflicts) const;
     void Compare(std::size_t line);
     void CompareAll();
     void Notify(Change change, std::size_t line) const;

@@ -61,9 +61,9 @@ void GameFolder::Use(const std::string& name, const std::function<void()>& show)
     file_.Shown();
 }
 
-bool GameFolder::Save() {
+bool GameFolder::Save(const std::function<void()>& show) {
     bool written = false;
-    About(GameFilePath(path_), [&] { written = file_.Save(); });
+    About(GameFilePath(path_), [&] { written = file_.Save(show); });
     return written;
 }
 
@@ -79,6 +79,17 @@ void GameFolder::WriteProfile(const std::string& name, bool replacing) {
 std::vector<Profile> GameFolder::Profiles() const {
     // Without a game folder nothing is listed: the current drive's root is no game folder.
     return path_.empty() ? std::vector<Profile>{} : FindProfiles(platform_, path_, file_.OnDisk());
+}
+
+void GameFolder::RaiseUnshownLine(const std::string& path) const {
+    const std::vector<long long> lines = file_.LinesWithoutWholeNumber();
+    if (lines.empty()) {
+        return;
+    }
+    const std::string value = file_.Document().Value(lines[0]);
+    throw Error(ErrorBoxText(ConvertError(value).what()) + "\r" +
+                FillIn(texts_.LanguageText(entries::kLineNotWholeNumber), platform_.FullPath(path),
+                       IntToStr(lines[0]), value));
 }
 
 void GameFolder::About(const std::string& path, const std::function<void()>& work) const {
@@ -109,6 +120,8 @@ void GameFolder::About(const std::string& path, const std::function<void()>& wor
         throw failed(e.what(), FileProblem::Changing, platform_.FullPath(path));
     } catch (const RegistryError& e) {
         throw failed(e.what(), FileProblem::RegistryValue, path);
+    } catch (const NoOptionsError& e) {
+        throw failed(e.what(), FileProblem::NoOptions, platform_.FullPath(path));
     } catch (const ListIndexError& e) {
         if (!endsEarly(e.index())) {
             throw;

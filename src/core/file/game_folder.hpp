@@ -37,13 +37,19 @@ public:
     // complete, puts it in place of the document and shows it. A profile that cannot be used
     // changes nothing; the message names its file and why.
     void Use(const std::string& name, const std::function<void()>& show);
-    // Writes the document to f1graphics.cfg (see GameFile::Save).
-    bool Save();
+    // Writes the document to f1graphics.cfg (see GameFile::Save); show fills the window from
+    // the document when the game's lines joined it.
+    bool Save(const std::function<void()>& show = {});
     // Writes what Save would write into the profile of that name, keeping the profile it
     // replaces as its backup.
     void WriteProfile(const std::string& name, bool replacing);
     // The folder's profiles, the one in use marked; none without a folder.
     std::vector<Profile> Profiles() const;
+
+    // A document shown whole may hold a value the setting pages cannot show (no whole number
+    // where a control reads one): the message names the first such line, the file (path)
+    // and the remedy. Nothing is raised when every line can be shown.
+    void RaiseUnshownLine(const std::string& path) const;
 
     // Runs work on a file of the folder (path: the file it is about): a failure of a file,
     // of the registry lookup or of a line the document lacks is raised again with the

@@ -19,13 +19,9 @@ inline constexpr std::size_t kLanguageFileLines = 170;
 
 namespace entries {
 
-// 61-63: tooltips and the changed-file question.
+// 61-63: tooltips (63 is kept free: Save's question about the game's changes is 95).
 inline constexpr LanguageEntry kToolTipLine{61, "Zeile"};
 inline constexpr LanguageEntry kNotInThisFile{62, "Nicht in dieser Datei"};
-inline constexpr LanguageEntry kChangedOnDisk{
-    63, "Die Datei f1graphics.cfg wurde nach dem Laden von einem anderen Programm ge\xe4ndert.\r"
-        "Trotzdem speichern und diese \xc4nderungen \xfc"
-        "berschreiben?"};
 
 // 64-69: safe Load, Save and Quit.
 inline constexpr LanguageEntry kNotLoadedCompletely{
@@ -121,6 +117,24 @@ inline constexpr LanguageEntry kLanguageFileLookedFor{
          "Sie eine Datei aus seinem Ordner languages als language.txt dorthin."};
 inline constexpr LanguageEntry kInfoReadme{
     131, "Hilfe, Neuigkeiten und wohin Sie Fehler melden: README.txt im Ordner von Korvane."};
+// A value refused because the pages could not show it again (%1 the line, %2 the values
+// the line's comment states), and Load's words for a file it cannot show (in the second
+// line %1 is the file's full path, %2 a line, %3 its value).
+inline constexpr LanguageEntry kWholeNumberOnly{132, "In Zeile %1 geh\xf6rt nur eine ganze Zahl."};
+inline constexpr LanguageEntry kWholeNumberIn{133,
+                                              "In Zeile %1 geh\xf6rt nur eine ganze Zahl (%2)."};
+inline constexpr LanguageEntry kValueNeeded{
+    134, "Zeile %1 braucht einen Wert: Sie darf nicht leer bleiben."};
+inline constexpr LanguageEntry kLineNotWholeNumber{
+    135, "Zeile %2 von %1 enth\xe4lt '%3', wo eine ganze Zahl hingeh\xf6rt. Korrigieren Sie sie "
+         "auf der Seite Manuell bearbeiten."};
+inline constexpr LanguageEntry kNoOptions{136, "Das ist keine Grafikeinstellungsdatei"};
+// A marked setting's tooltip row: %1 the line, %2 its value, %3 its comment.
+inline constexpr LanguageEntry kToolTipLineHolds{138, "Zeile %1 enth\xe4lt '%2': %3"};
+inline constexpr LanguageEntry kNoOptionsHeld{
+    137, "%1 enth\xe4lt keine Grafikeinstellungen (ist sie besch\xe4"
+         "digt?). Ersetzen Sie sie durch eine vollst\xe4ndige Kopie (jedes Speichern bewahrt "
+         "die vorige als f1graphics.cfg.bak auf)."};
 
 // 91-99: what Save will change. %1 stands for a number or a value.
 inline constexpr LanguageEntry kChanges{91, "%1 ge\xe4ndert"};
@@ -128,6 +142,16 @@ inline constexpr LanguageEntry kOneChange{92, "1 ge\xe4ndert"};
 inline constexpr LanguageEntry kFileValue{93, "f1graphics.cfg: %1"};
 inline constexpr LanguageEntry kChangedOnlyTip{94,
                                                "Nur die Zeilen zeigen, die Speichern \xe4ndert"};
+// Save after the game changed the file too: %1 stands for the lines both changed, one
+// kConflictLine each (%1 the line, %2 the game's value, %3 the player's).
+inline constexpr LanguageEntry kGameChangedYourLines{
+    95, "Das Spiel hat f1graphics.cfg nach dem Laden ge\xe4ndert, auch in Zeilen, die Sie "
+        "ge\xe4ndert haben:\r%1\rIn diesen Zeilen Ihre Werte speichern? Die \xfc"
+        "brigen "
+        "\xc4nderungen des Spiels bleiben erhalten. (Nein: nichts wird gespeichert.)"};
+inline constexpr LanguageEntry kConflictLine{96,
+                                             "Zeile %1: das Spiel schrieb %2, Sie w\xe4hlten %3"};
+inline constexpr LanguageEntry kNoSuchLine{97, "keine Zeile"};
 
 // 100-109: profiles a player can trust, and the command line. %1 stands for a profile's
 // name, a file's name or path, or characters.

@@ -24,12 +24,12 @@ int HexDigit(char c) noexcept {
 
 } // namespace
 
-std::int32_t StrToInt(std::string_view text) {
+std::optional<std::int32_t> ReadInteger(std::string_view text) noexcept {
     std::string_view s = text;
     while (!s.empty() && s.front() == ' ') {
         s.remove_prefix(1);
     }
-    auto fail = [&]() -> std::int32_t { throw ConvertError(std::string(text)); };
+    const auto fail = [] { return std::optional<std::int32_t>(); };
 
     std::size_t hexStart = 0;
     if (!s.empty() && (s[0] == '$' || s[0] == 'x' || s[0] == 'X')) {
@@ -78,17 +78,26 @@ std::int32_t StrToInt(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
+std::int32_t StrToInt(std::string_view text) {
+    if (const std::optional<std::int32_t> value = ReadInteger(text)) {
+        return *value;
+    }
+    throw ConvertError(std::string(text));
+}
+
 std::string IntToStr(long long value) {
     return std::to_string(value);
 }
 
-std::string FillIn(std::string text, std::string_view first, std::string_view second) {
+std::string FillIn(std::string text, std::string_view first, std::string_view second,
+                   std::string_view third) {
     // In one pass: a value that holds "%2" itself (a folder's name, say) stays as it is.
+    const std::string_view values[] = {first, second, third};
     std::string out;
-    out.reserve(text.size() + first.size() + second.size());
+    out.reserve(text.size() + first.size() + second.size() + third.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-            out += text[i + 1] == '1' ? first : second;
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '3') {
+            out += values[text[i + 1] - '1'];
             ++i;
         } else {
             out += text[i];

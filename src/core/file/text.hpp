@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -73,12 +74,16 @@ constexpr bool IsStorableValue(std::string_view value) noexcept {
 // hexadecimal one introduced by "$", "x", "X", "0x" or "0X" (32 bits, read as signed);
 // nothing may follow. Throws ConvertError with the text otherwise.
 std::int32_t StrToInt(std::string_view text);
+// The same, nothing for a text that is no integer.
+std::optional<std::int32_t> ReadInteger(std::string_view text) noexcept;
 
 // Plain decimal with a leading "-" for negatives.
 std::string IntToStr(long long value);
 
-// A language text with its marks %1 and %2 replaced by the values (every place they stand).
-std::string FillIn(std::string text, std::string_view first, std::string_view second = {});
+// A language text with its marks %1, %2 and %3 replaced by the values (every place they
+// stand).
+std::string FillIn(std::string text, std::string_view first, std::string_view second = {},
+                   std::string_view third = {});
 
 // The global error box's text: the message, with "." appended when it is not empty and
 // its last character's code is greater than that of ".". A message of several lines ("\r"

@@ -86,6 +86,13 @@ void CheckBox::ShowChecked(bool checked) {
     }
 }
 
+void CheckBox::SetMarked(bool marked) {
+    if (marked_ != marked) {
+        marked_ = marked;
+        Notify(Property::Marked);
+    }
+}
+
 int TrackBar::Clamp(long long position) const noexcept {
     return static_cast<int>(std::clamp<long long>(position, min_, max_));
 }

@@ -36,7 +36,7 @@ enum class Property : std::uint8_t {
     Selection, // selected item or row
     Position,  // a slider's position
     ToolTip,   // the text shown when the mouse rests on the control
-    Marked,    // a drop-down's text names nothing it can store
+    Marked,    // a drop-down's text names nothing it can store; a box cannot show its lines
     TopRow,    // the first row a list shows
     Mark,      // a list row's mark; the index comes with the notification
     Columns,   // a grid's column headers
@@ -119,10 +119,15 @@ public:
     void ShowChecked(bool checked);
     // A click (mouse, Space, access key) toggles the box.
     void UserClick() { SetChecked(!checked_); }
+    // Marked: what the box stands for holds what it cannot show (lines that disagree, a
+    // value it never writes); the view shows the grey third state. Runs no handler.
+    bool Marked() const noexcept { return marked_; }
+    void SetMarked(bool marked);
     std::function<void()> onClick;
 
 private:
     bool checked_ = false;
+    bool marked_ = false;
 };
 
 // Horizontal slider. The program's SetPosition clamps into the range and runs onChange only
