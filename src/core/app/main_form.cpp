@@ -190,22 +190,7 @@ bool MainForm::MayDropChanges(const std::string& question) {
 }
 
 void MainForm::SpeedButton1Click() {
-    settings.SettleDropDowns();
-    // Without a game folder nothing is opened, and the window keeps what it shows.
-    const std::string found = folder.Find();
-    if (!MayDropChanges(texts.LanguageText(entries::kDiscardChanges))) {
-        return;
-    }
-    ProfileShown.SetCaption({});
-    // The profiles are listed also when f1graphics.cfg cannot be shown: one of them may
-    // take the place of a damaged file.
-    try {
-        folder.Load(found, [this] { ShowLoaded(); });
-    } catch (...) {
-        profiles.List();
-        throw;
-    }
-    profiles.List();
+    folders.Load();
 }
 
 void MainForm::SpeedButton2Click() {
@@ -373,6 +358,12 @@ void MainForm::CopyRowClick() {
 }
 void MainForm::CopyAllClick() {
     views.CopyAllClick();
+}
+void MainForm::ChooseFolderClick() {
+    folders.ChooseClick();
+}
+void MainForm::FolderListChange() {
+    folders.ListChange();
 }
 
 } // namespace korvane
