@@ -5,6 +5,7 @@
 
 #include "file/game_folder.hpp"
 
+#include <algorithm>
 #include <string>
 
 using namespace korvane;
@@ -27,10 +28,11 @@ void ClickInFront(HWND top, HWND control) {
     MouseClickCarryingPosition(centre);
 }
 
-// The demo game's folder as the program's file system names it.
+// The demo game's folder as the folder dialog names it.
 std::string DemoFolder() {
-    const std::string cfg = DemoConfigPath();
-    return cfg.substr(0, cfg.find_last_of('\\'));
+    std::string folder = DataPath("demo/game");
+    std::replace(folder.begin(), folder.end(), '/', '\\');
+    return folder;
 }
 
 } // namespace
