@@ -194,6 +194,12 @@ void MainWindow::Observe() {
             OnModelChange(*raw, property, index);
         });
     }
+    // The title names the game folder open.
+    form_.onTitleChange = [this] {
+        if (hwnd_) {
+            SetWindowTextA(hwnd_, form_.folders.Title().c_str());
+        }
+    };
 }
 
 void MainWindow::OnModelChange(ControlView& view, Property property,
@@ -501,6 +507,7 @@ void MainWindow::MoveFocus(WPARAM wp, LPARAM lp) {
 
 void MainWindow::OnNcDestroy() noexcept {
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    form_.onTitleChange = nullptr;
     for (Control* control : form_.AllControls()) {
         control->SetObserver(nullptr);
     }

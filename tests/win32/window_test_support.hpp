@@ -22,9 +22,12 @@
 
 namespace korvane::wintest {
 
-// The real platform, but the game's folder comes from the test instead of the registry.
+// The real platform, but the game's folder comes from the test instead of the registry, and
+// the folders chosen are kept under a key of the tests' own (emptied by each window test).
+inline constexpr const char* kTestSettingsKey = "Software\\Korvane\\WindowTest";
 class TestPlatform : public win32::Win32Platform {
 public:
+    TestPlatform() { UseSettingsKey(kTestSettingsKey); }
     std::string installDir;
     std::string LookupInstallDir() override { return installDir; }
 };

@@ -189,24 +189,7 @@ bool MainForm::MayDropChanges(const std::string& question) {
 }
 
 void MainForm::SpeedButton1Click() {
-    settings.SettleDropDowns();
-    // Without a game folder nothing is opened, and the window keeps what it shows.
-    const std::string found = folder.Find();
-    if (!MayDropChanges(texts.LanguageText(entries::kDiscardChanges))) {
-        return;
-    }
-    ProfileShown.SetCaption({});
-    // The profiles are listed also when f1graphics.cfg cannot be shown: one of them may
-    // take the place of a damaged file.
-    try {
-        folder.Load(found, [this] { ShowLoaded(); });
-    } catch (...) {
-        profiles.List();
-        throw;
-    }
-    profiles.List();
-    // Loaded, and may be saved; a line a control cannot show is named with what to do.
-    folder.RaiseUnshownLine(GameFolder::GameFilePath(found));
+    folders.Load();
 }
 
 void MainForm::SpeedButton2Click() {

@@ -3,11 +3,13 @@
 //
 // The designer-named handlers forward to the feature that owns them: the setting pages
 // (setting_pages.hpp, with the table of bindings.hpp), the manual page (manual_page.hpp),
-// the Views page (views_page.hpp) and the profiles (profiles_panel.hpp). The game folder and
+// the Views page (views_page.hpp), the profiles (profiles_panel.hpp) and the game
+// folders known (folder_panel.hpp). The game folder and
 // its f1graphics.cfg are the folder's (file/game_folder.hpp), the texts the texts' own.
 // main_form.cpp holds the pages and commands, language.cpp the start-up and the captions.
 #pragma once
 
+#include "app/folder_panel.hpp"
 #include "app/form_layout.hpp"
 #include "app/manual_page.hpp"
 #include "app/profiles_panel.hpp"
@@ -117,6 +119,8 @@ public:
     void ViewRestoreClick() { views.RestoreClick(); }
     void CopyRowClick() { views.CopyRowClick(); }
     void CopyAllClick() { views.CopyAllClick(); }
+    void ChooseFolderClick() { folders.ChooseClick(); }
+    void FolderListChange() { folders.ListChange(); }
 
     // ---- State ----
     Platform& platform;
@@ -137,6 +141,9 @@ public:
     ManualPage manual{*this};
     ViewsEditor views{*this};
     ProfilesPanel profiles{*this};
+    FolderPanel folders{*this};
+    // Runs when the window's title (folders.Title()) changes.
+    std::function<void()> onTitleChange;
 
 private:
     void ShowPage(Panel& page, SpeedButton& button, FontStyle style);
