@@ -40,9 +40,14 @@ public:
         SetThumbLength();
     }
 
-    void OnScroll(UINT) override {
+    void OnScroll(UINT code) override {
         const int position = static_cast<int>(SendMessageA(Hwnd(), TBM_GETPOS, 0, 0));
-        Host().UserInput([this, position] { bar_.UserScroll(position); });
+        Host().UserInput([this, position, code] {
+            bar_.UserScroll(position);
+            if (code == TB_ENDTRACK) {
+                bar_.UserRelease();
+            }
+        });
     }
 
 private:

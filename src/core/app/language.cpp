@@ -108,6 +108,10 @@ void MainForm::ApplyCaptions() {
         manual.ShowGuidanceCaptions();
         profiles.ShowCaptions();
         views.ShowCaptions();
+        UndoEdit.SetCaption(texts.LanguageText(entries::kUndoButton));
+        RedoEdit.SetCaption(texts.LanguageText(entries::kRedoButton));
+        UndoEdit.SetToolTip(texts.LanguageText(entries::kUndoToolTip));
+        RedoEdit.SetToolTip(texts.LanguageText(entries::kRedoToolTip));
     } catch (const std::exception&) {
     }
 
