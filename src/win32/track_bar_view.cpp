@@ -40,9 +40,14 @@ public:
         SetThumbLength();
     }
 
-    void OnScroll(UINT) override {
+    void OnScroll(UINT code) override {
         const int position = Bar().Position();
-        Host().UserInput([this, position] { bar_.UserScroll(position); });
+        Host().UserInput([this, position, code] {
+            bar_.UserScroll(position);
+            if (code == TB_ENDTRACK) {
+                bar_.UserRelease();
+            }
+        });
     }
 
 private:

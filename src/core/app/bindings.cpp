@@ -398,10 +398,12 @@ void SettingPages::SettleDropDowns() {
         // The text names nothing the drop-down can store: what a completion wrote on the way
         // is not the player's choice, and the lines go back to what they held before.
         if (combo->Marked()) {
+            form_.folder.File().JoinStep(combo->Id());
             for (const auto& [line, value] : typed.lines) {
                 form_.folder.File().Write(line, value);
             }
         }
+        form_.folder.File().SealStep(combo->Id());
         combo->SetMarked(false);
         const int line = LineIn(form_.folder.File().Layout(), setting.lines[0]);
         if (line == kNoLine || static_cast<std::size_t>(line) >= form_.document.Count()) {
@@ -412,6 +414,8 @@ void SettingPages::SettleDropDowns() {
 }
 
 void SettingPages::Typed(ComboBox& combo, bool storable) {
+    // What the player types or picks in a drop-down is one step until the player leaves it.
+    form_.folder.File().JoinStep(combo.Id());
     if (std::none_of(typedInto_.begin(), typedInto_.end(),
                      [&combo](const Typing& t) { return t.combo == &combo; })) {
         Typing typing{&combo, {}};
@@ -544,6 +548,8 @@ void SettingPages::IndexChange(ComboBox& combo) {
 
 void SettingPages::PositionChange(TrackBar& slider) {
     const Setting& setting = Of(slider);
+    // A drag is one step, however many positions it passes: until the slider is released.
+    form_.folder.File().JoinStep(slider.Id());
     if (!PutBack(setting)) {
         SetLine(setting.lines[0], IntToStr(slider.Position()));
     }

@@ -109,6 +109,10 @@ void MainForm::ApplyCaptions() {
         profiles.ShowCaptions();
         folders.ShowCaptions();
         views.ShowCaptions();
+        UndoEdit.SetCaption(texts.LanguageText(entries::kUndoButton));
+        RedoEdit.SetCaption(texts.LanguageText(entries::kRedoButton));
+        UndoEdit.SetToolTip(texts.LanguageText(entries::kUndoToolTip));
+        RedoEdit.SetToolTip(texts.LanguageText(entries::kRedoToolTip));
     } catch (const std::exception&) {
     }
 

@@ -54,6 +54,12 @@ MainForm::MainForm(Platform& p)
     manual.Connect();
     ShowContacts();
     views.Connect();
+    // A slider's drag is one step, however many positions it passes: until it is released.
+    for (TrackBar* slider : {&TrackBar1, &TrackBar2}) {
+        slider->onRelease = [this, slider] { folder.File().SealStep(slider->Id()); };
+    }
+    folder.File().AddStepListener([this] { ShowStepCommands(); });
+    ShowStepCommands();
 }
 
 void MainForm::Guarded(const std::function<void()>& work) noexcept {
@@ -62,7 +68,19 @@ void MainForm::Guarded(const std::function<void()>& work) noexcept {
         int& depth;
         ~Leave() { --depth; }
     } leave{guardDepth_};
+    // One guarded input of the player is one step of the edits.
+    struct Step {
+        GameFile& file;
+        explicit Step(GameFile& f) noexcept : file(f) { file.BeginStep(); }
+        ~Step() {
+            try {
+                file.EndStep();
+            } catch (...) {
+            }
+        }
+    };
     try {
+        Step step(folder.File());
         try {
             work();
         } catch (...) {
@@ -229,6 +247,32 @@ bool MainForm::QueryClose() {
 void MainForm::SpeedButton3Click() {
     settings.SettleDropDowns();
     platform.CloseProgram();
+}
+
+void MainForm::UndoEditClick() {
+    settings.SettleDropDowns();
+    ShowStepped(folder.File().Undo());
+}
+
+void MainForm::RedoEditClick() {
+    settings.SettleDropDowns();
+    ShowStepped(folder.File().Redo());
+}
+
+void MainForm::ShowStepped(GameFile::Stepped stepped) {
+    if (stepped == GameFile::Stepped::Document) {
+        // Another document: which profile it came from is no longer sure.
+        ProfileShown.SetCaption({});
+    }
+    // The controls show the document again, their tooltips too.
+    if (stepped != GameFile::Stepped::Nothing) {
+        settings.ApplyDocumentToControls();
+    }
+}
+
+void MainForm::ShowStepCommands() {
+    UndoEdit.SetEnabled(folder.File().CanUndo());
+    RedoEdit.SetEnabled(folder.File().CanRedo());
 }
 
 } // namespace korvane

@@ -121,6 +121,8 @@ public:
     void CopyAllClick() { views.CopyAllClick(); }
     void ChooseFolderClick() { folders.ChooseClick(); }
     void FolderListChange() { folders.ListChange(); }
+    void UndoEditClick(); // puts the last step of the player's edits back
+    void RedoEditClick(); // writes the last step undone again
 
     // ---- State ----
     Platform& platform;
@@ -151,6 +153,9 @@ private:
     void ResetButtonStyles();
     bool LanguageFileExists();
     void ReadLanguageFile();
+    // After an undo or redo every page shows the document again.
+    void ShowStepped(GameFile::Stepped stepped);
+    void ShowStepCommands();
 
     std::vector<Control*> all_;
     // How many guarded pieces of work are running: more than one means a message came in

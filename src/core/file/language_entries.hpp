@@ -226,5 +226,12 @@ inline constexpr LanguageEntry kOneLineUnpaired{
 inline constexpr LanguageEntry kNoViews{
     119, "Diese Datei hat keine Ansichten ([MAIN VIEW], [MIRROR VIEW], [VIDEOWALL VIEW])."};
 
+// 160-169: undo and redo. The buttons are one character wide; the tooltips name them.
+inline constexpr LanguageEntry kUndoButton{160, "\x8b"};
+inline constexpr LanguageEntry kRedoButton{161, "\x9b"};
+inline constexpr LanguageEntry kUndoToolTip{162, "R\xfc"
+                                                 "ckg\xe4ngig (Strg+Z)"};
+inline constexpr LanguageEntry kRedoToolTip{163, "Wiederholen (Strg+Y)"};
+
 } // namespace entries
 } // namespace korvane
