@@ -249,8 +249,11 @@ SettingPages::Shown SettingPages::ShownFor(const Setting& setting, const Values&
     case Shows::Position: {
         const auto& slider = dynamic_cast<const TrackBar&>(*form_.Find(setting.control));
         const std::optional<std::int32_t> n = first ? ReadInteger(*first) : std::nullopt;
-        shown.number = std::clamp<long long>(n.value_or(slider.Min()), slider.Min(), slider.Max());
-        shown.marked = first && (!n || *n != shown.number);
+        // Read once into a plain number: gcc's optimiser otherwise warns of the optional.
+        const bool holdsNumber = n.has_value();
+        const long long wanted = holdsNumber ? static_cast<long long>(*n) : slider.Min();
+        shown.number = std::clamp<long long>(wanted, slider.Min(), slider.Max());
+        shown.marked = first && (!holdsNumber || wanted != shown.number);
         break;
     }
     default:
