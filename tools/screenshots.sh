@@ -4,7 +4,9 @@
 # one picture of each page (docs/general.png, graphics.png, objects.png, manual.png); then
 # the same with the German language file as docs/de-info.png, de-general.png, and so on; and
 # the General page at 144 dpi as docs/general-144dpi.png; last the General page with three
-# profiles in the game's folder and their list open, as docs/profiles.png. With the English
+# profiles in the game's folder and their list open, as docs/profiles.png, and with a second
+# game folder chosen before (and one that has gone) the list of game folders open, as
+# docs/folders.png. With the English
 # file it also finds line 128 through the manual page's search field and opens its choices
 # (docs/manual-choices.png; KORVANE_CHOICES_DPI=144 takes that one alone at 144 dpi, into
 # build/screenshots, for a look). The Views page, with a mirror value chosen, is taken at 96
@@ -130,7 +132,10 @@ take_set() {
     click 60 "$(button_y load)"
     if [ "$only" = profiles ]; then
         click 60 "$(button_y general)"
-        profile_list_shot
+        list_shot $((129 + 64 + 150)) 139 161 profiles
+    elif [ "$only" = folders ]; then
+        click 60 "$(button_y general)"
+        list_shot $((129 + 112 + 326)) 207 337 folders
     elif [ "$only" != choices ] && [ "$only" != views ]; then
         click 60 "$(button_y general)"
         shot "${prefix}general$suffix"
@@ -169,19 +174,19 @@ take_set() {
     pid=
     # The window must be gone before the next set looks for it.
     for _ in $(seq 1 50); do
-        xdotool search --name '^VQR Korvane$' >/dev/null 2>&1 || break
+        xdotool search --name '^VQR Korvane' >/dev/null 2>&1 || break
         sleep 0.1
     done
 }
 
-# The General page with its profile list open: the list is a window of its own, which the
-# root picture may not show, so its own picture is laid over it. The mouse rests on the
-# second row.
-profile_list_shot() {
-    click $((129 + 64 + 150)) 139
+# The General page with a drop-down's list open (clicked at $1,$2, the list $3 wide), saved
+# as docs/$4.png: the list is a window of its own, which the root picture may not show, so
+# its own picture is laid over it. The mouse rests on the second row.
+list_shot() {
+    click "$1" "$2"
     local popup
     popup=$(xwininfo -root -children |
-        awk -v w="$(px 161)x" '/korvane.exe/ && index($0, " " w) {print $1; exit}')
+        awk -v w="$(px "$3")x" '/korvane.exe/ && index($0, " " w) {print $1; exit}')
     eval "$(xdotool getwindowgeometry --shell "$popup" | sed 's/^/P/')"
     xdotool mousemove $((PX + $(px 60))) $((PY + $(px 18)))
     sleep 0.6
@@ -190,8 +195,8 @@ profile_list_shot() {
         convert "$work/root.png" "xwd:$work/popup.xwd" -geometry "+$PX+$PY" -composite \
             "$work/root.png"
     convert "$work/root.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage \
-        "$KORVANE_ROOT/docs/profiles.png"
-    echo "docs/profiles.png"
+        "$KORVANE_ROOT/docs/$4.png"
+    echo "docs/$4.png"
     xdotool key Escape
     sleep 0.3
 }
@@ -216,5 +221,12 @@ else
     sed '2s/^800/1152/; 3s/^600/864/' "$work/game/f1graphics.cfg" >"$work/game/Normal 2.cfg"
     printf '[Options]\r\nSound=1\r\n' >"$work/game/other.cfg"
     take_set "" data/languages/english.txt 96 "" profiles
+    # A second install chosen before, and one that has gone since.
+    rm -rf "$work/GP4 1988"
+    cp -r data/demo/game "$work/GP4 1988"
+    wine reg add 'HKCU\Software\Korvane' /v GameFolders /t REG_MULTI_SZ \
+        /d "$(korvane_winpath "$work/GP4 1988")\0C:\Games\GP4 old" /f >/dev/null 2>&1
+    take_set "" data/languages/english.txt 96 "" folders
+    wine reg delete 'HKCU\Software\Korvane' /f >/dev/null 2>&1 || true
 fi
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1

@@ -2,6 +2,7 @@
 // state and runs the handler; the window only shows what the model holds, a marked box in
 // the grey third state. A caption wider
 // than the layout's box widens the check box, so it is never cut off.
+#include "win32/control_messages.hpp"
 #include "win32/control_view.hpp"
 #include "win32/gdi_handles.hpp"
 
@@ -47,10 +48,9 @@ public:
 private:
     void ShowCheck() {
         if (Hwnd()) {
-            const WPARAM state = box_.Marked()    ? BST_INDETERMINATE
-                                 : box_.Checked() ? BST_CHECKED
-                                                  : BST_UNCHECKED;
-            SendMessageA(Hwnd(), BM_SETCHECK, state, 0);
+            ButtonWindow(Hwnd()).SetCheck(box_.Marked()    ? BST_INDETERMINATE
+                                          : box_.Checked() ? BST_CHECKED
+                                                           : BST_UNCHECKED);
         }
     }
 

@@ -3,8 +3,10 @@
 // keys and Backspace are taken from the window before it acts on them and handed to the
 // model (auto-complete, incremental search), which then says what the field shows. Other
 // edits (Delete, paste, cut) reach the model as the field's new text.
+#include "win32/control_messages.hpp"
 #include "win32/control_view.hpp"
 #include "win32/gdi_handles.hpp"
+#include "win32/subclass.hpp"
 
 #include <commctrl.h>
 
@@ -43,12 +45,6 @@ public:
     ComboBoxView(ViewHost& host, ComboBox& model, const ControlDef& def) noexcept
         : ControlView(host, model, def), combo_(model) {}
 
-    ~ComboBoxView() override {
-        if (keyWindow_ && IsWindow(keyWindow_)) {
-            RemoveWindowSubclass(keyWindow_, KeyProc, 0);
-        }
-    }
-
     void Create(HWND parent) override {
         const DWORD style = (Editable() ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) |
                             WS_VSCROLL | WS_TABSTOP;
@@ -58,20 +54,19 @@ public:
                                 Def().height + kDropDownRows * kDropDownRowHeight);
         FillItems();
         SetFieldHeight();
-        SendMessageA(hwnd, CB_SETMINVISIBLE, kDropDownRows, 0);
+        Combo().SetVisibleRows(kDropDownRows);
+        HWND keyWindow = nullptr;
         if (Editable()) {
             COMBOBOXINFO info{};
             info.cbSize = sizeof(info);
             if (GetComboBoxInfo(hwnd, &info) && info.hwndItem) {
-                keyWindow_ = info.hwndItem;
+                keyWindow = info.hwndItem;
             }
         } else {
-            keyWindow_ = hwnd;
+            keyWindow = hwnd;
             combo_.SetClock([] { return static_cast<std::int64_t>(GetTickCount64()); });
         }
-        if (keyWindow_) {
-            SetWindowSubclass(keyWindow_, KeyProc, 0, reinterpret_cast<DWORD_PTR>(this));
-        }
+        keys_.Attach(keyWindow, KeyProc, this);
         ShowState();
     }
 
@@ -92,8 +87,8 @@ public:
             ShowState();
             break;
         case Property::Marked:
-            if (keyWindow_) {
-                InvalidateRect(keyWindow_, nullptr, TRUE);
+            if (keys_) {
+                InvalidateRect(keys_.Hwnd(), nullptr, TRUE);
             }
             break;
         default:
@@ -129,7 +124,7 @@ public:
 
     void OnCommand(UINT code) override {
         if (code == CBN_SELCHANGE) {
-            const int index = static_cast<int>(SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0));
+            const int index = Combo().Selected();
             Host().UserInput([this, index] { combo_.UserSelect(index); });
         } else if (code == CBN_KILLFOCUS) {
             Host().UserInput([this] { combo_.UserLeave(); });
@@ -143,6 +138,7 @@ public:
     }
 
 private:
+    ComboBoxWindow Combo() const noexcept { return ComboBoxWindow(Hwnd()); }
     bool Editable() const noexcept { return combo_.GetKind() == ComboBox::Kind::Editable; }
 
     // The closed field is as high as the layout says. Its frame takes 6 pixels at 96 dpi; at
@@ -152,7 +148,7 @@ private:
         const int height = Scaled(Def().height);
         int item = height - 6;
         for (int attempt = 0; attempt < 2; ++attempt) {
-            SendMessageA(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+            Combo().SetFieldHeight(item);
             RECT rc;
             GetWindowRect(hwnd, &rc);
             const int off = height - (rc.bottom - rc.top);
@@ -164,9 +160,10 @@ private:
     }
 
     void FillItems() {
-        SendMessageA(Hwnd(), CB_RESETCONTENT, 0, 0);
+        const ComboBoxWindow combo = Combo();
+        combo.Clear();
         for (const std::string& item : combo_.Items()) {
-            SendMessageA(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+            combo.Add(item);
         }
         WidenList();
     }
@@ -185,17 +182,14 @@ private:
         }
         const int width = std::min<int>(widest + Scaled(8) + GetSystemMetrics(SM_CXVSCROLL),
                                         GetSystemMetrics(SM_CXSCREEN));
-        SendMessageA(hwnd, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(std::max(width, 0)), 0);
+        Combo().SetListWidth(std::max(width, 0));
     }
 
     void ReplaceItem(std::ptrdiff_t index) {
         if (index < 0 || static_cast<std::size_t>(index) >= combo_.Items().size()) {
             return;
         }
-        const std::string& item = combo_.Items()[static_cast<std::size_t>(index)];
-        SendMessageA(Hwnd(), CB_DELETESTRING, static_cast<WPARAM>(index), 0);
-        SendMessageA(Hwnd(), CB_INSERTSTRING, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(item.c_str()));
+        Combo().Replace(index, combo_.Items()[static_cast<std::size_t>(index)]);
     }
 
     // Selected item, then (editable) the text and its highlighted part, as the model has them.
@@ -204,14 +198,14 @@ private:
         if (!hwnd) {
             return;
         }
+        const ComboBoxWindow combo = Combo();
         DWORD keepStart = 0;
         DWORD keepEnd = 0;
-        SendMessageA(hwnd, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&keepStart),
-                     reinterpret_cast<LPARAM>(&keepEnd));
+        combo.EditSelection(keepStart, keepEnd);
         const int index = combo_.ItemIndex();
-        if (static_cast<int>(SendMessageA(hwnd, CB_GETCURSEL, 0, 0)) != index) {
+        if (combo.Selected() != index) {
             // In an editable drop-down this also replaces and highlights the text.
-            SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            combo.Select(index);
         }
         if (!Editable()) {
             return;
@@ -221,13 +215,10 @@ private:
         }
         if (editing_) {
             // The user's own edit (Delete, paste): the caret stays where the user left it.
-            SendMessageA(hwnd, CB_SETEDITSEL, 0,
-                         MAKELPARAM(static_cast<WORD>(keepStart), static_cast<WORD>(keepEnd)));
+            combo.SetEditSelection(keepStart, keepEnd);
             return;
         }
-        const auto start = static_cast<WORD>(combo_.SelStart());
-        const auto end = static_cast<WORD>(combo_.SelStart() + combo_.SelLength());
-        SendMessageA(hwnd, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+        combo.SetEditSelection(combo_.SelStart(), combo_.SelStart() + combo_.SelLength());
     }
 
     // WM_CHAR of the edit field (editable) or of the drop-down itself (fixed list).
@@ -245,8 +236,7 @@ private:
         if (Editable()) {
             DWORD start = 0;
             DWORD end = 0;
-            SendMessageA(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                         reinterpret_cast<LPARAM>(&end));
+            EditWindow(window).Selection(start, end);
             const std::size_t length = end > start ? end - start : 0;
             if (backspace) {
                 Host().UserInput([&] { combo_.UserBackspace(start, length); });
@@ -261,14 +251,9 @@ private:
         return true;
     }
 
-    static LRESULT CALLBACK KeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                    DWORD_PTR ref) noexcept {
+    static LRESULT KeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, void* view) noexcept {
         try {
-            auto* self = reinterpret_cast<ComboBoxView*>(ref);
-            if (msg == WM_NCDESTROY) {
-                RemoveWindowSubclass(hwnd, KeyProc, id);
-                self->keyWindow_ = nullptr;
-            } else if (msg == WM_CHAR && self->OnChar(hwnd, wp)) {
+            if (msg == WM_CHAR && static_cast<ComboBoxView*>(view)->OnChar(hwnd, wp)) {
                 return 0;
             }
         } catch (...) {
@@ -279,7 +264,8 @@ private:
     }
 
     ComboBox& combo_;
-    HWND keyWindow_ = nullptr;
+    // The keys of the edit field (editable) or of the drop-down itself (fixed list).
+    Subclass keys_;
     bool editing_ = false;
 };
 

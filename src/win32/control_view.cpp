@@ -3,6 +3,7 @@
 #include "win32/control_view.hpp"
 
 #include "app/main_form.hpp"
+#include "win32/control_messages.hpp"
 
 #include <stdexcept>
 #include <string>
@@ -69,7 +70,7 @@ HWND ControlView::CreateChild(const char* windowClass, DWORD style, DWORD exStyl
     if (!hwnd_) {
         throw std::runtime_error("Cannot create the control " + std::string(def_.name));
     }
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DefFont()), FALSE);
+    Window(hwnd_).SetFont(DefFont());
     return hwnd_;
 }
 
@@ -80,7 +81,7 @@ void ControlView::Rescale() {
     const int w = def_.width < 0 ? 0 : def_.width;
     SetWindowPos(hwnd_, nullptr, Scaled(def_.left), Scaled(def_.top), Scaled(w), Scaled(height_),
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DefFont()), FALSE);
+    Window(hwnd_).SetFont(DefFont());
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

@@ -4,8 +4,8 @@
 // calls on the model.
 #pragma once
 
-#include "form/controls.hpp"
 #include "app/form_layout.hpp"
+#include "form/controls.hpp"
 #include "win32/report.hpp"
 
 #include <windows.h>

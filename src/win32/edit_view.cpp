@@ -2,7 +2,9 @@
 // only), and the manual page's search field. What the user types reaches the model as the field's
 // text; Enter in a single-line field reaches it as Enter. A caption is the grey hint a field shows
 // while empty.
+#include "win32/control_messages.hpp"
 #include "win32/control_view.hpp"
+#include "win32/subclass.hpp"
 
 #include <commctrl.h>
 
@@ -16,13 +18,6 @@ class EditView : public ControlView {
 public:
     EditView(ViewHost& host, Edit& model, const ControlDef& def) noexcept
         : ControlView(host, model, def), edit_(model) {}
-
-    ~EditView() override {
-        if (Hwnd() && IsWindow(Hwnd())) {
-            RemoveWindowSubclass(Hwnd(), TabProc, 0);
-            RemoveWindowSubclass(Hwnd(), EnterProc, 0);
-        }
-    }
 
     void Create(HWND parent) override {
         DWORD style = WS_TABSTOP;
@@ -39,11 +34,7 @@ public:
         }
         HWND hwnd = CreateChild("EDIT", style, 0, parent);
         SetWindowTextA(hwnd, edit_.Text().c_str());
-        if (Def().kind == ControlKind::Memo) {
-            SetWindowSubclass(hwnd, TabProc, 0, 0);
-        } else {
-            SetWindowSubclass(hwnd, EnterProc, 0, reinterpret_cast<DWORD_PTR>(this));
-        }
+        keys_.Attach(hwnd, Def().kind == ControlKind::Memo ? TabProc : EnterProc, this);
         ShowCue();
     }
 
@@ -77,18 +68,15 @@ private:
         const int n = MultiByteToWideChar(CP_ACP, 0, cue.c_str(), static_cast<int>(cue.size()),
                                           wide.data(), static_cast<int>(wide.size()));
         wide.resize(static_cast<std::size_t>(n > 0 ? n : 0));
-        SendMessageW(Hwnd(), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+        EditWindow(Hwnd()).SetCueBanner(wide);
     }
 
     // Enter in a single-line field whose model takes it: the dialog navigation would
     // otherwise swallow the key, and the field would beep at its character.
-    static LRESULT CALLBACK EnterProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                      DWORD_PTR ref) noexcept {
-        auto* self = reinterpret_cast<EditView*>(ref);
+    static LRESULT EnterProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, void* view) noexcept {
+        auto* self = static_cast<EditView*>(view);
         const bool takesEnter = self && self->edit_.onEnter != nullptr;
-        if (msg == WM_NCDESTROY) {
-            RemoveWindowSubclass(hwnd, EnterProc, id);
-        } else if (msg == WM_GETDLGCODE && takesEnter) {
+        if (msg == WM_GETDLGCODE && takesEnter) {
             LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
             const auto* key = reinterpret_cast<const MSG*>(lp);
             if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) {
@@ -106,11 +94,8 @@ private:
 
     // A field of several lines wants every key, Tab included; here Tab moves on to the
     // next control, as everywhere else in the window (Enter still breaks the line).
-    static LRESULT CALLBACK TabProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                    DWORD_PTR) noexcept {
-        if (msg == WM_NCDESTROY) {
-            RemoveWindowSubclass(hwnd, TabProc, id);
-        } else if (msg == WM_GETDLGCODE) {
+    static LRESULT TabProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, void*) noexcept {
+        if (msg == WM_GETDLGCODE) {
             LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
             const auto* key = reinterpret_cast<const MSG*>(lp);
             if (key && key->message == WM_KEYDOWN && key->wParam == VK_TAB) {
@@ -122,6 +107,8 @@ private:
     }
 
     Edit& edit_;
+    // Tab in a field of several lines (TabProc), Enter in one of one line (EnterProc).
+    Subclass keys_;
 };
 
 } // namespace

@@ -5,8 +5,10 @@
 // The first row a list shows is the model's: the list tells the model where it scrolled to
 // after every message it handled (the user's scrolling, or the program's selection bringing
 // a row into view), and shows the row the model asks for. Marked rows are drawn in bold.
+#include "win32/control_messages.hpp"
 #include "win32/control_view.hpp"
 #include "win32/gdi_handles.hpp"
+#include "win32/subclass.hpp"
 
 #include <commctrl.h>
 
@@ -30,7 +32,7 @@ class Unpainted {
 public:
     explicit Unpainted(HWND hwnd) noexcept
         : hwnd_(hwnd), shown_((GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0) {
-        SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+        Window(hwnd_).SetRedraw(false);
         if (shown_) {
             DefWindowProcA(hwnd_, WM_SETREDRAW, FALSE, 0);
         }
@@ -38,7 +40,7 @@ public:
     Unpainted(const Unpainted&) = delete;
     Unpainted& operator=(const Unpainted&) = delete;
     ~Unpainted() {
-        SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+        Window(hwnd_).SetRedraw(true);
         if (shown_) {
             DefWindowProcA(hwnd_, WM_SETREDRAW, TRUE, 0);
             RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
@@ -55,12 +57,6 @@ public:
     ListBoxView(ViewHost& host, ListBox& model, const ControlDef& def) noexcept
         : ControlView(host, model, def), list_(model) {}
 
-    ~ListBoxView() override {
-        if (Hwnd() && IsWindow(Hwnd())) {
-            RemoveWindowSubclass(Hwnd(), TopProc, 0);
-        }
-    }
-
     void Create(HWND parent) override {
         DWORD style =
             LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP;
@@ -73,7 +69,7 @@ public:
         CreateChild("LISTBOX", style, 0, parent);
         SetRowHeight();
         ShowRows();
-        SetWindowSubclass(Hwnd(), TopProc, 0, reinterpret_cast<DWORD_PTR>(this));
+        WatchTop();
     }
 
     void Rescale() override {
@@ -97,7 +93,7 @@ public:
             break;
         case Property::TopRow:
             if (Hwnd()) {
-                SendMessageA(Hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(list_.TopIndex()), 0);
+                Rows().SetTopIndex(list_.TopIndex());
             }
             break;
         case Property::Mark:
@@ -113,9 +109,9 @@ public:
 
     void OnCommand(UINT code) override {
         if (code == LBN_SELCHANGE) {
-            const int row = static_cast<int>(SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0));
+            const int row = Rows().Selected();
             // A key or a click at the edge may have scrolled the list on the way.
-            list_.ShownTopIndex(static_cast<int>(SendMessageA(Hwnd(), LB_GETTOPINDEX, 0, 0)));
+            list_.ShownTopIndex(Rows().TopIndex());
             Host().UserInput([this, row] { list_.UserSelect(row); });
         }
     }
@@ -127,7 +123,7 @@ public:
         RECT rc = item.rcItem;
         FillRect(item.hDC, &rc, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
         if (item.itemID != static_cast<UINT>(-1)) {
-            const std::string text = RowText(item.itemID);
+            const std::string text = Rows().Text(item.itemID);
             // A changed line's row is bold: it reads in every colour scheme.
             FontDef bold = Def().font;
             bold.bold = true;
@@ -151,21 +147,33 @@ public:
     }
 
 private:
+    ListBoxWindow Rows() const noexcept { return ListBoxWindow(Hwnd()); }
+
     // The rows' height is the layout's, whatever the font.
     void SetRowHeight() {
         if (Hwnd()) {
-            SendMessageA(Hwnd(), LB_SETITEMHEIGHT, 0, Scaled(kRowHeight));
+            Rows().SetRowHeight(Scaled(kRowHeight));
             RECT rc;
             GetClientRect(Hwnd(), &rc);
             list_.SetPageRows((rc.bottom - rc.top) / Scaled(kRowHeight));
         }
     }
 
+    // A row whose mark changed is drawn anew where the list shows it; a row out of view is
+    // drawn as it is once it comes into view. A Load tells every row of a file, ten thousand
+    // of them in three lists, and under wine every message to the list (subclassed) and every
+    // invalidation goes to the window server: rows a page or more away from the first row
+    // the model knows the list to show are passed over without a message.
     void InvalidateRow(std::ptrdiff_t row) {
+        const std::ptrdiff_t top = list_.TopIndex();
+        const std::ptrdiff_t page = list_.PageRows();
+        if (!Hwnd() || row < 0 || row < top - page || row > top + 2 * page) {
+            return;
+        }
         RECT rc{};
-        if (Hwnd() && row >= 0 &&
-            SendMessageA(Hwnd(), LB_GETITEMRECT, static_cast<WPARAM>(row),
-                         reinterpret_cast<LPARAM>(&rc)) != LB_ERR) {
+        RECT client{};
+        if (Rows().RowRect(row, rc) && GetClientRect(Hwnd(), &client) && rc.bottom > client.top &&
+            rc.top < client.bottom) {
             InvalidateRect(Hwnd(), &rc, TRUE);
         }
     }
@@ -173,7 +181,7 @@ private:
     // Tells the model where the list scrolled to: the user's scrolling runs its handler,
     // the program's own changes (a selection brought into view) only update it.
     void ReportTop() noexcept {
-        const int top = static_cast<int>(SendMessageA(Hwnd(), LB_GETTOPINDEX, 0, 0));
+        const int top = Rows().TopIndex();
         if (top == list_.TopIndex()) {
             return;
         }
@@ -184,14 +192,12 @@ private:
         }
     }
 
-    static LRESULT CALLBACK TopProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                    DWORD_PTR ref) noexcept {
-        if (msg == WM_NCDESTROY) {
-            RemoveWindowSubclass(hwnd, TopProc, id);
-            return DefSubclassProc(hwnd, msg, wp, lp);
-        }
+    // Watches the list's messages for a change of the first row it shows.
+    void WatchTop() noexcept { topWatch_.Attach(Hwnd(), TopProc, this); }
+
+    static LRESULT TopProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, void* view) noexcept {
         const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-        auto* self = reinterpret_cast<ListBoxView*>(ref);
+        auto* self = static_cast<ListBoxView*>(view);
         if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) {
             InvalidateRect(hwnd, nullptr, FALSE); // the chosen row's frame comes or goes
         }
@@ -239,23 +245,24 @@ private:
             bytes += rows.back().size() + 1;
         }
         // The rows go in without the watch on the top row, which every message would pass.
-        const bool watched = RemoveWindowSubclass(hwnd, TopProc, 0) != FALSE;
-        struct Watch {
+        const bool watched = static_cast<bool>(topWatch_);
+        topWatch_.Remove();
+        struct Rewatch {
             ListBoxView& view;
             bool on;
-            ~Watch() {
+            ~Rewatch() {
                 if (on) {
-                    SetWindowSubclass(view.Hwnd(), TopProc, 0, reinterpret_cast<DWORD_PTR>(&view));
+                    view.WatchTop();
                     view.ReportTop();
                 }
             }
-        } watch{*this, watched};
+        } rewatch{*this, watched};
         Unpainted quiet(hwnd);
-        SendMessageA(hwnd, LB_RESETCONTENT, 0, 0);
-        SendMessageA(hwnd, LB_INITSTORAGE, count, static_cast<LPARAM>(bytes));
+        const ListBoxWindow list = Rows();
+        list.Clear();
+        list.Reserve(count, bytes);
         for (const std::string& row : rows) {
-            const LRESULT added =
-                SendMessageA(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+            const LRESULT added = list.Add(row);
             if (added == LB_ERR || added == LB_ERRSPACE) {
                 throw std::runtime_error("The list " + std::string(Def().name) +
                                          " has no room for its rows");
@@ -267,7 +274,7 @@ private:
     void ShowSelection() {
         if (Hwnd()) {
             // Also brings the row into view.
-            SendMessageA(Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(list_.Selected()), 0);
+            Rows().Select(list_.Selected());
         }
     }
 
@@ -275,35 +282,23 @@ private:
     // same rows as before.
     void ReplaceRow(std::ptrdiff_t row) {
         HWND hwnd = Hwnd();
-        if (!hwnd || row < 0 || row >= SendMessageA(hwnd, LB_GETCOUNT, 0, 0)) {
+        const ListBoxWindow list = Rows();
+        if (!hwnd || row < 0 || row >= list.Count()) {
             return;
         }
         const std::string text = list_.Item(row);
-        const LRESULT top = SendMessageA(hwnd, LB_GETTOPINDEX, 0, 0);
+        const int top = list.TopIndex();
         Unpainted quiet(hwnd);
-        SendMessageA(hwnd, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
-        SendMessageA(hwnd, LB_INSERTSTRING, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(text.c_str()));
-        if (SendMessageA(hwnd, LB_GETCURSEL, 0, 0) != list_.Selected()) {
-            SendMessageA(hwnd, LB_SETCURSEL, static_cast<WPARAM>(list_.Selected()), 0);
+        list.Replace(row, text);
+        if (list.Selected() != list_.Selected()) {
+            list.Select(list_.Selected());
         }
-        SendMessageA(hwnd, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
-    }
-
-    // The row's own text, as LB_GETTEXT gives it.
-    std::string RowText(UINT row) const {
-        const LRESULT length = SendMessageA(Hwnd(), LB_GETTEXTLEN, row, 0);
-        if (length <= 0) {
-            return {};
-        }
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        const LRESULT copied =
-            SendMessageA(Hwnd(), LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-        return text;
+        list.SetTopIndex(top);
     }
 
     ListBox& list_;
+    // Tells the model where the list scrolled to (TopProc).
+    Subclass topWatch_;
 };
 
 } // namespace

@@ -3,8 +3,10 @@
 // highlighted, its row's first cell with the list's own selection; marked cells are bold and
 // rows set apart have their cells on a tint. A click chooses the cell under the mouse; the
 // arrow keys move the chosen cell, Up and Down as the list moves its selection.
+#include "win32/control_messages.hpp"
 #include "win32/control_view.hpp"
 #include "win32/gdi_handles.hpp"
+#include "win32/subclass.hpp"
 
 #include <commctrl.h>
 
@@ -32,12 +34,6 @@ public:
     ListViewView(ViewHost& host, ListView& model, const ControlDef& def) noexcept
         : ControlView(host, model, def), grid_(model) {}
 
-    ~ListViewView() override {
-        if (Hwnd() && IsWindow(Hwnd())) {
-            RemoveWindowSubclass(Hwnd(), InputProc, 0);
-        }
-    }
-
     void Create(HWND parent) override {
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&icc);
@@ -47,12 +43,11 @@ public:
             style |= WS_BORDER;
         }
         HWND hwnd = CreateChild(WC_LISTVIEWA, style, 0, parent);
-        SendMessageA(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE,
-                     LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP,
-                     LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP);
+        constexpr DWORD kExtended = LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP;
+        Grid().SetExtendedStyle(kExtended, kExtended);
         ShowColumns();
         ShowRows();
-        SetWindowSubclass(hwnd, InputProc, 0, reinterpret_cast<DWORD_PTR>(this));
+        input_.Attach(hwnd, InputProc, this);
     }
 
     void Rescale() override {
@@ -110,6 +105,8 @@ public:
     }
 
 private:
+    ListViewWindow Grid() const noexcept { return ListViewWindow(Hwnd()); }
+
     LRESULT CustomDraw(NMLVCUSTOMDRAW& draw) {
         switch (draw.nmcd.dwDrawStage) {
         case CDDS_PREPAINT:
@@ -148,12 +145,9 @@ private:
 
     // The chosen cell's row and column take the mouse: a click chooses the cell under it.
     // Left and Right move the chosen cell along its row.
-    static LRESULT CALLBACK InputProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                      DWORD_PTR ref) noexcept {
-        auto* self = reinterpret_cast<ListViewView*>(ref);
-        if (msg == WM_NCDESTROY) {
-            RemoveWindowSubclass(hwnd, InputProc, id);
-        } else if (self && self->Hwnd() == hwnd) {
+    static LRESULT InputProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, void* view) noexcept {
+        auto* self = static_cast<ListViewView*>(view);
+        if (self && self->Hwnd() == hwnd) {
             if ((msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) && self->ClickCell(lp)) {
                 return 0;
             }
@@ -167,8 +161,7 @@ private:
     bool ClickCell(LPARAM lp) {
         LVHITTESTINFO hit{};
         hit.pt = POINT{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-        if (SendMessageA(Hwnd(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0 ||
-            hit.iItem < 0) {
+        if (!Grid().CellAt(hit)) {
             return false;
         }
         SetFocus(Hwnd());
@@ -194,22 +187,17 @@ private:
     }
 
     void ShowColumns() {
-        HWND hwnd = Hwnd();
-        if (!hwnd) {
+        if (!Hwnd()) {
             return;
         }
-        while (SendMessageA(hwnd, LVM_DELETECOLUMN, 0, 0)) {
+        const ListViewWindow grid = Grid();
+        while (grid.DeleteColumn(0)) {
         }
         const auto& columns = grid_.Columns();
         for (std::size_t c = 0; c < columns.size(); ++c) {
-            LVCOLUMNA column{};
-            column.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
-            column.fmt = c == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT;
             // A blank after the text: wine's header cuts the last pixels off its texts.
-            std::string text = columns[c] + ' ';
-            column.pszText = text.data();
-            column.cx = Scaled(kCellWidth);
-            SendMessageA(hwnd, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
+            grid.InsertColumn(static_cast<int>(c), columns[c] + ' ',
+                              c == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT, Scaled(kCellWidth));
         }
         FitColumns();
     }
@@ -224,11 +212,11 @@ private:
         RECT client;
         GetClientRect(hwnd, &client);
         const int cell = Scaled(kCellWidth);
+        const ListViewWindow grid = Grid();
         for (int c = 1; c < count; ++c) {
-            SendMessageA(hwnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(c), cell);
+            grid.SetColumnWidth(c, cell);
         }
-        SendMessageA(hwnd, LVM_SETCOLUMNWIDTH, 0,
-                     std::max(cell, static_cast<int>(client.right) - (count - 1) * cell));
+        grid.SetColumnWidth(0, std::max(cell, static_cast<int>(client.right) - (count - 1) * cell));
     }
 
     void ShowRows() {
@@ -236,20 +224,16 @@ private:
         if (!hwnd) {
             return;
         }
-        SendMessageA(hwnd, WM_SETREDRAW, FALSE, 0);
-        SendMessageA(hwnd, LVM_DELETEALLITEMS, 0, 0);
+        const ListViewWindow grid = Grid();
+        grid.SetRedraw(false);
+        grid.DeleteAllRows();
         const std::size_t count = grid_.Count();
-        SendMessageA(hwnd, LVM_SETITEMCOUNT, count, 0);
+        grid.Reserve(count);
         for (std::size_t r = 0; r < count; ++r) {
-            const std::string text = grid_.Cell(static_cast<long long>(r), 0);
-            LVITEMA item{};
-            item.mask = LVIF_TEXT;
-            item.iItem = static_cast<int>(r);
-            item.pszText = const_cast<char*>(text.c_str());
-            SendMessageA(hwnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+            grid.InsertRow(static_cast<int>(r), grid_.Cell(static_cast<long long>(r), 0));
             SetCellTexts(r, 1);
         }
-        SendMessageA(hwnd, WM_SETREDRAW, TRUE, 0);
+        grid.SetRedraw(true);
         // The scroll bar may have come or gone with the rows.
         FitColumns();
         ShowSelection();
@@ -258,17 +242,13 @@ private:
 
     void SetCellTexts(std::size_t r, std::size_t from) {
         for (std::size_t c = from; c < grid_.Columns().size(); ++c) {
-            const std::string text = grid_.Cell(static_cast<long long>(r), c);
-            LVITEMA item{};
-            item.iSubItem = static_cast<int>(c);
-            item.pszText = const_cast<char*>(text.c_str());
-            SendMessageA(Hwnd(), LVM_SETITEMTEXTA, r, reinterpret_cast<LPARAM>(&item));
+            Grid().SetCellText(r, static_cast<int>(c), grid_.Cell(static_cast<long long>(r), c));
         }
     }
 
     void ShowRow(std::ptrdiff_t row) {
         if (Hwnd() && row >= 0 && static_cast<std::size_t>(row) < grid_.Count() &&
-            row < SendMessageA(Hwnd(), LVM_GETITEMCOUNT, 0, 0)) {
+            row < Grid().Count()) {
             SetCellTexts(static_cast<std::size_t>(row), 0);
             Redraw(row);
         }
@@ -276,24 +256,21 @@ private:
 
     void Redraw(std::ptrdiff_t row) {
         if (Hwnd() && row >= 0) {
-            SendMessageA(Hwnd(), LVM_REDRAWITEMS, static_cast<WPARAM>(row), row);
+            Grid().RedrawRows(row, row);
         }
     }
 
     void ShowSelection() {
-        HWND hwnd = Hwnd();
-        if (!hwnd) {
+        if (!Hwnd()) {
             return;
         }
         const int row = grid_.Selected();
-        LVITEMA item{};
-        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        item.state = row >= 0 ? LVIS_SELECTED | LVIS_FOCUSED : 0;
-        SendMessageA(hwnd, LVM_SETITEMSTATE,
-                     row >= 0 ? static_cast<WPARAM>(row) : static_cast<WPARAM>(-1),
-                     reinterpret_cast<LPARAM>(&item));
+        const ListViewWindow grid = Grid();
+        // The chosen row selected and focused; without one, every row (-1) neither.
+        constexpr UINT kChosen = LVIS_SELECTED | LVIS_FOCUSED;
+        grid.SetRowState(row >= 0 ? row : -1, row >= 0 ? kChosen : 0, kChosen);
         if (row >= 0) {
-            SendMessageA(hwnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+            grid.EnsureVisible(row);
         }
         // The chosen cell may have moved along the row, or left another.
         Redraw(shownRow_);
@@ -303,6 +280,8 @@ private:
 
     ListView& grid_;
     int shownRow_ = -1;
+    // The mouse and the Left and Right keys (InputProc).
+    Subclass input_;
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "win32/main_window.hpp"
 
 #include "app/form_layout.hpp"
+#include "win32/control_messages.hpp"
 #include "win32/report.hpp"
 
 #include <stdexcept>
@@ -73,6 +74,12 @@ void RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
     }
 }
 
+// A text field of the window's own, or a drop-down's.
+bool IsEditField(HWND hwnd) noexcept {
+    char name[16] = {};
+    return hwnd && GetClassNameA(hwnd, name, sizeof(name)) > 0 && lstrcmpiA(name, "Edit") == 0;
+}
+
 // Holds back the controls' notifications while the window mirrors the model.
 class SyncScope {
 public:
@@ -115,7 +122,7 @@ std::unique_ptr<MainWindow> MainWindow::Create(HINSTANCE instance, MainForm& for
     window->CreateControls();
     // The focus frame and the access keys' underlines always show, not only once the
     // keyboard was used: a player who reaches for it must see where the focus is.
-    SendMessageA(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+    Window(hwnd).ChangeUiState(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL);
     window->toolTips_.Create(instance, hwnd);
     window->Observe();
     platform.SetOwner(hwnd);
@@ -160,6 +167,17 @@ bool MainWindow::PreTranslate(MSG& msg) noexcept {
         UserInput([this] { form_.manual.FindNext(); });
         return true;
     }
+    // Ctrl+Z undoes the player's last edit and Ctrl+Y (or Ctrl+Shift+Z) redoes it, wherever
+    // the focus is, as the strip's buttons do; in a field that holds typing not yet applied,
+    // Ctrl+Z is the field's own undo.
+    if (inWindow && msg.message == WM_KEYDOWN && (msg.wParam == 'Z' || msg.wParam == 'Y') &&
+        GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
+        const bool redo = msg.wParam == 'Y' || GetKeyState(VK_SHIFT) < 0;
+        if (redo || !IsEditField(msg.hwnd) || !SendMessageA(msg.hwnd, EM_CANUNDO, 0, 0)) {
+            UserInput([this, redo] { (redo ? form_.RedoEdit : form_.UndoEdit).UserClick(); });
+            return true;
+        }
+    }
     // Ctrl+S saves, wherever the focus is, as the strip's Save button does.
     if (inWindow && msg.message == WM_KEYDOWN && msg.wParam == 'S' && GetKeyState(VK_CONTROL) < 0 &&
         GetKeyState(VK_MENU) >= 0) {
@@ -193,6 +211,12 @@ void MainWindow::Observe() {
             OnModelChange(*raw, property, index);
         });
     }
+    // The title names the game folder open.
+    form_.onTitleChange = [this] {
+        if (hwnd_) {
+            SetWindowTextA(hwnd_, form_.folders.Title().c_str());
+        }
+    };
 }
 
 void MainWindow::OnModelChange(ControlView& view, Property property,
@@ -236,7 +260,13 @@ void MainWindow::UserInput(const std::function<void()>& work) noexcept {
         return;
     }
     HWND focus = GetFocus();
+    const unsigned long long steps = form_.folder.File().StepsTaken();
     form_.Guarded(work);
+    // A value typed into a field and applied is a step of the edits now: Ctrl+Z in the field
+    // undoes the step, not the typing.
+    if (form_.folder.File().StepsTaken() != steps && IsEditField(GetFocus())) {
+        SendMessageA(GetFocus(), EM_EMPTYUNDOBUFFER, 0, 0);
+    }
     // A page hidden and shown again in one go (its own button clicked again) loses the
     // focus to the window on the way: give it back.
     if (hwnd_ && focus && focus != hwnd_ && IsChild(hwnd_, focus) && GetFocus() == hwnd_ &&
@@ -493,13 +523,14 @@ void MainWindow::MoveFocus(WPARAM wp, LPARAM lp) {
         return;
     }
     SetFocus(target);
-    if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
-        SendMessageA(target, EM_SETSEL, 0, -1);
+    if (Window(target).DialogCode() & DLGC_HASSETSEL) {
+        EditWindow(target).SelectAll();
     }
 }
 
 void MainWindow::OnNcDestroy() noexcept {
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    form_.onTitleChange = nullptr;
     for (Control* control : form_.AllControls()) {
         control->SetObserver(nullptr);
     }

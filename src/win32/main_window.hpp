@@ -51,7 +51,7 @@ public:
     // The tooltip window of the controls.
     HWND ToolTipWindow() const noexcept { return toolTips_.Hwnd(); }
     // For the message loop: Tab, Shift+Tab, arrows and access keys within the window, F3 (the
-    // next line found) and Ctrl+S (Save).
+    // next line found), Ctrl+S (Save), Ctrl+Z (undo) and Ctrl+Y or Ctrl+Shift+Z (redo).
     // True when the message was handled.
     bool PreTranslate(MSG& msg) noexcept;
 

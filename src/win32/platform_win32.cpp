@@ -602,9 +602,6 @@ void Win32Platform::ReportUnshown(const std::string& text) noexcept {
 }
 
 std::string Win32Platform::LookupInstallDir() {
-    if (gameFolder_) {
-        return *gameFolder_;
-    }
     return LookupInstallDirIn(HKEY_LOCAL_MACHINE, kInstallDirKey, kInstallDirValue);
 }
 

@@ -78,8 +78,22 @@ public:
     // ends the command with its exit code.
     void SetQuiet(bool quiet) noexcept { quiet_ = quiet; }
 
-    // The registry's value, or the folder given on the command line.
+    // Where the folders the player chose are kept: a key under HKEY_CURRENT_USER (tests
+    // take one of their own).
+    void UseSettingsKey(std::string key) { settingsKey_ = std::move(key); }
+
+    // The registry's value.
     std::string LookupInstallDir() override;
+    std::optional<std::string> GameFolderArgument() override { return gameFolder_; }
+    // The values GameFolders (REG_MULTI_SZ) and LastGameFolder (REG_SZ) under the settings
+    // key (game_folders_win32.cpp).
+    RememberedFolders ReadRememberedFolders() override;
+    void WriteRememberedFolders(const RememberedFolders& folders) override;
+    // IFileOpenDialog picking folders; nothing when quiet.
+    std::optional<std::string> ChooseFolder(const std::string& title,
+                                            const std::string& start) override;
+    // GetFileAttributesW, and a listing to tell a folder that cannot be read.
+    FolderState StateOf(const std::string& path) override;
     std::string ReadFile(const std::string& path) override;
     void ReplaceFileContents(const std::string& path, std::string_view bytes,
                              const std::string& backupPath) override;
@@ -113,6 +127,7 @@ public:
 private:
     HWND owner_ = nullptr;
     std::optional<std::string> gameFolder_;
+    std::string settingsKey_ = "Software\\Korvane";
     bool quiet_ = false;
 };
 

@@ -5,6 +5,7 @@
 // and marks the page on show; a caption wider than the button shrinks until it keeps a
 // margin from the frame. A click, BM_CLICK, the access key or a key of a focused button
 // reports BN_CLICKED to the parent.
+#include "win32/control_messages.hpp"
 #include "win32/control_view.hpp"
 #include "win32/gdi_handles.hpp"
 
@@ -164,9 +165,7 @@ private:
         if (!IsWindowEnabled(hwnd)) {
             return;
         }
-        SendMessageA(GetParent(hwnd), WM_COMMAND,
-                     MAKEWPARAM(static_cast<WORD>(Def().id), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(hwnd));
+        Window(GetParent(hwnd)).Command(Def().id, BN_CLICKED, hwnd);
     }
 
     void Paint(HWND hwnd, HDC dc) {

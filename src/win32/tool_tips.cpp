@@ -66,12 +66,12 @@ void ToolTips::Create(HINSTANCE instance, HWND owner) {
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
                             nullptr, instance, nullptr);
     if (tips_) {
-        SendMessageA(tips_, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
-        SendMessageA(tips_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kShowMs);
+        TipsWindow(tips_).SetMaxTipWidth(kMaxTipWidth);
+        TipsWindow(tips_).SetShowTime(kShowMs);
     }
 }
 
-void ToolTips::Send(UINT message, HWND control, const std::string& text) {
+void ToolTips::Send(ToolMessage message, HWND control, const std::string& text) {
     HWND parent = GetParent(control);
     std::vector<TTTOOLINFOA> tools = {
         ToolInfo(parent, TTF_IDISHWND | TTF_SUBCLASS, reinterpret_cast<UINT_PTR>(control))};
@@ -83,7 +83,7 @@ void ToolTips::Send(UINT message, HWND control, const std::string& text) {
     tools.back().rect = RectInParent(control);
     for (TTTOOLINFOA& info : tools) {
         info.lpszText = const_cast<char*>(text.c_str()); // the tooltip copies the text
-        SendMessageA(tips_, message, 0, reinterpret_cast<LPARAM>(&info));
+        (TipsWindow(tips_).*message)(info);
     }
 }
 
@@ -94,14 +94,14 @@ void ToolTips::Set(HWND control, const std::string& text) {
     const bool hasTools = withTools_.count(control) != 0;
     if (text.empty()) {
         if (hasTools) {
-            Send(TTM_DELTOOLA, control, text);
+            Send(&TipsWindow::DeleteTool, control, text);
             withTools_.erase(control);
         }
     } else if (hasTools) {
         // The tools stay; only their text changes (a new Load).
-        Send(TTM_UPDATETIPTEXTA, control, text);
+        Send(&TipsWindow::UpdateTipText, control, text);
     } else {
-        Send(TTM_ADDTOOLA, control, text);
+        Send(&TipsWindow::AddTool, control, text);
         withTools_.insert(control);
     }
 }
@@ -112,7 +112,7 @@ void ToolTips::Moved(HWND control) {
     }
     TTTOOLINFOA info = ToolInfo(GetParent(control), 0, RectToolId(control));
     info.rect = RectInParent(control);
-    SendMessageA(tips_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
+    TipsWindow(tips_).NewToolRect(info);
 }
 
 } // namespace korvane::win32

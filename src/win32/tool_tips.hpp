@@ -4,6 +4,8 @@
 // while the control is disabled, when the mouse's messages go to the parent instead.
 #pragma once
 
+#include "win32/control_messages.hpp"
+
 #include <windows.h>
 
 #include <set>
@@ -29,7 +31,8 @@ public:
 private:
     // Sends a tool message for each of the control's tools (itself, its children, its
     // rectangle in the parent).
-    void Send(UINT message, HWND control, const std::string& text);
+    using ToolMessage = void (TipsWindow::*)(const TTTOOLINFOA&) const noexcept;
+    void Send(ToolMessage message, HWND control, const std::string& text);
 
     HWND tips_ = nullptr;
     std::set<HWND> withTools_;

@@ -1,6 +1,7 @@
 // Horizontal sliders with ticks below. Every scroll notification of the user's drag or key
 // press reaches the model, also one that leaves the position as it was: the model runs the
 // handler for each.
+#include "win32/control_messages.hpp"
 #include "win32/control_view.hpp"
 
 #include <commctrl.h>
@@ -17,13 +18,12 @@ public:
         : ControlView(host, model, def), bar_(model) {}
 
     void Create(HWND parent) override {
-        HWND hwnd = CreateChild(
-            TRACKBAR_CLASSA, TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | TBS_FIXEDLENGTH | WS_TABSTOP,
-            0, parent);
+        CreateChild(TRACKBAR_CLASSA,
+                    TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | TBS_FIXEDLENGTH | WS_TABSTOP, 0,
+                    parent);
         SetThumbLength();
-        SendMessageA(hwnd, TBM_SETRANGEMIN, FALSE, bar_.Min());
-        SendMessageA(hwnd, TBM_SETRANGEMAX, FALSE, bar_.Max());
-        SendMessageA(hwnd, TBM_SETTICFREQ, static_cast<WPARAM>(bar_.TickFrequency()), 0);
+        Bar().SetRange(bar_.Min(), bar_.Max());
+        Bar().SetTickFrequency(bar_.TickFrequency());
         ShowPosition();
     }
 
@@ -40,20 +40,25 @@ public:
         SetThumbLength();
     }
 
-    void OnScroll(UINT) override {
-        const int position = static_cast<int>(SendMessageA(Hwnd(), TBM_GETPOS, 0, 0));
-        Host().UserInput([this, position] { bar_.UserScroll(position); });
+    void OnScroll(UINT code) override {
+        const int position = Bar().Position();
+        Host().UserInput([this, position, code] {
+            bar_.UserScroll(position);
+            if (code == TB_ENDTRACK) {
+                bar_.UserRelease();
+            }
+        });
     }
 
 private:
+    TrackBarWindow Bar() const noexcept { return TrackBarWindow(Hwnd()); }
+
     // A shorter thumb than the system's leaves room for the ticks in 25 pixels (at 96 dpi).
-    void SetThumbLength() {
-        SendMessageA(Hwnd(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(Scaled(kThumbLength)), 0);
-    }
+    void SetThumbLength() { Bar().SetThumbLength(Scaled(kThumbLength)); }
 
     void ShowPosition() {
-        if (Hwnd() && SendMessageA(Hwnd(), TBM_GETPOS, 0, 0) != bar_.Position()) {
-            SendMessageA(Hwnd(), TBM_SETPOS, TRUE, bar_.Position());
+        if (Hwnd() && Bar().Position() != bar_.Position()) {
+            Bar().SetPosition(bar_.Position());
         }
     }
 

@@ -291,8 +291,9 @@ struct Recorder {
             }
         };
         for (Control* c : form.AllControls()) {
-            if (dynamic_cast<CheckBox*>(c) || dynamic_cast<ComboBox*>(c) ||
-                dynamic_cast<TrackBar*>(c) || c == &form.Label15 || c == &form.Label36) {
+            if ((dynamic_cast<CheckBox*>(c) || dynamic_cast<ComboBox*>(c) ||
+                 dynamic_cast<TrackBar*>(c) || c == &form.Label15 || c == &form.Label36) &&
+                c != &form.FolderList) {
                 c->SetObserver(observe);
             }
         }

@@ -52,12 +52,18 @@ TEST(CommandLineTest, UseWritesTheProfileWithABackupOrNothingAndSaysWhy) {
         std::string profile;
         std::string installDir;
         bool gameFileThere;
-        std::string box; // the start of the error box's text (exit code 1), or none (0)
+        std::string box;         // the start of the error box's text (exit code 1), or none (0)
+        std::string reason = {}; // what its second line says
     } rows[] = {
         {"High", "C:\\Game", true, ""},
         {"high.CFG", "C:\\Game", true, ""},
         {"High", "C:\\Game", false, ""}, // a missing f1graphics.cfg is made again
-        {"Gone", "C:\\Game", true, "C:\\Game\\Gone.cfg wurde nicht verwendet"},
+        {"Gone", "C:\\Game", true, "C:\\Game\\Gone.cfg wurde nicht verwendet", "\rFile not found"},
+        // The game's own file is refused by name, as Save as profile refuses it.
+        {"f1graphics", "C:\\Game", true, "C:\\Game\\f1graphics.cfg wurde nicht verwendet",
+         "\rDieser Name ist vergeben"},
+        // A folder that is not there is named as such (its read fails with result 3).
+        {"High", "C:\\NoSuch", false, IoErrorText(3), "C:\\NoSuch"},
         {"..\\Game\\High", "C:\\Game", true, "C:\\Game\\..\\Game\\High.cfg"},
         {"High", "", true, "Der Ordner des Spiels ist nicht bekannt"},
         {"Bad", "C:\\Game", true,
@@ -68,6 +74,9 @@ TEST(CommandLineTest, UseWritesTheProfileWithABackupOrNothingAndSaysWhy) {
         platform.installDir = row.installDir;
         platform.files["C:\\Game\\High.cfg"] = high;
         platform.files["C:\\Game\\Bad.cfg"] = CrLfFile(bad);
+        if (row.installDir == "C:\\NoSuch") {
+            platform.failingReads[platform.GamePath()] = 3;
+        }
         if (row.gameFileThere) {
             platform.files[platform.GamePath()] = game;
         }
@@ -83,7 +92,9 @@ TEST(CommandLineTest, UseWritesTheProfileWithABackupOrNothingAndSaysWhy) {
             << row.profile;
         EXPECT_TRUE(platform.files == expected) << row.profile;
         EXPECT_EQ(platform.errorBoxes.size(), row.box.empty() ? 0u : 1u) << row.profile;
-        EXPECT_TRUE(platform.errorBoxes.empty() || platform.errorBoxes[0].starts_with(row.box))
+        EXPECT_TRUE(platform.errorBoxes.empty() ||
+                    (platform.errorBoxes[0].starts_with(row.box) &&
+                     platform.errorBoxes[0].find(row.reason) != std::string::npos))
             << platform.errorBoxes[0];
     }
 }

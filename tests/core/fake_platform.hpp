@@ -47,6 +47,21 @@ public:
         }
         return installDir;
     }
+    std::optional<std::string> gameArgument; // /game
+    std::optional<std::string> GameFolderArgument() override { return gameArgument; }
+    RememberedFolders remembered; // what HKCU keeps
+    RememberedFolders ReadRememberedFolders() override { return remembered; }
+    void WriteRememberedFolders(const RememberedFolders& folders) override { remembered = folders; }
+    std::map<std::string, FolderState> folderStates; // a path not here is a folder
+    FolderState StateOf(const std::string& path) override {
+        const auto it = folderStates.find(path);
+        return it == folderStates.end() ? FolderState::Folder : it->second;
+    }
+    // The answers to the folder dialogs, first to last; Cancel when none is left.
+    std::vector<std::optional<std::string>> chosenFolders;
+    std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
+        return Next(chosenFolders);
+    }
     std::string ReadFile(const std::string& path) override {
         reads.push_back(path);
         for (const auto* failing : {&failingPaths, &failingReads}) {
@@ -116,12 +131,15 @@ public:
     std::vector<std::optional<std::string>> typedTexts;
     std::optional<std::string> AskText(const std::string&, const std::string&, const std::string&,
                                        const std::string&) override {
-        if (typedTexts.empty()) {
+        return Next(typedTexts);
+    }
+    static std::optional<std::string> Next(std::vector<std::optional<std::string>>& answers) {
+        if (answers.empty()) {
             return std::nullopt;
         }
-        std::optional<std::string> typed = typedTexts.front();
-        typedTexts.erase(typedTexts.begin());
-        return typed;
+        std::optional<std::string> next = answers.front();
+        answers.erase(answers.begin());
+        return next;
     }
 
     // The game file's path for the current install directory.

@@ -208,18 +208,19 @@ TEST_F(MainFormTest, ARegistryFailureEndsLoadBeforeTheDirectoryChanges) {
 }
 
 // Without a game folder Load opens no file (not "\\f1graphics.cfg" at the drive's root) and
-// says so once; the window keeps the file it shows, and lists no profiles.
-TEST_F(MainFormTest, AnEmptyInstallDirOpensNothingAndSaysSoOnce) {
+// asks once whether to choose one; the window keeps the file it shows, and lists no profiles.
+TEST_F(MainFormTest, AnEmptyInstallDirOpensNothingAndAsksOnce) {
     platform.files["\\High.cfg"] = DataFile("demo/game/f1graphics.cfg");
     Load(LinesFile(170));
     for (const std::string dir : {"", " "}) {
         platform.reads.clear();
-        platform.errorBoxes.clear();
+        platform.questions.clear();
         platform.installDir = dir;
         form.Guarded([&] { form.SpeedButton1Click(); });
         EXPECT_TRUE(platform.reads.empty()) << platform.reads.front();
-        EXPECT_EQ(platform.errorBoxes,
-                  std::vector<std::string>{ErrorBoxText(entries::kNoGameFolder.germanDefault)});
+        EXPECT_TRUE(platform.errorBoxes.empty());
+        EXPECT_EQ(platform.questions,
+                  std::vector<std::string>{std::string(entries::kFolderNotKnown.germanDefault)});
         EXPECT_EQ(form.document.Count(), 170u);
         EXPECT_TRUE(form.folder.File().Loaded());
     }

@@ -281,7 +281,7 @@ TEST_F(WindowInputTest, TabStaysOnThePageOnShow) {
         {kGeneralPage,
          {I::CheckBox(3), I::CheckBox(1), I::CheckBox(2), I::CheckBox(8), I::ComboBox(3),
           I::CheckBox(12), I::OfName("ProfileList"), I::OfName("ProfileUse"),
-          I::OfName("ProfileSaveAs")}},
+          I::OfName("ProfileSaveAs"), I::OfName("ChooseFolder"), I::OfName("FolderList")}},
         {kGraphicsPage,
          {I::ComboBox(1), I::kAufloesung, I::ComboBox(2), I::CheckBox(17), I::CheckBox(16),
           I::CheckBox(15)}},

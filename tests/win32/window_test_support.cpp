@@ -414,6 +414,8 @@ void ProgramFixture::SetUp() {
         GTEST_SKIP() << "Korvane.exe not built: " << ProgramPath();
     }
     workDir = MakeTempDir();
+    // Each run is a player's first: no game folder chosen before.
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Korvane");
 }
 
 void ProgramFixture::TearDown() {
@@ -605,6 +607,7 @@ void WindowTest::SetUp() {
     // The bundled file is read-only; the copy is the player's own file.
     SetFileAttributesA(GamePath().c_str(), FILE_ATTRIBUTE_NORMAL);
     platform.installDir = gameDir;
+    RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettingsKey);
     SetCurrentDirectoryA(workDir.c_str());
     boxes = std::make_unique<BoxCatcher>();
     if (openInSetUp) {

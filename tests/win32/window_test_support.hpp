@@ -7,6 +7,7 @@
 
 #include "app/form_layout.hpp"
 #include "app/main_form.hpp"
+#include "file/game_folder.hpp"
 #include "win32/main_window.hpp"
 
 #include <gtest/gtest.h>
@@ -21,9 +22,12 @@
 
 namespace korvane::wintest {
 
-// The real platform, but the game's folder comes from the test instead of the registry.
+// The real platform, but the game's folder comes from the test instead of the registry, and
+// the folders chosen are kept under a key of the tests' own (emptied by each window test).
+inline constexpr const char* kTestSettingsKey = "Software\\Korvane\\WindowTest";
 class TestPlatform : public win32::Win32Platform {
 public:
+    TestPlatform() { UseSettingsKey(kTestSettingsKey); }
     std::string installDir;
     std::string LookupInstallDir() override { return installDir; }
 };
@@ -155,7 +159,7 @@ protected:
                      reinterpret_cast<LPARAM>(&end));
         return {start, end};
     }
-    std::string GamePath() const { return gameDir + "\\f1graphics.cfg"; }
+    std::string GamePath() const { return GameFolder::GameFilePath(gameDir); }
     bool Pump(const std::function<bool()>& done, int timeoutMs = 3000) {
         return PumpUntil(window.get(), done, timeoutMs);
     }

@@ -249,8 +249,11 @@ SettingPages::Shown SettingPages::ShownFor(const Setting& setting, const Values&
     case Shows::Position: {
         const auto& slider = dynamic_cast<const TrackBar&>(*form_.Find(setting.control));
         const std::optional<std::int32_t> n = first ? ReadInteger(*first) : std::nullopt;
-        shown.number = std::clamp<long long>(n.value_or(slider.Min()), slider.Min(), slider.Max());
-        shown.marked = first && (!n || *n != shown.number);
+        // Read once into a plain number: gcc's optimiser otherwise warns of the optional.
+        const bool holdsNumber = n.has_value();
+        const long long wanted = holdsNumber ? static_cast<long long>(*n) : slider.Min();
+        shown.number = std::clamp<long long>(wanted, slider.Min(), slider.Max());
+        shown.marked = first && (!holdsNumber || wanted != shown.number);
         break;
     }
     default:
@@ -398,10 +401,12 @@ void SettingPages::SettleDropDowns() {
         // The text names nothing the drop-down can store: what a completion wrote on the way
         // is not the player's choice, and the lines go back to what they held before.
         if (combo->Marked()) {
+            form_.folder.File().JoinStep(combo->Id());
             for (const auto& [line, value] : typed.lines) {
                 form_.folder.File().Write(line, value);
             }
         }
+        form_.folder.File().SealStep(combo->Id());
         combo->SetMarked(false);
         const int line = LineIn(form_.folder.File().Layout(), setting.lines[0]);
         if (line == kNoLine || static_cast<std::size_t>(line) >= form_.document.Count()) {
@@ -412,6 +417,8 @@ void SettingPages::SettleDropDowns() {
 }
 
 void SettingPages::Typed(ComboBox& combo, bool storable) {
+    // What the player types or picks in a drop-down is one step until the player leaves it.
+    form_.folder.File().JoinStep(combo.Id());
     if (std::none_of(typedInto_.begin(), typedInto_.end(),
                      [&combo](const Typing& t) { return t.combo == &combo; })) {
         Typing typing{&combo, {}};
@@ -544,6 +551,8 @@ void SettingPages::IndexChange(ComboBox& combo) {
 
 void SettingPages::PositionChange(TrackBar& slider) {
     const Setting& setting = Of(slider);
+    // A drag is one step, however many positions it passes: until the slider is released.
+    form_.folder.File().JoinStep(slider.Id());
     if (!PutBack(setting)) {
         SetLine(setting.lines[0], IntToStr(slider.Position()));
     }

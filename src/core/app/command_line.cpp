@@ -78,26 +78,34 @@ int RunWithoutWindow(Platform& platform, const Arguments& args,
     try {
         const std::string found = folder.Find();
         // The profile as the folder's listing spells it: a name the list would not show is
-        // never opened (a device, a path out of the folder, a file larger than 1 MiB).
+        // never opened (a device, a path out of the folder, a file larger than 1 MiB). Each
+        // reason is the one the window gives for it.
         const std::string_view name = WithoutCfgEnding(args.profile);
-        const std::optional<FileEntry> file = CheckProfileName(name) == NameProblem::None
-                                                  ? ProfileFileOf(platform.ListFiles(found), name)
-                                                  : std::nullopt;
         const std::string path = ProfilePath(found, name);
-        if (!file) {
-            throw Error(FillIn(texts.LanguageText(entries::kProfileNotUsed), path) + "\r" +
-                        IoErrorText(2));
-        }
-        if (file->size > kMaxProfileBytes) {
-            throw Error(FillIn(texts.LanguageText(entries::kProfileNotUsed), path) + "\r" +
-                        texts.LanguageText(entries::kNoCompleteFile));
+        const auto notUsed = [&](const std::string& why) {
+            return Error(FillIn(texts.LanguageText(entries::kProfileNotUsed), path) + "\r" + why);
+        };
+        if (const NameProblem problem = CheckProfileName(name); problem != NameProblem::None) {
+            throw notUsed(texts.LanguageText(NameRuleText(problem)));
         }
         // f1graphics.cfg as it is now is what Save checks for another program's change; one
-        // that is missing or damaged is replaced by the profile, as in the window.
+        // that is missing or damaged is replaced by the profile, as in the window. A folder
+        // that is not there says so, as the window's Load does.
         shown = GameFolder::GameFilePath(found);
         try {
             folder.Load(found, check);
+        } catch (const FileError& e) {
+            if (e.problem() == FileProblem::NoFolder) {
+                throw;
+            }
         } catch (const std::exception&) {
+        }
+        const std::optional<FileEntry> file = ProfileFileOf(platform.ListFiles(found), name);
+        if (!file) {
+            throw notUsed(IoErrorText(2));
+        }
+        if (file->size > kMaxProfileBytes) {
+            throw notUsed(texts.LanguageText(entries::kNoCompleteFile));
         }
         const std::string profile(WithoutCfgEnding(file->name));
         shown = ProfilePath(found, profile);

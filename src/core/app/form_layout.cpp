@@ -13,6 +13,8 @@ using ids::OfName;
 
 const FontDef kBold{.bold = true};
 const FontDef kItalic{.italic = true};
+// The one-character buttons of undo and redo.
+const FontDef kGlyph{.height = 16, .bold = true};
 const FontDef kBig{.height = 27};
 const FontDef kItalicUnderlined{.italic = true, .underline = true};
 const FontDef kWebLink{.face = "MS Sans Serif", .underline = true};

@@ -21,8 +21,8 @@ class MainForm;
 
 namespace ids {
 // Controls beyond the form, by name: the manual page's guidance and what Save will change
-// (2001-2009), the profiles (2011-2019), the Views page (2021-2029) and the Info page without
-// contacts (2031-2039).
+// (2001-2009), the profiles (2011-2019), the Views page (2021-2029), the Info page without
+// contacts (2031-2039), the game folder (2041-2049) and undo and redo (2061-2069).
 struct NamedId {
     std::string_view name;
     int id;
@@ -33,7 +33,8 @@ inline constexpr NamedId kNamedControls[] = {
     {"ProfileSaveAs", 2013}, {"ProfileShown", 2014}, {"ProfileLabel", 2015}, {"ViewsButton", 2021},
     {"ViewsPage", 2022},     {"ViewGrid", 2023},     {"ViewValue", 2024},    {"ViewChoices", 2025},
     {"ViewRestore", 2026},   {"CopyRow", 2027},      {"CopyAll", 2028},      {"ViewNote", 2029},
-    {"InfoReadme", 2031},
+    {"InfoReadme", 2031},    {"ChooseFolder", 2041}, {"FolderList", 2042},   {"UndoEdit", 2061},
+    {"RedoEdit", 2062},
 };
 
 // The ID of a control by its designer name: the family's base plus the name's number.

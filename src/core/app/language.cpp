@@ -107,7 +107,12 @@ void MainForm::ApplyCaptions() {
         InfoReadme.SetCaption(texts.LanguageText(entries::kInfoReadme));
         manual.ShowGuidanceCaptions();
         profiles.ShowCaptions();
+        folders.ShowCaptions();
         views.ShowCaptions();
+        UndoEdit.SetCaption(texts.LanguageText(entries::kUndoButton));
+        RedoEdit.SetCaption(texts.LanguageText(entries::kRedoButton));
+        UndoEdit.SetToolTip(texts.LanguageText(entries::kUndoToolTip));
+        RedoEdit.SetToolTip(texts.LanguageText(entries::kRedoToolTip));
     } catch (const std::exception&) {
     }
 

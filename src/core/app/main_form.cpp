@@ -54,6 +54,12 @@ MainForm::MainForm(Platform& p)
     manual.Connect();
     ShowContacts();
     views.Connect();
+    // A slider's drag is one step, however many positions it passes: until it is released.
+    for (TrackBar* slider : {&TrackBar1, &TrackBar2}) {
+        slider->onRelease = [this, slider] { folder.File().SealStep(slider->Id()); };
+    }
+    folder.File().AddStepListener([this] { ShowStepCommands(); });
+    ShowStepCommands();
 }
 
 void MainForm::Guarded(const std::function<void()>& work) noexcept {
@@ -62,7 +68,19 @@ void MainForm::Guarded(const std::function<void()>& work) noexcept {
         int& depth;
         ~Leave() { --depth; }
     } leave{guardDepth_};
+    // One guarded input of the player is one step of the edits.
+    struct Step {
+        GameFile& file;
+        explicit Step(GameFile& f) noexcept : file(f) { file.BeginStep(); }
+        ~Step() {
+            try {
+                file.EndStep();
+            } catch (...) {
+            }
+        }
+    };
     try {
+        Step step(folder.File());
         try {
             work();
         } catch (...) {
@@ -189,24 +207,7 @@ bool MainForm::MayDropChanges(const std::string& question) {
 }
 
 void MainForm::SpeedButton1Click() {
-    settings.SettleDropDowns();
-    // Without a game folder nothing is opened, and the window keeps what it shows.
-    const std::string found = folder.Find();
-    if (!MayDropChanges(texts.LanguageText(entries::kDiscardChanges))) {
-        return;
-    }
-    ProfileShown.SetCaption({});
-    // The profiles are listed also when f1graphics.cfg cannot be shown: one of them may
-    // take the place of a damaged file.
-    try {
-        folder.Load(found, [this] { ShowLoaded(); });
-    } catch (...) {
-        profiles.List();
-        throw;
-    }
-    profiles.List();
-    // Loaded, and may be saved; a line a control cannot show is named with what to do.
-    folder.RaiseUnshownLine(GameFolder::GameFilePath(found));
+    folders.Load();
 }
 
 void MainForm::SpeedButton2Click() {
@@ -248,132 +249,30 @@ void MainForm::SpeedButton3Click() {
     platform.CloseProgram();
 }
 
-// The handlers of the features' controls.
-void MainForm::CheckBox1Click() {
-    settings.BoxClick(CheckBox1);
+void MainForm::UndoEditClick() {
+    settings.SettleDropDowns();
+    ShowStepped(folder.File().Undo());
 }
-void MainForm::CheckBox2Click() {
-    settings.BoxClick(CheckBox2);
+
+void MainForm::RedoEditClick() {
+    settings.SettleDropDowns();
+    ShowStepped(folder.File().Redo());
 }
-void MainForm::CheckBox3Click() {
-    settings.BoxClick(CheckBox3);
+
+void MainForm::ShowStepped(GameFile::Stepped stepped) {
+    if (stepped == GameFile::Stepped::Document) {
+        // Another document: which profile it came from is no longer sure.
+        ProfileShown.SetCaption({});
+    }
+    // The controls show the document again, their tooltips too.
+    if (stepped != GameFile::Stepped::Nothing) {
+        settings.ApplyDocumentToControls();
+    }
 }
-void MainForm::CheckBox4Click() {
-    settings.BoxClick(CheckBox4);
-}
-void MainForm::CheckBox5Click() {
-    settings.BoxClick(CheckBox5);
-}
-void MainForm::CheckBox6Click() {
-    settings.BoxClick(CheckBox6);
-}
-void MainForm::CheckBox7Click() {
-    settings.BoxClick(CheckBox7);
-}
-void MainForm::CheckBox8Click() {
-    settings.BoxClick(CheckBox8);
-}
-void MainForm::CheckBox9Click() {
-    settings.BoxClick(CheckBox9);
-}
-void MainForm::CheckBox10Click() {
-    settings.BoxClick(CheckBox10);
-}
-void MainForm::CheckBox11Click() {
-    settings.BoxClick(CheckBox11);
-}
-void MainForm::CheckBox12Click() {
-    settings.BoxClick(CheckBox12);
-}
-void MainForm::CheckBox13Click() {
-    settings.BoxClick(CheckBox13);
-}
-void MainForm::CheckBox14Click() {
-    settings.BoxClick(CheckBox14);
-}
-void MainForm::CheckBox15Click() {
-    settings.BoxClick(CheckBox15);
-}
-void MainForm::CheckBox16Click() {
-    settings.BoxClick(CheckBox16);
-}
-void MainForm::CheckBox17Click() {
-    settings.BoxClick(CheckBox17);
-}
-void MainForm::aufloesungChange() {
-    settings.ResolutionChange(aufloesung);
-}
-void MainForm::ComboBox1Change() {
-    settings.TextureChange(ComboBox1);
-}
-void MainForm::ComboBox2Change() {
-    settings.DistanceChange(ComboBox2);
-}
-void MainForm::ComboBox3Change() {
-    settings.ReflectionChange(ComboBox3);
-}
-void MainForm::ComboBox4Change() {
-    settings.IndexChange(ComboBox4);
-}
-void MainForm::ComboBox5Change() {
-    settings.IndexChange(ComboBox5);
-}
-void MainForm::ComboBox6Change() {
-    settings.IndexChange(ComboBox6);
-}
-void MainForm::TrackBar1Change() {
-    settings.PositionChange(TrackBar1);
-}
-void MainForm::TrackBar2Change() {
-    settings.PositionChange(TrackBar2);
-}
-void MainForm::ListBox1Click() {
-    manual.NumberClick();
-}
-void MainForm::ListBox4Click() {
-    manual.DescriptionClick();
-}
-void MainForm::ListBox5Click() {
-    manual.ValueClick();
-}
-void MainForm::SpeedButton10Click() {
-    manual.Apply();
-}
-void MainForm::ValueChoicesChange() {
-    manual.ChoiceChange();
-}
-void MainForm::RestoreValueClick() {
-    manual.RestoreClick();
-}
-void MainForm::ChangedOnlyClick() {
-    manual.ChangedOnlyClick();
-}
-void MainForm::FindLineChange() {
-    manual.FindChange();
-}
-void MainForm::ProfileListChange() {
-    profiles.ListChange();
-}
-void MainForm::ProfileUseClick() {
-    profiles.UseClick();
-}
-void MainForm::ProfileSaveAsClick() {
-    profiles.SaveAsClick();
-}
-void MainForm::ViewGridClick() {
-    views.GridClick();
-}
-void MainForm::ViewChoicesChange() {
-    views.ChoiceChange();
-}
-void MainForm::ViewRestoreClick() {
-    views.RestoreClick();
-}
-void MainForm::CopyRowClick() {
-    views.CopyRowClick();
-}
-void MainForm::CopyAllClick() {
-    views.CopyAllClick();
+
+void MainForm::ShowStepCommands() {
+    UndoEdit.SetEnabled(folder.File().CanUndo());
+    RedoEdit.SetEnabled(folder.File().CanRedo());
 }
 
 } // namespace korvane

@@ -3,11 +3,13 @@
 //
 // The designer-named handlers forward to the feature that owns them: the setting pages
 // (setting_pages.hpp, with the table of bindings.hpp), the manual page (manual_page.hpp),
-// the Views page (views_page.hpp) and the profiles (profiles_panel.hpp). The game folder and
+// the Views page (views_page.hpp), the profiles (profiles_panel.hpp) and the game
+// folders known (folder_panel.hpp). The game folder and
 // its f1graphics.cfg are the folder's (file/game_folder.hpp), the texts the texts' own.
 // main_form.cpp holds the pages and commands, language.cpp the start-up and the captions.
 #pragma once
 
+#include "app/folder_panel.hpp"
 #include "app/form_layout.hpp"
 #include "app/manual_page.hpp"
 #include "app/profiles_panel.hpp"
@@ -63,7 +65,8 @@ public:
     // with none the page points to the read-me instead.
     void ShowContacts();
 
-    // ---- Handlers, by the designer's names ----
+    // ---- Handlers, by the designer's names: the pages' own, and forwards to the feature
+    // that owns the control ----
     void SpeedButton4Click(); // Allgemein
     void SpeedButton5Click(); // Grafikqualität
     void SpeedButton6Click(); // Objekte
@@ -74,48 +77,52 @@ public:
     void SpeedButton2Click(); // Save
     void SpeedButton3Click(); // Quit
     void SaveChangesClick();  // the strip's count of what Save will change
-    void CheckBox1Click();
-    void CheckBox2Click();
-    void CheckBox3Click();
-    void CheckBox4Click();
-    void CheckBox5Click();
-    void CheckBox6Click();
-    void CheckBox7Click();
-    void CheckBox8Click();
-    void CheckBox9Click();
-    void CheckBox10Click();
-    void CheckBox11Click();
-    void CheckBox12Click();
-    void CheckBox13Click();
-    void CheckBox14Click();
-    void CheckBox15Click();
-    void CheckBox16Click();
-    void CheckBox17Click();
-    void aufloesungChange();
-    void ComboBox1Change();
-    void ComboBox2Change();
-    void ComboBox3Change();
-    void ComboBox4Change();
-    void ComboBox5Change();
-    void ComboBox6Change();
-    void TrackBar1Change();
-    void TrackBar2Change();
-    void ListBox1Click();
-    void ListBox4Click();
-    void ListBox5Click();
-    void SpeedButton10Click(); // Apply
-    void ValueChoicesChange();
-    void RestoreValueClick();
-    void ChangedOnlyClick();
-    void FindLineChange();
-    void ProfileListChange();
-    void ProfileUseClick();
-    void ProfileSaveAsClick();
-    void ViewGridClick();
-    void ViewChoicesChange();
-    void ViewRestoreClick();
-    void CopyRowClick();
-    void CopyAllClick();
+    void CheckBox1Click() { settings.BoxClick(CheckBox1); }
+    void CheckBox2Click() { settings.BoxClick(CheckBox2); }
+    void CheckBox3Click() { settings.BoxClick(CheckBox3); }
+    void CheckBox4Click() { settings.BoxClick(CheckBox4); }
+    void CheckBox5Click() { settings.BoxClick(CheckBox5); }
+    void CheckBox6Click() { settings.BoxClick(CheckBox6); }
+    void CheckBox7Click() { settings.BoxClick(CheckBox7); }
+    void CheckBox8Click() { settings.BoxClick(CheckBox8); }
+    void CheckBox9Click() { settings.BoxClick(CheckBox9); }
+    void CheckBox10Click() { settings.BoxClick(CheckBox10); }
+    void CheckBox11Click() { settings.BoxClick(CheckBox11); }
+    void CheckBox12Click() { settings.BoxClick(CheckBox12); }
+    void CheckBox13Click() { settings.BoxClick(CheckBox13); }
+    void CheckBox14Click() { settings.BoxClick(CheckBox14); }
+    void CheckBox15Click() { settings.BoxClick(CheckBox15); }
+    void CheckBox16Click() { settings.BoxClick(CheckBox16); }
+    void CheckBox17Click() { settings.BoxClick(CheckBox17); }
+    void aufloesungChange() { settings.ResolutionChange(aufloesung); }
+    void ComboBox1Change() { settings.TextureChange(ComboBox1); }
+    void ComboBox2Change() { settings.DistanceChange(ComboBox2); }
+    void ComboBox3Change() { settings.ReflectionChange(ComboBox3); }
+    void ComboBox4Change() { settings.IndexChange(ComboBox4); }
+    void ComboBox5Change() { settings.IndexChange(ComboBox5); }
+    void ComboBox6Change() { settings.IndexChange(ComboBox6); }
+    void TrackBar1Change() { settings.PositionChange(TrackBar1); }
+    void TrackBar2Change() { settings.PositionChange(TrackBar2); }
+    void ListBox1Click() { manual.NumberClick(); }
+    void ListBox4Click() { manual.DescriptionClick(); }
+    void ListBox5Click() { manual.ValueClick(); }
+    void SpeedButton10Click() { manual.Apply(); } // Apply
+    void ValueChoicesChange() { manual.ChoiceChange(); }
+    void RestoreValueClick() { manual.RestoreClick(); }
+    void ChangedOnlyClick() { manual.ChangedOnlyClick(); }
+    void FindLineChange() { manual.FindChange(); }
+    void ProfileListChange() { profiles.ListChange(); }
+    void ProfileUseClick() { profiles.UseClick(); }
+    void ProfileSaveAsClick() { profiles.SaveAsClick(); }
+    void ViewGridClick() { views.GridClick(); }
+    void ViewChoicesChange() { views.ChoiceChange(); }
+    void ViewRestoreClick() { views.RestoreClick(); }
+    void CopyRowClick() { views.CopyRowClick(); }
+    void CopyAllClick() { views.CopyAllClick(); }
+    void ChooseFolderClick() { folders.ChooseClick(); }
+    void FolderListChange() { folders.ListChange(); }
+    void UndoEditClick(); // puts the last step of the player's edits back
+    void RedoEditClick(); // writes the last step undone again
 
     // ---- State ----
     Platform& platform;
@@ -136,6 +143,9 @@ public:
     ManualPage manual{*this};
     ViewsEditor views{*this};
     ProfilesPanel profiles{*this};
+    FolderPanel folders{*this};
+    // Runs when the window's title (folders.Title()) changes.
+    std::function<void()> onTitleChange;
 
 private:
     void ShowPage(Panel& page, SpeedButton& button, FontStyle style);
@@ -143,6 +153,9 @@ private:
     void ResetButtonStyles();
     bool LanguageFileExists();
     void ReadLanguageFile();
+    // After an undo or redo every page shows the document again.
+    void ShowStepped(GameFile::Stepped stepped);
+    void ShowStepCommands();
 
     std::vector<Control*> all_;
     // How many guarded pieces of work are running: more than one means a message came in

@@ -28,15 +28,6 @@ std::string AsDialogCaption(std::string_view caption) {
     return text;
 }
 
-constexpr const LanguageEntry* kNameRuleTexts[] = {
-    nullptr,
-    &entries::kProfileNameLength,
-    &entries::kProfileNameCharacter,
-    &entries::kProfileNameBeginning,
-    &entries::kProfileNameEnding,
-    &entries::kProfileNameReserved,
-};
-
 } // namespace
 
 void ProfilesPanel::ShowCaptions() {
@@ -127,7 +118,7 @@ void ProfilesPanel::SaveAsClick() {
         name = WithoutCfgEnding(typed);
         if (const NameProblem problem = CheckProfileName(name); problem != NameProblem::None) {
             form_.platform.ShowErrorBox(
-                ErrorBoxText(form_.texts.LanguageText(*kNameRuleTexts[static_cast<int>(problem)])));
+                ErrorBoxText(form_.texts.LanguageText(NameRuleText(problem))));
             continue;
         }
         existing = ProfileFileOf(form_.platform.ListFiles(form_.folder.Path()), name);

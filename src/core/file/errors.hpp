@@ -99,6 +99,18 @@ private:
     FileProblem problem_;
 };
 
+// A failure's message with its second line (see Texts::FileMessage), and the problem it
+// names, so a caller can tell a folder that is not there from a file that is not.
+class FileError : public Error {
+public:
+    FileError(const std::string& message, FileProblem problem)
+        : Error(message), problem_(problem) {}
+    FileProblem problem() const noexcept { return problem_; }
+
+private:
+    FileProblem problem_;
+};
+
 // The file kept changing while it was read: another program is writing it.
 class FileChangingError : public Error {
 public:

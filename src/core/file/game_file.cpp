@@ -77,6 +77,8 @@ void GameFile::Load(const std::string& path) {
     // failed read leaves the document empty.
     loaded_ = false;
     path_ = path;
+    history_.Clear();
+    CloseStep();
     std::string bytes;
     try {
         bytes = Read(path);
@@ -112,11 +114,26 @@ void GameFile::Use(const std::string& path,
     if (check) {
         check(bytes);
     }
+    // A Use is a step of its own: the document it replaced comes back whole. A document that
+    // was not loaded completely never comes back; the history starts anew instead.
+    const bool wasLoaded = loaded_;
+    std::string before = wasLoaded ? document_.Write() : std::string();
     loaded_ = false;
     Replace(std::move(bytes));
+    if (wasLoaded) {
+        history_.RecordWhole(std::move(before), document_.Write());
+    } else {
+        history_.Clear();
+    }
+    usedShown_ = wasLoaded;
+    CloseStep();
 }
 
 void GameFile::Shown() {
+    if (usedShown_) {
+        history_.LastShown();
+        usedShown_ = false;
+    }
     loaded_ = true;
     Notify(Change::State, 0);
 }
@@ -251,7 +268,65 @@ void GameFile::Write(long long line, std::string_view value) {
             throw Error(*refusal);
         }
     }
+    std::string before = inRange ? document_.Value(line) : std::string();
     document_.SetValue(line, value);
+    if (inRange) {
+        history_.Record(static_cast<std::size_t>(line), before, value);
+    }
+    if (stepDepth_ == 0) {
+        CloseStep();
+    }
+}
+
+void GameFile::EndStep() {
+    if (stepDepth_ > 0 && --stepDepth_ == 0) {
+        CloseStep();
+    }
+}
+
+void GameFile::SealStep(int key) {
+    history_.Seal(key);
+    if (stepDepth_ == 0) {
+        CloseStep();
+    }
+}
+
+void GameFile::CloseStep() {
+    history_.Close();
+    for (const auto& listener : stepListeners_) {
+        listener();
+    }
+}
+
+GameFile::Stepped GameFile::Undo() {
+    history_.Close();
+    return Apply(history_.TakeUndo(), false);
+}
+
+GameFile::Stepped GameFile::Redo() {
+    history_.Close();
+    return Apply(history_.TakeRedo(), true);
+}
+
+GameFile::Stepped GameFile::Apply(const EditHistory::Step* step, bool forward) {
+    Stepped done = Stepped::Nothing;
+    if (step && step->wholeBefore) {
+        Replace(forward ? *step->wholeAfter : *step->wholeBefore);
+        // The document before a Use had been shown whole; the one after, if the Use got so far.
+        loaded_ = !forward || step->shown;
+        Notify(Change::State, 0);
+        done = Stepped::Document;
+    } else if (step) {
+        for (const EditHistory::Edit& edit : step->edits) {
+            document_.SetValue(static_cast<long long>(edit.line),
+                               forward ? edit.after : edit.before);
+        }
+        done = Stepped::Lines;
+    }
+    for (const auto& listener : stepListeners_) {
+        listener();
+    }
+    return done;
 }
 
 std::vector<long long> GameFile::LinesWithoutWholeNumber() const {

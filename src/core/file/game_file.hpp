@@ -12,6 +12,7 @@
 #pragma once
 
 #include "file/config_document.hpp"
+#include "file/edit_history.hpp"
 #include "file/file_layout.hpp"
 #include "file/file_merge.hpp"
 #include "file/platform.hpp"
@@ -93,6 +94,32 @@ public:
     // Listeners are told of every change, after this class has taken it in.
     void AddListener(Listener listener) { listeners_.push_back(std::move(listener)); }
 
+    // ---- Undo and redo of the player's edits ----
+    // A step is what one input of the player wrote: every Write between BeginStep and the
+    // matching EndStep (they nest; the outermost closes the step), a Write outside them, or a
+    // Use. Load starts a new history; Save is no step.
+    void BeginStep() noexcept { ++stepDepth_; }
+    void EndStep();
+    // The open step is part of an input that goes on (a slider's drag, typing into a
+    // drop-down; key: the control's ID) and joins its last step; Seal ends that input.
+    void JoinStep(int key) noexcept { history_.Join(key); }
+    void SealStep(int key);
+    bool CanUndo() const noexcept { return history_.CanUndo(); }
+    // Grows whenever the player's input became a step (or part of one).
+    unsigned long long StepsTaken() const noexcept { return history_.Taken(); }
+    bool CanRedo() const noexcept { return history_.CanRedo(); }
+    // What an undo or redo changed: nothing, some lines (Value notes), or the whole
+    // document (a Reset: the window shows it anew).
+    enum class Stepped { Nothing, Lines, Document };
+    // Puts every line of the last step back as it was before it (not a new step).
+    Stepped Undo();
+    // Writes the last step undone again.
+    Stepped Redo();
+    // Told when there may be another step to undo or redo.
+    void AddStepListener(std::function<void()> listener) {
+        stepListeners_.push_back(std::move(listener));
+    }
+
 private:
     std::string Read(const std::string& path);
     void Replace(std::string bytes);
@@ -106,6 +133,8 @@ private:
     void Compare(std::size_t line);
     void CompareAll();
     void Notify(Change change, std::size_t line) const;
+    void CloseStep();
+    Stepped Apply(const EditHistory::Step* step, bool forward);
 
     Platform& platform_;
     const Texts& texts_;
@@ -118,6 +147,10 @@ private:
     std::vector<bool> changed_; // by document line
     std::size_t changedLines_ = 0;
     std::vector<Listener> listeners_;
+    EditHistory history_;
+    int stepDepth_ = 0;
+    bool usedShown_ = false; // the last whole step waits for the window to show it
+    std::vector<std::function<void()>> stepListeners_;
 };
 
 } // namespace korvane

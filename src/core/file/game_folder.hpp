@@ -9,11 +9,37 @@
 #include "file/profiles.hpp"
 #include "file/texts.hpp"
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvane {
+
+// Where a Load takes its game folder from.
+enum class FolderSource { CommandLine, LastUsed, Installer, None };
+struct FoundFolder {
+    std::string path;
+    FolderSource source = FolderSource::None;
+    bool operator==(const FoundFolder&) const = default;
+};
+
+// A game folder the window offers: the installer's, the ones chosen, the /game one.
+struct KnownFolder {
+    std::string path;
+    bool open = false;      // the folder open now
+    bool gone = false;      // nothing stands at its path any more
+    bool removable = false; // one the player chose, which the list may forget
+    bool operator==(const KnownFolder&) const = default;
+};
+
+// The same folder, whatever the letter case and a separator at the end.
+bool SameFolder(std::string_view a, std::string_view b) noexcept;
+// A path shortened to at most maxChars characters: its first part, "..." and as many of its
+// last parts as fit.
+std::string ShortenedPath(const std::string& path, std::size_t maxChars);
 
 class GameFolder {
 public:
@@ -28,9 +54,27 @@ public:
     // f1graphics.cfg of a folder.
     static std::string GameFilePath(const std::string& folder);
 
-    // The folder the platform names (the command line's, else the installer's registry
-    // value). Without one the message says so, and nothing is opened.
+    // Where Load takes its folder from, the first that names one: the /game folder; then in
+    // the window the one used last in the window before the installer's registry value,
+    // without a window (/use) the registry's before the one used last in the window. The
+    // registry is asked only when it is needed.
+    FoundFolder Locate(bool window);
+    // Locate without a window; without a folder the message says so, and nothing is opened.
     std::string Find();
+    // The message that a folder cannot be opened (it is a file, on a drive not ready, or
+    // cannot be read), with the folder in it; empty for a folder and for one that is gone.
+    std::string Refusal(const std::string& folder);
+    // A folder the player chose in the window: refused with a message unless it is a folder
+    // that holds f1graphics.cfg (nothing is created there); then kept as chosen and as the
+    // one used last.
+    void Choose(const std::string& folder);
+    // Keeps a folder opened from the window's list as the one used last.
+    void Used(const std::string& folder);
+    // Forgets a folder the player chose (and, if it was used last, that).
+    void Forget(const std::string& folder);
+    // The folders the window offers, in this order without repeats: the installer's, the
+    // ones chosen (newest first), the /game one.
+    std::vector<KnownFolder> Known();
     // Opens the folder and reads its f1graphics.cfg; show fills the window from it.
     void Load(const std::string& folder, const std::function<void()>& show);
     // Reads the profile of that name in the folder open and, once it is read whole and
@@ -61,6 +105,11 @@ private:
     const Texts& texts_;
     GameFile file_;
     std::string path_;
+    // The installer's registry value as Locate last read it, else read now; a lookup that
+    // fails counts as none.
+    std::optional<std::string> installer_;
+    std::string Installer() noexcept;
+    void Remember(RememberedFolders folders);
 };
 
 } // namespace korvane

@@ -15,7 +15,7 @@ struct LanguageEntry {
 };
 
 // How many lines of the language file are read: one per entry up to the last range's end.
-inline constexpr std::size_t kLanguageFileLines = 140;
+inline constexpr std::size_t kLanguageFileLines = 170;
 
 namespace entries {
 
@@ -180,6 +180,35 @@ inline constexpr LanguageEntry kCommandLineUsage{
          "/quiet: zeigt keinen Fehler; der Exit-Code sagt, ob es gelang (0) oder nicht (1).\r"
          "/game ORDNER: der Ordner des Spiels statt des Ordners aus der Registry."};
 
+// 140-149: the game folder, found or chosen in the window. %1 stands for a folder.
+inline constexpr LanguageEntry kChooseFolder{140, "Spielor&dner\x85"};
+inline constexpr LanguageEntry kFolderOpenMark{141, "ge\xf6"
+                                                    "ffnet"};
+inline constexpr LanguageEntry kFolderNotKnown{
+    142, "Der Ordner des Spiels ist nicht bekannt: In der Registry steht kein Installationsordner "
+         "von Grand Prix 4.\rDen Ordner des Spiels jetzt w\xe4hlen?"};
+inline constexpr LanguageEntry kFolderGoneChoose{
+    143, "Den Ordner %1 gibt es nicht mehr.\rDen Ordner des Spiels jetzt w\xe4hlen?"};
+inline constexpr LanguageEntry kNoGameFileInFolder{
+    144, "In %1 gibt es keine f1graphics.cfg, darum wurde der Ordner nicht ge\xf6"
+         "ffnet. W\xe4hlen "
+         "Sie den Ordner, in dem das Spiel installiert ist (mit gp4.exe): Das Spiel schreibt "
+         "f1graphics.cfg dort, wenn es zum ersten Mal startet."};
+inline constexpr LanguageEntry kFolderNotReady{
+    145, "%1: Das Laufwerk ist nicht bereit. Legen Sie die CD ein oder schlie\xdf"
+         "en Sie das "
+         "Laufwerk an und versuchen Sie es erneut."};
+inline constexpr LanguageEntry kFolderIsFile{
+    146, "%1 ist eine Datei, kein Ordner. W\xe4hlen Sie den Ordner des Spiels."};
+inline constexpr LanguageEntry kFolderUnreadable{
+    147, "%1 kann nicht gelesen werden: Windows verweigert den Zugriff auf den Ordner. Pr\xfc"
+         "fen "
+         "Sie, ob Ihr Konto ihn \xf6"
+         "ffnen darf."};
+inline constexpr LanguageEntry kFolderGoneRemove{
+    148, "Den Ordner %1 gibt es nicht mehr.\rAus der Liste entfernen?"};
+inline constexpr LanguageEntry kFolderGoneMark{149, "nicht mehr da"};
+
 // 110-119: the Views page. %1 stands for a number of lines.
 inline constexpr LanguageEntry kViewsButton{110, "Ansic&hten"};
 inline constexpr LanguageEntry kSettingColumn{111, "Einstellung"};
@@ -196,6 +225,13 @@ inline constexpr LanguageEntry kOneLineUnpaired{
          "auf der Seite Manuell bearbeiten."};
 inline constexpr LanguageEntry kNoViews{
     119, "Diese Datei hat keine Ansichten ([MAIN VIEW], [MIRROR VIEW], [VIDEOWALL VIEW])."};
+
+// 160-169: undo and redo. The buttons are one character wide; the tooltips name them.
+inline constexpr LanguageEntry kUndoButton{160, "\x8b"};
+inline constexpr LanguageEntry kRedoButton{161, "\x9b"};
+inline constexpr LanguageEntry kUndoToolTip{162, "R\xfc"
+                                                 "ckg\xe4ngig (Strg+Z)"};
+inline constexpr LanguageEntry kRedoToolTip{163, "Wiederholen (Strg+Y)"};
 
 } // namespace entries
 } // namespace korvane

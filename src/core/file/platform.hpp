@@ -23,6 +23,17 @@ struct FileEntry {
     bool operator==(const FileEntry&) const = default;
 };
 
+// The game folders the player chose in the window, kept per user between runs: the ones
+// chosen (newest first) and the one used last.
+struct RememberedFolders {
+    std::vector<std::string> chosen;
+    std::string last;
+    bool operator==(const RememberedFolders&) const = default;
+};
+
+// What stands at a folder's path.
+enum class FolderState { Folder, Missing, File, DriveNotReady, Unreadable };
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -30,6 +41,19 @@ public:
     // The game's directory from the registry (empty when the key or value is missing or
     // empty); throws RegistryError for the lookup's own failures.
     virtual std::string LookupInstallDir() = 0;
+    // The game folder named on the command line (/game), as a full path; none without.
+    virtual std::optional<std::string> GameFolderArgument() { return std::nullopt; }
+    // The folders remembered for this user (none when nothing was kept), and keeping them;
+    // a failure to keep them throws IoError.
+    virtual RememberedFolders ReadRememberedFolders() = 0;
+    virtual void WriteRememberedFolders(const RememberedFolders& folders) = 0;
+    // The system's modal folder dialog with that title, starting in start (when it names a
+    // folder); the full path of the folder chosen, or nothing for Cancel.
+    virtual std::optional<std::string> ChooseFolder(const std::string& title,
+                                                    const std::string& start) = 0;
+    // What stands at path: a folder, nothing, a file, a drive that is not ready, or a folder
+    // whose content cannot be listed.
+    virtual FolderState StateOf(const std::string& path) = 0;
     // A whole file's bytes, read without locking it; throws IoError with the file layer's
     // result number, and FileChangingError when the file changed during each of three reads.
     virtual std::string ReadFile(const std::string& path) = 0;

@@ -43,6 +43,21 @@ std::optional<FileLayout> KnownLayout(const ConfigDocument& document) {
 
 } // namespace
 
+const LanguageEntry& NameRuleText(NameProblem problem) {
+    switch (problem) {
+    case NameProblem::Length:
+        return entries::kProfileNameLength;
+    case NameProblem::Character:
+        return entries::kProfileNameCharacter;
+    case NameProblem::Beginning:
+        return entries::kProfileNameBeginning;
+    case NameProblem::Ending:
+        return entries::kProfileNameEnding;
+    default:
+        return entries::kProfileNameReserved;
+    }
+}
+
 NameProblem CheckProfileName(std::string_view name) {
     if (name.empty() || name.size() > kMaxProfileName) {
         return NameProblem::Length;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "file/config_document.hpp"
+#include "file/language_entries.hpp"
 #include "file/platform.hpp"
 
 #include <optional>
@@ -33,6 +34,8 @@ enum class NameProblem {
     Reserved,  // a device name (CON, COM1, LPT1.txt, ...) or begins with f1graphics
 };
 NameProblem CheckProfileName(std::string_view name);
+// The rule a problem other than None breaks, as the player reads it.
+const LanguageEntry& NameRuleText(NameProblem problem);
 
 // True for a name Windows opens a device for (CON, COM1, LPT\xb9, AUX.txt, ...).
 bool IsDeviceName(std::string_view name);

@@ -145,7 +145,14 @@ public:
     void ShowPosition(long long position);
     // A scroll notification of the user's drag or key press, with the slider's position.
     void UserScroll(int position);
+    // The user let go of the slider (the end of a drag or of a key press).
+    void UserRelease() {
+        if (onRelease) {
+            onRelease();
+        }
+    }
     std::function<void()> onChange;
+    std::function<void()> onRelease;
 
 private:
     int Clamp(long long position) const noexcept;
