@@ -184,6 +184,14 @@ bool MainWindow::PreTranslate(MSG& msg) noexcept {
         UserInput([this] { form_.SpeedButton2.UserClick(); });
         return true;
     }
+    // A character typed without Alt goes to the control with the focus, as any other key
+    // does: the dialog navigation would take a letter typed on a check box, a slider or a
+    // flat button for an access key, so a plain "s" saved and a "q" quit. Alt and the letter
+    // (WM_SYSCHAR) still press what the letter names; Tab, Enter and Esc (below a blank)
+    // still move the focus and press the default.
+    if (inWindow && msg.message == WM_CHAR && msg.wParam >= ' ') {
+        return false;
+    }
     return hwnd_ && IsDialogMessageA(hwnd_, &msg);
 }
 

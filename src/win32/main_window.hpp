@@ -50,8 +50,9 @@ public:
     HWND ControlWindow(int id) const noexcept;
     // The tooltip window of the controls.
     HWND ToolTipWindow() const noexcept { return toolTips_.Hwnd(); }
-    // For the message loop: Tab, Shift+Tab, arrows and access keys within the window, F3 (the
-    // next line found), Ctrl+S (Save), Ctrl+Z (undo) and Ctrl+Y or Ctrl+Shift+Z (redo).
+    // For the message loop: Tab, Shift+Tab, arrows and access keys (Alt and the letter;
+    // a plain letter goes to the focused control) within the window, F3 (the next line
+    // found), Ctrl+S (Save), Ctrl+Z (undo) and Ctrl+Y or Ctrl+Shift+Z (redo).
     // True when the message was handled.
     bool PreTranslate(MSG& msg) noexcept;
 

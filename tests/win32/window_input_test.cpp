@@ -442,3 +442,21 @@ TEST_F(GermanKeyboardTest, AccessKeysSpaceAndCtrlSSaveAChange) {
     EXPECT_EQ(korvane::testing::FileLines(ReadBytes(GamePath()))[0].substr(0, 2),
               before ? "0\t" : "1\t");
 }
+
+// A letter typed without Alt on a check box is no access key: "s" saves nothing and "b" does
+// not quit, though the strip's "&Speichern" and "&Beenden" name those letters.
+TEST_F(GermanKeyboardTest, APlainLetterOnACheckBoxRunsNoCommand) {
+    Load();
+    ShowPage(kGeneralPage);
+    FocusByMouse(Ctl(ids::CheckBox(3)), POINT{6, 8}); // the click is a change Save would write
+    ASSERT_TRUE(Pump([&] { return GetFocus() == Ctl(ids::CheckBox(3)); }));
+    const std::string loaded = ReadBytes(GamePath());
+    const bool checked = form->CheckBox3.Checked();
+    PressKey('S');
+    PressKey('B');
+    Settle();
+    EXPECT_EQ(ReadBytes(GamePath()), loaded);
+    EXPECT_EQ(GetFileAttributesA((GamePath() + ".bak").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(form->CheckBox3.Checked(), checked);
+    EXPECT_TRUE(IsWindowVisible(window->Hwnd()));
+}
