@@ -79,6 +79,7 @@ TEST(FindProfilesTest, ListsTheCompleteGraphicsFilesNamedCfgButF1graphics) {
         {"release.cfg", LinesFile(166), true}, // the release layout, without comments
         {"f1graphics.cfg", kGame, false, false},
         {"F1GRAPHICS.CFG", kGame, false, false},
+        {"f1graphics - Copy.cfg", kGame, false, false}, // a name Save as profile refuses
         {"other.cfg", "[Options]\r\nSound=1\r\n", false},
         {"empty.cfg", std::string(200, '\n'), false}, // lines without values
         {"short.cfg", LinesFile(165), false},         // one line short of the release layout

@@ -156,9 +156,11 @@ std::optional<FileEntry> ProfileFileOf(const std::vector<FileEntry>& files, std:
 std::optional<ConfigDocument> ReadProfile(Platform& platform, const std::string& folder,
                                           const FileEntry& file) {
     const std::string_view name = WithoutCfgEnding(file.name);
-    // A device is never opened: reading COM1.cfg would wait on a serial port.
-    if (file.size > kMaxProfileBytes || name.size() == file.name.size() || name.empty() ||
-        EqualIgnoringCase(name, kGameFile) || IsDeviceName(file.name)) {
+    // Only a name Save as profile would give is a profile's ("f1graphics - Copy.cfg" is the
+    // game's file copied, not a profile). A device is never opened: reading COM1.cfg would
+    // wait on a serial port.
+    if (file.size > kMaxProfileBytes || name.size() == file.name.size() ||
+        CheckProfileName(name) != NameProblem::None) {
         return std::nullopt;
     }
     try {
