@@ -1,6 +1,7 @@
 #include "file/game_file.hpp"
 
 #include "file/errors.hpp"
+#include "file/history.hpp"
 #include "file/text.hpp"
 
 #include <algorithm>
@@ -119,6 +120,7 @@ bool GameFile::Save() {
     // be read now is not written (the error box says why); one the game is writing at this
     // moment has changed.
     std::optional<std::string> agreed = fileBytes_;
+    std::optional<std::string> replaced; // the file as it was before: none when it is gone
     for (;;) {
         std::optional<std::string> now; // none: being written
         try {
@@ -131,6 +133,7 @@ bool GameFile::Save() {
             break;
         }
         if (now && now == agreed) {
+            replaced = std::move(now);
             break;
         }
         if (!platform_.AskYesNo(texts_.LanguageText(entries::kChangedOnDisk))) {
@@ -138,16 +141,42 @@ bool GameFile::Save() {
         }
         agreed = std::move(now);
     }
+    historyFailure_.clear();
     try {
         platform_.ReplaceFileContents(path_, bytes, path_ + ".bak");
     } catch (const ReplacementKeptError& e) {
         throw Error(texts_.LanguageText(entries::kNewContentKept) + "\r" + e.keptPath());
+    }
+    // The file replaced goes into the history only once it has been replaced: the copy can
+    // neither stop nor damage the Save, and a copy that fails is told of afterwards.
+    if (replaced) {
+        KeepInHistory(*replaced);
     }
     fileBytes_ = bytes;
     onDisk_.Assign(fileBytes_);
     CompareAll();
     Notify(Change::State, 0);
     return true;
+}
+
+void GameFile::KeepInHistory(const std::string& replaced) {
+    History history(platform_, FolderOf(path_));
+    try {
+        history.Keep(replaced);
+    } catch (const IoError& e) {
+        historyFailure_ =
+            FillIn(texts_.LanguageText(entries::kHistoryNotKept), platform_.FullPath(e.path())) +
+            "\r" + e.what();
+    } catch (const std::exception& e) {
+        historyFailure_ =
+            FillIn(texts_.LanguageText(entries::kHistoryNotKept), history.FolderPath()) + "\r" +
+            e.what();
+    }
+}
+
+std::string GameFile::FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
 void GameFile::Write(long long line, std::string_view value) {

@@ -68,10 +68,16 @@ public:
              const std::function<void(const std::string& bytes)>& check = {});
     // The window showed the document read whole: it may be saved.
     void Shown();
-    // Writes the document to f1graphics.cfg, keeping the file before as its backup. Another
+    // Writes the document to f1graphics.cfg, keeping the file before as its backup and in the
+    // history of the folder (see History). Another
     // program's change since the file was last read or written is overwritten only when the
     // player says so: false when nothing was written for that reason.
     bool Save();
+    // Why the last Save could not keep the file it replaced in the history (the message,
+    // with the copy's path and the reason); empty when it kept it or had nothing to keep.
+    const std::string& HistoryFailure() const noexcept { return historyFailure_; }
+    // The folder that holds the file of a path.
+    static std::string FolderOf(const std::string& path);
     // The one way a value goes into a line: a value that would move where the line's value
     // ends (';' or a control character) is refused with an error and the line stays as it
     // was, unless the line holds it already as read or the file holds it there.
@@ -86,6 +92,7 @@ public:
 private:
     std::string Read(const std::string& path);
     void Replace(std::string bytes);
+    void KeepInHistory(const std::string& replaced);
     void Compare(std::size_t line);
     void CompareAll();
     void Notify(Change change, std::size_t line) const;
@@ -97,6 +104,7 @@ private:
     bool loaded_ = false;
     std::string path_;
     std::string fileBytes_;
+    std::string historyFailure_;
     ConfigDocument onDisk_;
     std::vector<bool> changed_; // by document line
     std::size_t changedLines_ = 0;

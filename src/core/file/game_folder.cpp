@@ -64,6 +64,10 @@ void GameFolder::Use(const std::string& name, const std::function<void()>& show)
 bool GameFolder::Save() {
     bool written = false;
     About(GameFilePath(path_), [&] { written = file_.Save(); });
+    // The Save is done: now the player learns that its history copy is missing.
+    if (written && !file_.HistoryFailure().empty()) {
+        platform_.ShowErrorBox(ErrorBoxText(file_.HistoryFailure()));
+    }
     return written;
 }
 
