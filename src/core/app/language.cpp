@@ -107,6 +107,7 @@ void MainForm::ApplyCaptions() {
         InfoReadme.SetCaption(texts.LanguageText(entries::kInfoReadme));
         manual.ShowGuidanceCaptions();
         profiles.ShowCaptions();
+        history.ShowCaptions();
         views.ShowCaptions();
     } catch (const std::exception&) {
     }

@@ -47,6 +47,7 @@ MainForm::MainForm(Platform& p)
     }
     settings.AddDesktopResolution();
     ProfileUse.SetEnabled(false);
+    history.ListChange();
     for (ComboBox* combo : {&aufloesung, &ComboBox1, &ComboBox2, &ComboBox3}) {
         combo->onLeave = [this] { settings.SettleDropDowns(); };
     }
@@ -203,9 +204,11 @@ void MainForm::SpeedButton1Click() {
         folder.Load(found, [this] { ShowLoaded(); });
     } catch (...) {
         profiles.List();
+        history.List();
         throw;
     }
     profiles.List();
+    history.List();
 }
 
 void MainForm::SpeedButton2Click() {
@@ -213,6 +216,7 @@ void MainForm::SpeedButton2Click() {
     if (folder.Save()) {
         ProfileShown.SetCaption({});
         profiles.List();
+        history.List();
     }
 }
 
@@ -358,6 +362,15 @@ void MainForm::ProfileUseClick() {
 }
 void MainForm::ProfileSaveAsClick() {
     profiles.SaveAsClick();
+}
+void MainForm::HistoryListChange() {
+    history.ListChange();
+}
+void MainForm::HistoryShowClick() {
+    history.ShowClick();
+}
+void MainForm::HistorySaveAsClick() {
+    history.SaveAsClick();
 }
 void MainForm::ViewGridClick() {
     views.GridClick();

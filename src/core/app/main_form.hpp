@@ -9,6 +9,7 @@
 #pragma once
 
 #include "app/form_layout.hpp"
+#include "app/history_panel.hpp"
 #include "app/manual_page.hpp"
 #include "app/profiles_panel.hpp"
 #include "app/setting_pages.hpp"
@@ -111,6 +112,9 @@ public:
     void ProfileListChange();
     void ProfileUseClick();
     void ProfileSaveAsClick();
+    void HistoryListChange();
+    void HistoryShowClick();
+    void HistorySaveAsClick();
     void ViewGridClick();
     void ViewChoicesChange();
     void ViewRestoreClick();
@@ -136,6 +140,7 @@ public:
     ManualPage manual{*this};
     ViewsEditor views{*this};
     ProfilesPanel profiles{*this};
+    HistoryPanel history{*this};
 
 private:
     void ShowPage(Panel& page, SpeedButton& button, FontStyle style);

@@ -179,11 +179,12 @@ inline constexpr LanguageEntry kHistoryNotKept{
     150, "Gespeichert, aber die Kopie f\xfcr den Verlauf wurde nicht angelegt: %1"};
 inline constexpr LanguageEntry kHistoryLabel{151, "V&erlauf:"};
 inline constexpr LanguageEntry kHistoryShow{152, "An&zeigen"};
-inline constexpr LanguageEntry kHistorySaveAs{153, "Als Pro&fil\x85"};
+inline constexpr LanguageEntry kHistorySaveAs{153, "Als Profil &kopieren\x85"};
 inline constexpr LanguageEntry kHistoryBeforeKorvane{154, "wie vor Korvane"};
 inline constexpr LanguageEntry kHistoryDiffers{155, "%1 Zeilen anders"};
 inline constexpr LanguageEntry kHistoryOneDiffers{156, "1 Zeile anders"};
-inline constexpr LanguageEntry kHistorySame{157, "gleich"};
+inline constexpr LanguageEntry kHistoryDiscardChanges{
+    157, "Ihre \xc4nderungen verwerfen und die Fassung vom %1 anzeigen?"};
 inline constexpr LanguageEntry kHistoryShown{
     158, "Die Fassung vom %1 wird angezeigt. Speichern schreibt sie in f1graphics.cfg."};
 inline constexpr LanguageEntry kHistoryNotShown{
