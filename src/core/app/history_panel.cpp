@@ -61,8 +61,12 @@ void HistoryPanel::List() {
     }
     form_.HistoryList.SetItems(std::move(items));
     const auto again = std::find(versions_.begin(), versions_.end(), chosen);
+    // With none chosen before, the field shows the file as it was before Korvane: bringing it
+    // back is Show and Save.
     if (chosen && again != versions_.end()) {
         form_.HistoryList.SetItemIndex(again - versions_.begin());
+    } else if (!versions_.empty()) {
+        form_.HistoryList.SetItemIndex(static_cast<long long>(versions_.size()) - 1);
     }
     ListChange();
 }
