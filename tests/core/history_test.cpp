@@ -100,3 +100,31 @@ TEST(HistoryRules, TwoSavesInOneSecondKeepTheirOrder) {
     EXPECT_EQ(*step.add, (HistoryStamp{Earlier(5).when, 2}));
     EXPECT_TRUE(step.remove.empty());
 }
+
+// Keep as profile writes the chosen version's bytes under the name typed; a version that
+// cannot be read writes nothing and says which file it is.
+TEST(HistoryPanelTest, KeepAsProfileWritesTheVersion) {
+    for (const bool unreadable : {false, true}) {
+        SCOPED_TRACE(unreadable ? "unreadable" : "readable");
+        korvane::testing::FakeForm f;
+        const History history(f.platform, f.platform.installDir);
+        const std::string version = history.PathOf(Earlier(0));
+        f.platform.files[version] = Version("before");
+        f.Load(Version("now"));
+        if (unreadable) {
+            f.platform.failingReads[version] = 5;
+        }
+        f.platform.typedTexts = {"Before"};
+        f.form.Guarded([&] { f.form.HistorySaveAsClick(); });
+        const std::string profile = f.platform.installDir + "\\Before.cfg";
+        if (unreadable) {
+            EXPECT_EQ(f.platform.files.count(profile), 0u);
+            ASSERT_EQ(f.platform.errorBoxes.size(), 1u);
+            EXPECT_NE(f.platform.errorBoxes[0].find(version), std::string::npos)
+                << f.platform.errorBoxes[0];
+        } else {
+            EXPECT_EQ(f.platform.files[profile], Version("before"));
+            EXPECT_TRUE(f.platform.errorBoxes.empty());
+        }
+    }
+}
