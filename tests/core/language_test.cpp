@@ -408,7 +408,6 @@ TEST_F(LanguageTest, ShippedFilesLoadCleanly) {
                                               : k == 97  ? 100
                                               : k == 107 ? 110
                                               : k == 119 ? 121
-                                              : k == 138 ? 140
                                                          : k + 1) {
             EXPECT_FALSE(f.texts.Lines()[k].empty()) << "entry " << k;
         }

@@ -346,6 +346,7 @@ TEST(MainFormChanges, QuitAndLoadAskOnlyAboutThePlayersChanges) {
         const char* name;
         Act act;
         bool changed;
+        bool saved = false; // the title says that Save wrote
     } rows[] = {
         {"Load alone", [](MainForm&) {}, false},
         {"a check box", [](MainForm& f) { f.CheckBox1.UserClick(); }, true},
@@ -369,7 +370,13 @@ TEST(MainFormChanges, QuitAndLoadAskOnlyAboutThePlayersChanges) {
              f.CheckBox1.UserClick();
              f.SpeedButton2Click();
          },
-         false},
+         false, true},
+        {"Save, then a change",
+         [](MainForm& f) {
+             f.SpeedButton2Click();
+             f.CheckBox1.UserClick();
+         },
+         true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -381,6 +388,9 @@ TEST(MainFormChanges, QuitAndLoadAskOnlyAboutThePlayersChanges) {
         ASSERT_EQ(form.document.Value(94), "0");
         form.Guarded([&] { row.act(form); });
         EXPECT_EQ(form.folder.File().HasChanges(), row.changed);
+        EXPECT_EQ(
+            form.folders.Title().ends_with(" - f1graphics.cfg gespeichert (Sicherung behalten)"),
+            row.saved);
         platform.closeAnswer = Platform::Answer::Cancel;
         EXPECT_EQ(form.QueryClose(), !row.changed);
         form.Guarded([&] { form.SpeedButton1Click(); }); // answered No: the Load does not run

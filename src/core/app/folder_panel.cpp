@@ -166,7 +166,13 @@ void FolderPanel::List() {
 std::string FolderPanel::Title() const {
     const std::string program(MainFormDef().caption);
     const std::string& path = form_.folder.Path();
-    return path.empty() ? program : program + " - " + ShortenedPath(path, kTitlePathChars);
+    std::string title =
+        path.empty() ? program : program + " - " + ShortenedPath(path, kTitlePathChars);
+    // The sign that Save wrote, on every page, until the next change.
+    if (form_.folder.File().Saved()) {
+        title += " - " + form_.texts.LanguageText(entries::kSavedNote);
+    }
+    return title;
 }
 
 } // namespace korvane

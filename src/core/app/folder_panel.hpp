@@ -23,7 +23,8 @@ public:
     void Load();
     // Lists the folders known, the one open chosen, and titles the window.
     void List();
-    // The window's title: the program's, and the folder open shortened to fit.
+    // The window's title: the program's, the folder open shortened to fit, and after a Save
+    // (until the next change) that it wrote.
     std::string Title() const;
 
     // The player's input.

@@ -149,7 +149,7 @@ public:
     ProfilesPanel profiles{*this};
     FolderPanel folders{*this};
     HistoryPanel history{*this};
-    // Runs when the window's title (folders.Title()) changes.
+    // Runs when the window's title (folders.Title()) may have changed.
     std::function<void()> onTitleChange;
 
 private:

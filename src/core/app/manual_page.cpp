@@ -208,6 +208,10 @@ void ManualPage::ShowChangedCount() {
         n == 1 ? form_.texts.LanguageText(entries::kOneChange)
                : FillIn(form_.texts.LanguageText(entries::kChanges), IntToStr(n)));
     form_.SaveChanges.SetVisible(n > 0 && !form_.Panel2.Visible());
+    // The title says when the count is none because Save wrote.
+    if (form_.onTitleChange) {
+        form_.onTitleChange();
+    }
 }
 
 void ManualPage::ShowGuidance() {

@@ -77,6 +77,7 @@ void GameFile::Load(const std::string& path) {
     // window has shown it whole. The whole file is read before anything is replaced; a
     // failed read leaves the document empty.
     loaded_ = false;
+    saved_ = false;
     path_ = path;
     history_.Clear();
     CloseStep();
@@ -120,6 +121,7 @@ void GameFile::Use(const std::string& path,
     const bool wasLoaded = loaded_;
     std::string before = wasLoaded ? document_.Write() : std::string();
     loaded_ = false;
+    saved_ = false;
     Replace(std::move(bytes));
     if (wasLoaded) {
         history_.RecordWhole(std::move(before), document_.Write());
@@ -220,6 +222,7 @@ bool GameFile::Save(const std::function<void()>& show) {
         }
         loaded_ = true;
     }
+    saved_ = true;
     CompareAll();
     Notify(Change::State, 0);
     return true;

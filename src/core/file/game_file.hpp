@@ -80,6 +80,8 @@ public:
     // Why the last Save could not keep the file it replaced in the history (the message,
     // with the copy's path and the reason); empty when it kept it or had nothing to keep.
     const std::string& HistoryFailure() const noexcept { return historyFailure_; }
+    // The document is what the last Save wrote, unchanged since (Load and Use start afresh).
+    bool Saved() const noexcept { return saved_ && loaded_ && ChangedCount() == 0; }
     // The folder that holds the file of a path.
     static std::string FolderOf(const std::string& path);
     // The one way a value goes into a line. Refused with an error, the line staying as it
@@ -148,6 +150,7 @@ private:
     ConfigDocument document_;
     FileLayout layout_ = FileLayout::Release;
     bool loaded_ = false;
+    bool saved_ = false; // the last write of f1graphics.cfg was a Save of this document
     std::string path_;
     std::string fileBytes_;
     std::string historyFailure_;

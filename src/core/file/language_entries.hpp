@@ -131,6 +131,8 @@ inline constexpr LanguageEntry kLineNotWholeNumber{
 inline constexpr LanguageEntry kNoOptions{136, "Das ist keine Grafikeinstellungsdatei"};
 // A marked setting's tooltip row: %1 the line, %2 its value, %3 its comment.
 inline constexpr LanguageEntry kToolTipLineHolds{138, "Zeile %1 enth\xe4lt '%2': %3"};
+// The window's title after a Save, until the next change.
+inline constexpr LanguageEntry kSavedNote{139, "f1graphics.cfg gespeichert (Sicherung behalten)"};
 inline constexpr LanguageEntry kNoOptionsHeld{
     137, "%1 enth\xe4lt keine Grafikeinstellungen (ist sie besch\xe4"
          "digt?). Ersetzen Sie sie durch eine vollst\xe4ndige Kopie (jedes Speichern bewahrt "
@@ -178,7 +180,8 @@ inline constexpr LanguageEntry kCommandLineUsage{
          "/use NAME: macht das Profil NAME.cfg ohne Fenster zur f1graphics.cfg des Spiels (die "
          "alte bleibt als f1graphics.cfg.bak).\r"
          "/quiet: zeigt keinen Fehler; der Exit-Code sagt, ob es gelang (0) oder nicht (1).\r"
-         "/game ORDNER: der Ordner des Spiels statt des Ordners aus der Registry."};
+         "/game ORDNER: der Ordner des Spiels statt des Ordners aus der Registry, auch f\xfcr das "
+         "Fenster (Korvane.exe /game ORDNER)."};
 
 // 140-149: the game folder, found or chosen in the window. %1 stands for a folder.
 inline constexpr LanguageEntry kChooseFolder{140, "Spielor&dner\x85"};
