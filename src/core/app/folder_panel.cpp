@@ -158,8 +158,18 @@ void FolderPanel::List() {
     }
     form_.FolderList.SetItems(std::move(items));
     form_.FolderList.SetItemIndex(open);
+    savedShown_ = form_.folder.File().Saved();
     if (form_.onTitleChange) {
         form_.onTitleChange();
+    }
+}
+
+void FolderPanel::ShowSaved() {
+    if (form_.folder.File().Saved() != savedShown_) {
+        savedShown_ = !savedShown_;
+        if (form_.onTitleChange) {
+            form_.onTitleChange();
+        }
     }
 }
 

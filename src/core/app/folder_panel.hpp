@@ -26,6 +26,8 @@ public:
     // The window's title: the program's, the folder open shortened to fit, and after a Save
     // (until the next change) that it wrote.
     std::string Title() const;
+    // Titles the window anew when whether Save's sign belongs there has changed.
+    void ShowSaved();
 
     // The player's input.
     void ChooseClick();
@@ -41,6 +43,7 @@ private:
 
     MainForm& form_;
     std::vector<KnownFolder> known_; // the list's folders, by item
+    bool savedShown_ = false;        // the title holds Save's sign
 };
 
 } // namespace korvane

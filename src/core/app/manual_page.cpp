@@ -209,9 +209,7 @@ void ManualPage::ShowChangedCount() {
                : FillIn(form_.texts.LanguageText(entries::kChanges), IntToStr(n)));
     form_.SaveChanges.SetVisible(n > 0 && !form_.Panel2.Visible());
     // The title says when the count is none because Save wrote.
-    if (form_.onTitleChange) {
-        form_.onTitleChange();
-    }
+    form_.folders.ShowSaved();
 }
 
 void ManualPage::ShowGuidance() {
