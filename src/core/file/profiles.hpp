@@ -58,8 +58,9 @@ struct Profile {
 std::optional<FileEntry> ProfileFileOf(const std::vector<FileEntry>& files, std::string_view name);
 
 // The profile in a file of the listing: its content when it is one, nothing when it is not
-// (the wrong name, a name Save as profile refuses, larger than 1 MiB (decided without reading it), not
-// readable, or no complete graphics options file). A failure stays this file's.
+// (the wrong name, a name Save as profile refuses, larger than 1 MiB (decided without
+// reading it), not readable, or no complete graphics options file). A failure stays this
+// file's.
 std::optional<ConfigDocument> ReadProfile(Platform& platform, const std::string& folder,
                                           const FileEntry& file);
 
