@@ -69,7 +69,10 @@ public:
         case Property::Selection:
             ShowSelection();
             break;
-        case Property::Mark:
+        case Property::Mark: // one row's cells, or (-1) every cell: drawn anew, texts kept
+            if (index < 0 && Hwnd()) {
+                InvalidateRect(Hwnd(), nullptr, FALSE);
+            }
             Redraw(index);
             break;
         case Property::Caption:

@@ -49,9 +49,7 @@ void ViewsEditor::Connect() {
             form_.ViewValue.SetText({});
         } else if (change == GameFile::Change::State) {
             // What the lines are compared with changed: any cell's mark may differ.
-            for (std::size_t r = 0; r < views_.rows.size(); ++r) {
-                form_.ViewGrid.RowChanged(r);
-            }
+            form_.ViewGrid.MarksChanged();
         } else if (line < viewRowOfLine_.size() && viewRowOfLine_[line] >= 0) {
             form_.ViewGrid.RowChanged(static_cast<std::size_t>(viewRowOfLine_[line]));
             if (static_cast<long long>(line) == ChosenViewLine()) {
