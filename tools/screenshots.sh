@@ -6,7 +6,8 @@
 # the General page at 144 dpi as docs/general-144dpi.png; last the General page with three
 # profiles in the game's folder and their list open, as docs/profiles.png, and with a second
 # game folder chosen before (and one that has gone) the list of game folders open, as
-# docs/folders.png. With the English
+# docs/folders.png, and with three versions in the game file's history its list open, as
+# docs/history.png (KORVANE_HISTORY_ONLY=1 takes that one alone). With the English
 # file it also finds line 128 through the manual page's search field and opens its choices
 # (docs/manual-choices.png; KORVANE_CHOICES_DPI=144 takes that one alone at 144 dpi, into
 # build/screenshots, for a look). The Views page, with a mirror value chosen, is taken at 96
@@ -136,6 +137,9 @@ take_set() {
     elif [ "$only" = folders ]; then
         click 60 "$(button_y general)"
         list_shot $((129 + 112 + 326)) 207 337 folders
+    elif [ "$only" = history ]; then
+        click 60 "$(button_y general)"
+        list_shot $((129 + 64 + 374)) 235 385 history
     elif [ "$only" != choices ] && [ "$only" != views ]; then
         click 60 "$(button_y general)"
         shot "${prefix}general$suffix"
@@ -194,16 +198,35 @@ list_shot() {
     xwd -id "$popup" -silent >"$work/popup.xwd" &&
         convert "$work/root.png" "xwd:$work/popup.xwd" -geometry "+$PX+$PY" -composite \
             "$work/root.png"
-    convert "$work/root.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage \
+    # A list that opens below the window is shown whole.
+    local height=$HEIGHT
+    if ((PY + PHEIGHT > Y + HEIGHT)); then height=$((PY + PHEIGHT - Y)); fi
+    convert "$work/root.png" -crop "${WIDTH}x${height}+${X}+${Y}" +repage \
         "$KORVANE_ROOT/docs/$4.png"
     echo "docs/$4.png"
     xdotool key Escape
     sleep 0.3
 }
 
+# Three versions in the history: the file as it was before Korvane and two later ones.
+take_history() {
+    local history="$work/game/Korvane history"
+    rm -rf "$history"
+    mkdir -p "$history"
+    sed '2s/^800/640/; 3s/^600/480/' "$work/game/f1graphics.cfg" \
+        >"$history/f1graphics 2026-11-20 19-02-41.cfg"
+    sed '2s/^800/1024/; 3s/^600/768/' "$work/game/f1graphics.cfg" \
+        >"$history/f1graphics 2026-12-01 21-30-05.cfg"
+    sed '2s/^800/1024/' "$work/game/f1graphics.cfg" >"$history/f1graphics 2026-12-08 22-14-50.cfg"
+    take_set "" data/languages/english.txt 96 "" history
+    rm -rf "$history"
+}
+
 choices_dir=$KORVANE_ROOT/docs
 views_dir=$KORVANE_ROOT/docs
-if [ -n "${KORVANE_VIEWS_DPI:-}" ]; then
+if [ -n "${KORVANE_HISTORY_ONLY:-}" ]; then
+    take_history
+elif [ -n "${KORVANE_VIEWS_DPI:-}" ]; then
     views_dir=$work
     take_set "" data/languages/english.txt "$KORVANE_VIEWS_DPI" "-${KORVANE_VIEWS_DPI}dpi" views
 elif [ -n "${KORVANE_CHOICES_DPI:-}" ]; then
@@ -228,5 +251,6 @@ else
         /d "$(korvane_winpath "$work/GP4 1988")\0C:\Games\GP4 old" /f >/dev/null 2>&1
     take_set "" data/languages/english.txt 96 "" folders
     wine reg delete 'HKCU\Software\Korvane' /f >/dev/null 2>&1 || true
+    take_history
 fi
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1

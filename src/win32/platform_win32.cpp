@@ -721,4 +721,31 @@ std::vector<FileEntry> Win32Platform::ListFiles(const std::string& folder) {
     return files;
 }
 
+DateTime Win32Platform::LocalTime() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+void Win32Platform::MakeFolder(const std::string& path) {
+    const std::wstring name = SystemPath(path);
+    if (!CreateDirectoryW(name.c_str(), nullptr)) {
+        const DWORD error = GetLastError();
+        const DWORD attributes = GetFileAttributesW(name.c_str());
+        // A file of that name in the way is no folder.
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            throw IoError(IoResultFromSystemError(error), FullPathOf(path),
+                          ProblemOfSystemError(error));
+        }
+    }
+}
+
+bool Win32Platform::RemoveFile(const std::string& path) {
+    try {
+        return DeleteFileW(SystemPath(path).c_str()) != 0;
+    } catch (const IoError&) {
+        return false;
+    }
+}
+
 } // namespace korvane::win32

@@ -118,6 +118,12 @@ public:
     // FindFirstFileW, sorted by StrCmpLogicalW (Explorer's own order); a name the ANSI code
     // page cannot spell is left out, since no ANSI path could open it.
     std::vector<FileEntry> ListFiles(const std::string& folder) override;
+    // GetLocalTime.
+    DateTime LocalTime() override;
+    // CreateDirectoryW; a folder there already is no failure.
+    void MakeFolder(const std::string& path) override;
+    // DeleteFileW.
+    bool RemoveFile(const std::string& path) override;
     // A dialog of its own (text_dialog.cpp), Unicode; OK and Cancel have the message boxes'
     // words.
     std::optional<std::string> AskText(const std::string& caption, const std::string& label,

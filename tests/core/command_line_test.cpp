@@ -2,6 +2,7 @@
 // nothing written and the reason), with its texts from the first language file there is.
 #include "app/command_line.hpp"
 #include "fake_platform.hpp"
+#include "file/history.hpp"
 #include "file/text.hpp"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,8 @@ TEST(CommandLineTest, UseWritesTheProfileWithABackupOrNothingAndSaysWhy) {
             expected[platform.GamePath()] = CrLfFile(FileLines(high));
             if (row.gameFileThere) {
                 expected[platform.GamePath() + ".bak"] = game;
+                // and in the history, as every Save keeps it
+                expected[History(platform, row.installDir).PathOf({platform.now, 1})] = game;
             }
         }
         EXPECT_EQ(RunWithoutWindow(platform, Parsed(Arguments::Mode::Use, row.profile), {}),

@@ -37,7 +37,7 @@ public:
     bool answerYes = false;
     std::vector<std::string> reads; // every path read, in order
     int lookups = 0;
-    int writes = 0;
+    int writes = 0; // replacements, but of copies in the history
     bool closed = false;
 
     std::string LookupInstallDir() override {
@@ -94,7 +94,10 @@ public:
             files[k->second] = std::string(bytes);
             throw ReplacementKeptError(5, k->second);
         }
-        ++writes;
+        // the history's copies are not counted: a Save is one write of the game's files
+        if (path.find("\\Korvane history\\") == std::string::npos) {
+            ++writes;
+        }
         if (auto old = files.find(path); old != files.end() && !backupPath.empty()) {
             files[backupPath] = old->second;
         }
@@ -127,6 +130,21 @@ public:
         }
         return entries;
     }
+    DateTime now{2026, 12, 8, 21, 30, 5}; // the local time, a second later at each look
+    DateTime LocalTime() override {
+        const DateTime time = now;
+        now.minute += (now.second + 1) / 60;
+        now.second = (now.second + 1) % 60;
+        return time;
+    }
+    std::set<std::string> folders;
+    void MakeFolder(const std::string& path) override {
+        if (auto f = failingPaths.find(path); f != failingPaths.end()) {
+            throw IoError(f->second);
+        }
+        folders.insert(path);
+    }
+    bool RemoveFile(const std::string& path) override { return files.erase(path) != 0; }
     // The answers to the text dialogs, first to last; Cancel when none is left.
     std::vector<std::optional<std::string>> typedTexts;
     std::optional<std::string> AskText(const std::string&, const std::string&, const std::string&,

@@ -401,12 +401,14 @@ TEST_F(LanguageTest, ShippedFilesLoadCleanly) {
         EXPECT_TRUE(t.platform.errorBoxes.empty());
         EXPECT_TRUE(t.platform.errorDialogs.empty());
         EXPECT_FALSE(t.platform.closed);
-        ASSERT_GE(f.texts.Lines().size(), 139u);
-        // Every caption, and every text of its own (61 and up) the program has yet.
-        for (std::size_t k = 0; k <= 138; k = k == 62    ? 90
+        ASSERT_EQ(f.texts.Lines().size(), kLanguageFileLines);
+        // Every caption, and every text of its own (61 and up) the program has yet, each on
+        // its own line: a line too many or too few moves every text after it.
+        for (std::size_t k = 0; k <= 163; k = k == 62    ? 90
                                               : k == 97  ? 100
                                               : k == 107 ? 110
                                               : k == 119 ? 121
+                                              : k == 138 ? 140
                                                          : k + 1) {
             EXPECT_FALSE(f.texts.Lines()[k].empty()) << "entry " << k;
         }

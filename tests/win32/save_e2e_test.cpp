@@ -91,8 +91,9 @@ TEST_F(SaveE2ETest, SaveKeepsTheGamesLinesAndAsksOnlyAboutALineBothChanged) {
     EXPECT_EQ(boxes->Seen().size(), 2u);
     EXPECT_EQ(ReadBytes(GamePath()), form->document.Write());
     EXPECT_EQ(ReadBytes(BackupPath()), CrLfFile(merged));
-    EXPECT_EQ(FileNamesIn(gameDir),
-              (std::vector<std::string>{"f1graphics.cfg", "f1graphics.cfg.bak"}));
+    // and the file before it in the history
+    EXPECT_EQ(FileNamesIn(gameDir), (std::vector<std::string>{"Korvane history", "f1graphics.cfg",
+                                                              "f1graphics.cfg.bak"}));
 }
 
 // A read-only backup, or a directory of the backup's name: Save fails with the error box's

@@ -86,10 +86,12 @@ void FolderPanel::Open(const std::string& folder) {
         form_.folder.Load(folder, [this] { form_.ShowLoaded(); });
     } catch (...) {
         form_.profiles.List();
+        form_.history.List();
         List();
         throw;
     }
     form_.profiles.List();
+    form_.history.List();
     List();
     // Loaded, and may be saved; a line a control cannot show is named with what to do.
     form_.folder.RaiseUnshownLine(GameFolder::GameFilePath(folder));

@@ -22,18 +22,20 @@ class MainForm;
 namespace ids {
 // Controls beyond the form, by name: the manual page's guidance and what Save will change
 // (2001-2009), the profiles (2011-2019), the Views page (2021-2029), the Info page without
-// contacts (2031-2039), the game folder (2041-2049) and undo and redo (2061-2069).
+// contacts (2031-2039), the game folder (2041-2049), the history of the game file
+// (2051-2059) and undo and redo (2061-2069).
 struct NamedId {
     std::string_view name;
     int id;
 };
 inline constexpr NamedId kNamedControls[] = {
-    {"ValueChoices", 2001},  {"ValueHint", 2002},    {"RestoreValue", 2004}, {"FindLine", 2005},
-    {"SaveChanges", 2006},   {"ChangedOnly", 2007},  {"ProfileList", 2011},  {"ProfileUse", 2012},
-    {"ProfileSaveAs", 2013}, {"ProfileShown", 2014}, {"ProfileLabel", 2015}, {"ViewsButton", 2021},
-    {"ViewsPage", 2022},     {"ViewGrid", 2023},     {"ViewValue", 2024},    {"ViewChoices", 2025},
-    {"ViewRestore", 2026},   {"CopyRow", 2027},      {"CopyAll", 2028},      {"ViewNote", 2029},
-    {"InfoReadme", 2031},    {"ChooseFolder", 2041}, {"FolderList", 2042},   {"UndoEdit", 2061},
+    {"ValueChoices", 2001},  {"ValueHint", 2002},     {"RestoreValue", 2004}, {"FindLine", 2005},
+    {"SaveChanges", 2006},   {"ChangedOnly", 2007},   {"ProfileList", 2011},  {"ProfileUse", 2012},
+    {"ProfileSaveAs", 2013}, {"ProfileShown", 2014},  {"ProfileLabel", 2015}, {"ViewsButton", 2021},
+    {"ViewsPage", 2022},     {"ViewGrid", 2023},      {"ViewValue", 2024},    {"ViewChoices", 2025},
+    {"ViewRestore", 2026},   {"CopyRow", 2027},       {"CopyAll", 2028},      {"ViewNote", 2029},
+    {"InfoReadme", 2031},    {"ChooseFolder", 2041},  {"FolderList", 2042},   {"HistoryList", 2051},
+    {"HistoryShow", 2052},   {"HistorySaveAs", 2053}, {"HistoryLabel", 2054}, {"UndoEdit", 2061},
     {"RedoEdit", 2062},
 };
 

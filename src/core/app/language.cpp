@@ -108,6 +108,7 @@ void MainForm::ApplyCaptions() {
         manual.ShowGuidanceCaptions();
         profiles.ShowCaptions();
         folders.ShowCaptions();
+        history.ShowCaptions();
         views.ShowCaptions();
         UndoEdit.SetCaption(texts.LanguageText(entries::kUndoButton));
         RedoEdit.SetCaption(texts.LanguageText(entries::kRedoButton));

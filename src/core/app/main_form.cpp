@@ -47,6 +47,7 @@ MainForm::MainForm(Platform& p)
     }
     settings.AddDesktopResolution();
     ProfileUse.SetEnabled(false);
+    history.ListChange();
     for (ComboBox* combo : {&aufloesung, &ComboBox1, &ComboBox2, &ComboBox3}) {
         combo->onLeave = [this] { settings.SettleDropDowns(); };
     }
@@ -215,6 +216,7 @@ void MainForm::SpeedButton2Click() {
     if (folder.Save([this] { ShowLoaded(); })) {
         ProfileShown.SetCaption({});
         profiles.List();
+        history.List();
     }
 }
 

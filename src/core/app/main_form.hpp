@@ -11,6 +11,7 @@
 
 #include "app/folder_panel.hpp"
 #include "app/form_layout.hpp"
+#include "app/history_panel.hpp"
 #include "app/manual_page.hpp"
 #include "app/profiles_panel.hpp"
 #include "app/setting_pages.hpp"
@@ -114,6 +115,9 @@ public:
     void ProfileListChange() { profiles.ListChange(); }
     void ProfileUseClick() { profiles.UseClick(); }
     void ProfileSaveAsClick() { profiles.SaveAsClick(); }
+    void HistoryListChange() { history.ListChange(); }
+    void HistoryShowClick() { history.ShowClick(); }
+    void HistorySaveAsClick() { history.SaveAsClick(); }
     void ViewGridClick() { views.GridClick(); }
     void ViewChoicesChange() { views.ChoiceChange(); }
     void ViewRestoreClick() { views.RestoreClick(); }
@@ -144,6 +148,7 @@ public:
     ViewsEditor views{*this};
     ProfilesPanel profiles{*this};
     FolderPanel folders{*this};
+    HistoryPanel history{*this};
     // Runs when the window's title (folders.Title()) changes.
     std::function<void()> onTitleChange;
 

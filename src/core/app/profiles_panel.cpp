@@ -100,6 +100,13 @@ void ProfilesPanel::SaveAsClick() {
     if (!form_.folder.File().Loaded()) {
         throw Error(form_.texts.LanguageText(entries::kNotLoadedCompletely));
     }
+    if (const std::optional<NameChosen> chosen = AskName()) {
+        form_.folder.WriteProfile(chosen->name, chosen->replacing);
+        List(chosen->name);
+    }
+}
+
+std::optional<ProfilesPanel::NameChosen> ProfilesPanel::AskName() {
     const std::string caption = AsDialogCaption(form_.texts.LanguageText(entries::kProfileSaveAs));
     const std::string label = form_.texts.LanguageText(entries::kProfileLabel);
     const std::string unheldRule = form_.texts.LanguageText(entries::kProfileNameUnheld);
@@ -112,7 +119,7 @@ void ProfilesPanel::SaveAsClick() {
         const std::optional<std::string> answer =
             form_.platform.AskText(caption, label, typed, unheldRule);
         if (!answer) {
-            return;
+            return std::nullopt;
         }
         typed = *answer;
         name = WithoutCfgEnding(typed);
@@ -140,8 +147,7 @@ void ProfilesPanel::SaveAsClick() {
             break;
         }
     }
-    form_.folder.WriteProfile(name, existing.has_value());
-    List(name);
+    return NameChosen{name, existing.has_value()};
 }
 
 } // namespace korvane

@@ -3,6 +3,7 @@
 // profile, which writes what Save would write into a profile of a name asked for.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,14 @@ public:
     void ListChange();
     void UseClick();
     void SaveAsClick();
+    // Asks for a profile's name until it may be used (the name rules; only a profile is
+    // replaced, after a question): the name as the file spells it and whether it replaces
+    // one, or nothing when the player cancels.
+    struct NameChosen {
+        std::string name;
+        bool replacing = false;
+    };
+    std::optional<NameChosen> AskName();
     // Use without the question: shows the profile of that name, as a change of the
     // player's. A profile that cannot be used changes nothing; the error names its file and
     // why.

@@ -2,6 +2,7 @@
 
 #include "file/comment_values.hpp"
 #include "file/errors.hpp"
+#include "file/history.hpp"
 #include "file/text.hpp"
 
 #include <algorithm>
@@ -168,6 +169,7 @@ bool GameFile::Save(const std::function<void()>& show) {
     // written again without asking; one that cannot be read now, or that the game is writing
     // at this moment, is not written (the error box says why).
     std::vector<LineConflict> agreed;
+    std::optional<std::string> replaced; // the file as it was before: none when it is gone
     for (;;) {
         std::string now;
         try {
@@ -179,10 +181,11 @@ bool GameFile::Save(const std::function<void()>& show) {
             break;
         }
         if (now == fileBytes_) {
+            replaced = std::move(now);
             break;
         }
         ConfigDocument game;
-        game.Assign(std::move(now));
+        game.Assign(now);
         MergedFile merged = MergeLines(onDisk_, document_, game);
         if (!merged.conflicts.empty() && merged.conflicts != agreed) {
             if (!platform_.AskYesNo(Question(merged.conflicts))) {
@@ -192,12 +195,19 @@ bool GameFile::Save(const std::function<void()>& show) {
             continue;
         }
         bytes = std::move(merged.bytes);
+        replaced = std::move(now);
         break;
     }
+    historyFailure_.clear();
     try {
         platform_.ReplaceFileContents(path_, bytes, path_ + ".bak");
     } catch (const ReplacementKeptError& e) {
         throw Error(texts_.LanguageText(entries::kNewContentKept) + "\r" + e.keptPath());
+    }
+    // The file replaced goes into the history only once it has been replaced: the copy can
+    // neither stop nor damage the Save, and a copy that fails is told of afterwards.
+    if (replaced) {
+        KeepInHistory(*replaced);
     }
     fileBytes_ = bytes;
     onDisk_.Assign(fileBytes_);
@@ -257,6 +267,26 @@ std::optional<std::string> GameFile::Refusal(long long line, std::string_view va
         return FillIn(texts_.LanguageText(entries::kValueNeeded), IntToStr(line));
     }
     return std::nullopt;
+}
+
+void GameFile::KeepInHistory(const std::string& replaced) {
+    History history(platform_, FolderOf(path_));
+    try {
+        history.Keep(replaced);
+    } catch (const IoError& e) {
+        historyFailure_ =
+            FillIn(texts_.LanguageText(entries::kHistoryNotKept), platform_.FullPath(e.path())) +
+            "\r" + e.what();
+    } catch (const std::exception& e) {
+        historyFailure_ =
+            FillIn(texts_.LanguageText(entries::kHistoryNotKept), history.FolderPath()) + "\r" +
+            e.what();
+    }
+}
+
+std::string GameFile::FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
 void GameFile::Write(long long line, std::string_view value) {

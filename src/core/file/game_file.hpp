@@ -70,12 +70,18 @@ public:
              const std::function<void(const std::string& bytes)>& check = {});
     // The window showed the document read whole: it may be saved.
     void Shown();
-    // Writes the document to f1graphics.cfg, keeping the file before as its backup. When
+    // Writes the document to f1graphics.cfg, keeping the file before as its backup and in
+    // the history of the folder (see History). When
     // another program (the game) changed the file since it was last read or written, what is
     // written is the merge of the two (see file_merge.hpp): the lines both changed are asked
     // about, and false means the player wrote nothing for that reason. A merge that holds
     // the game's lines becomes the document, and show fills the window from it.
     bool Save(const std::function<void()>& show = {});
+    // Why the last Save could not keep the file it replaced in the history (the message,
+    // with the copy's path and the reason); empty when it kept it or had nothing to keep.
+    const std::string& HistoryFailure() const noexcept { return historyFailure_; }
+    // The folder that holds the file of a path.
+    static std::string FolderOf(const std::string& path);
     // The one way a value goes into a line. Refused with an error, the line staying as it
     // was: a value that would move where the line's value ends (';' or a control character),
     // one that is no whole number in a line that must hold one (see LineHolds), and an empty
@@ -130,6 +136,7 @@ private:
     // The line takes only a whole number, and these values where its comment states them.
     std::string WholeNumberRule(long long line) const;
     std::string Question(const std::vector<LineConflict>& conflicts) const;
+    void KeepInHistory(const std::string& replaced);
     void Compare(std::size_t line);
     void CompareAll();
     void Notify(Change change, std::size_t line) const;
@@ -143,6 +150,7 @@ private:
     bool loaded_ = false;
     std::string path_;
     std::string fileBytes_;
+    std::string historyFailure_;
     ConfigDocument onDisk_;
     std::vector<bool> changed_; // by document line
     std::size_t changedLines_ = 0;

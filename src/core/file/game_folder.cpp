@@ -202,15 +202,32 @@ void GameFolder::Use(const std::string& name, const std::function<void()>& show)
 bool GameFolder::Save(const std::function<void()>& show) {
     bool written = false;
     About(GameFilePath(path_), [&] { written = file_.Save(show); });
+    // The Save is done: now the player learns that its history copy is missing.
+    if (written && !file_.HistoryFailure().empty()) {
+        platform_.ShowErrorBox(ErrorBoxText(file_.HistoryFailure()));
+    }
     return written;
 }
 
+void GameFolder::ShowVersion(const std::string& path, const std::function<void()>& show) {
+    try {
+        file_.Use(path);
+    } catch (const Error& e) {
+        throw Error(FillIn(texts_.LanguageText(entries::kHistoryNotShown), path) + "\r" + e.what());
+    }
+    show();
+    file_.Shown();
+}
+
 void GameFolder::WriteProfile(const std::string& name, bool replacing) {
+    WriteProfile(name, replacing, file_.Document().Write());
+}
+
+void GameFolder::WriteProfile(const std::string& name, bool replacing, std::string_view bytes) {
     const std::string path = ProfilePath(path_, name);
     // The profile replaced is kept, as Save keeps f1graphics.cfg.
     About(path, [&] {
-        platform_.ReplaceFileContents(path, file_.Document().Write(),
-                                      replacing ? path + ".bak" : std::string());
+        platform_.ReplaceFileContents(path, bytes, replacing ? path + ".bak" : std::string());
     });
 }
 

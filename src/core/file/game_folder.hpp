@@ -5,6 +5,7 @@
 #pragma once
 
 #include "file/game_file.hpp"
+#include "file/history.hpp"
 #include "file/platform.hpp"
 #include "file/profiles.hpp"
 #include "file/texts.hpp"
@@ -81,12 +82,20 @@ public:
     // complete, puts it in place of the document and shows it. A profile that cannot be used
     // changes nothing; the message names its file and why.
     void Use(const std::string& name, const std::function<void()>& show);
+    // Reads a version of the history (its path) and puts it in place of the document, as Use
+    // does with a profile; one that cannot be read changes nothing, and the message names its
+    // file and why.
+    void ShowVersion(const std::string& path, const std::function<void()>& show);
+    // The folder's history (see History).
+    History FileHistory() const { return History(platform_, path_); }
     // Writes the document to f1graphics.cfg (see GameFile::Save); show fills the window from
     // the document when the game's lines joined it.
     bool Save(const std::function<void()>& show = {});
     // Writes what Save would write into the profile of that name, keeping the profile it
     // replaces as its backup.
     void WriteProfile(const std::string& name, bool replacing);
+    // The same with the bytes given (a version of the history).
+    void WriteProfile(const std::string& name, bool replacing, std::string_view bytes);
     // The folder's profiles, the one in use marked; none without a folder.
     std::vector<Profile> Profiles() const;
 

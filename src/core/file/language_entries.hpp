@@ -226,6 +226,23 @@ inline constexpr LanguageEntry kOneLineUnpaired{
 inline constexpr LanguageEntry kNoViews{
     119, "Diese Datei hat keine Ansichten ([MAIN VIEW], [MIRROR VIEW], [VIDEOWALL VIEW])."};
 
+// 150-159: the history of the game file. %1 stands for a file's path, a date and time, or a
+// number of lines.
+inline constexpr LanguageEntry kHistoryNotKept{
+    150, "Gespeichert, aber die Kopie f\xfcr den Verlauf wurde nicht angelegt: %1"};
+inline constexpr LanguageEntry kHistoryLabel{151, "V&erlauf:"};
+inline constexpr LanguageEntry kHistoryShow{152, "An&zeigen"};
+inline constexpr LanguageEntry kHistorySaveAs{153, "Als Profil &kopieren\x85"};
+inline constexpr LanguageEntry kHistoryBeforeKorvane{154, "wie vor Korvane"};
+inline constexpr LanguageEntry kHistoryDiffers{155, "%1 Zeilen anders"};
+inline constexpr LanguageEntry kHistoryOneDiffers{156, "1 Zeile anders"};
+inline constexpr LanguageEntry kHistoryDiscardChanges{
+    157, "Ihre \xc4nderungen verwerfen und die Fassung vom %1 anzeigen?"};
+inline constexpr LanguageEntry kHistoryShown{
+    158, "Die Fassung vom %1 wird angezeigt. Speichern schreibt sie in f1graphics.cfg."};
+inline constexpr LanguageEntry kHistoryNotShown{
+    159, "%1 wurde nicht angezeigt, nichts wurde ge\xe4ndert:"};
+
 // 160-169: undo and redo. The buttons are one character wide; the tooltips name them.
 inline constexpr LanguageEntry kUndoButton{160, "\x8b"};
 inline constexpr LanguageEntry kRedoButton{161, "\x9b"};

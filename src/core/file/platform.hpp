@@ -2,6 +2,7 @@
 // tests fake it.
 #pragma once
 
+#include <compare>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,12 @@ namespace korvane {
 inline constexpr std::string_view kInstallDirKey =
     "SOFTWARE\\Infogrames\\Grand Prix 4\\1.00\\Install Dir";
 inline constexpr std::string_view kInstallDirValue = "Directory";
+
+// A local date and time, to the second.
+struct DateTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    auto operator<=>(const DateTime&) const = default;
+};
 
 // A file of a folder's listing: its name and its size in bytes.
 struct FileEntry {
@@ -91,6 +98,12 @@ public:
     // The files (not folders) in a folder with their sizes, sorted as Explorer sorts them;
     // none when the folder cannot be listed. Nothing is opened.
     virtual std::vector<FileEntry> ListFiles(const std::string& folder) = 0;
+    // The local date and time now.
+    virtual DateTime LocalTime() = 0;
+    // Makes a folder (one that is there already is no failure); throws IoError.
+    virtual void MakeFolder(const std::string& path) = 0;
+    // Removes a file; false when it could not be removed.
+    virtual bool RemoveFile(const std::string& path) = 0;
     // A small modal dialog that asks for a line of text: the caption, a label before the
     // field, the field holding text and focused, OK (Enter) and Cancel (Esc). The text
     // typed, or nothing for Cancel. The field takes any character; OK on one that the ANSI
