@@ -249,6 +249,7 @@ private:
         }
         // A list the model does not show (the tail list never is) gets its rows once it is
         // shown: a Load or Use would otherwise fill it, a row at a time, for nobody.
+        heldRows_.clear(); // every row is shown anew
         filled_ = list_.Visible();
         if (!filled_) {
             Rows().Clear();
@@ -296,9 +297,35 @@ private:
         }
     }
 
+    // During the player's input the rows changed are held back: a copy of every view's value
+    // changes thousands of rows, and under wine each row replaced in a list of thousands
+    // takes milliseconds, while the whole list is filled anew in as many.
+    void ReplaceRow(std::ptrdiff_t row) {
+        if (Host().InInput()) {
+            heldRows_.push_back(row);
+        } else {
+            ReplaceNow(row);
+        }
+    }
+
+    void EndOfInput() override {
+        constexpr std::size_t kManyRows = 32;
+        std::vector<std::ptrdiff_t> rows = std::move(heldRows_);
+        heldRows_.clear();
+        if (rows.size() <= kManyRows) {
+            for (const std::ptrdiff_t row : rows) {
+                ReplaceNow(row);
+            }
+        } else if (Hwnd()) {
+            const int top = Rows().TopIndex();
+            ShowRows();
+            Rows().SetTopIndex(top);
+        }
+    }
+
     // The row's new text in place of the old; the list keeps its selection and shows the
     // same rows as before.
-    void ReplaceRow(std::ptrdiff_t row) {
+    void ReplaceNow(std::ptrdiff_t row) {
         HWND hwnd = Hwnd();
         const ListBoxWindow list = Rows();
         if (!hwnd || row < 0 || row >= list.Count()) {
@@ -315,7 +342,8 @@ private:
     }
 
     ListBox& list_;
-    bool filled_ = false; // the list holds the model's rows
+    bool filled_ = false;                  // the list holds the model's rows
+    std::vector<std::ptrdiff_t> heldRows_; // changed during the input, shown at its end
     // Tells the model where the list scrolled to (TopProc).
     Subclass topWatch_;
 };

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace korvane::win32 {
 
@@ -264,6 +265,7 @@ private:
         if (!hwnd) {
             return;
         }
+        heldRows_.clear(); // every row is shown anew
         const ListViewWindow grid = Grid();
         grid.DeleteAllRows();
         grid.SetRowCount(grid_.Count());
@@ -273,11 +275,28 @@ private:
         InvalidateRect(hwnd, nullptr, TRUE);
     }
 
-    // The list asks for the row's texts again as it draws it.
+    // The list asks for the row's texts again as it draws it. During the player's input
+    // the rows are held back, and many of them drawn anew at once at its end (under wine
+    // each row's redraw in a list of thousands takes most of a millisecond).
     void ShowRow(std::ptrdiff_t row) {
-        if (Hwnd() && row >= 0 && static_cast<std::size_t>(row) < grid_.Count() &&
-            row < Grid().Count()) {
+        if (Host().InInput()) {
+            heldRows_.push_back(row);
+        } else if (Hwnd() && row >= 0 && static_cast<std::size_t>(row) < grid_.Count() &&
+                   row < Grid().Count()) {
             Redraw(row);
+        }
+    }
+
+    void EndOfInput() override {
+        constexpr std::size_t kManyRows = 32;
+        std::vector<std::ptrdiff_t> rows = std::move(heldRows_);
+        heldRows_.clear();
+        if (rows.size() > kManyRows && Hwnd()) {
+            InvalidateRect(Hwnd(), nullptr, FALSE);
+            return;
+        }
+        for (const std::ptrdiff_t row : rows) {
+            ShowRow(row);
         }
     }
 
@@ -307,6 +326,7 @@ private:
 
     ListView& grid_;
     int shownRow_ = -1;
+    std::vector<std::ptrdiff_t> heldRows_; // changed during the input, shown at its end
     // The mouse and the Left and Right keys (InputProc).
     Subclass input_;
 };
