@@ -22,6 +22,17 @@ inline std::string LinesFile(int n, const std::map<int, std::string>& values = {
     return s;
 }
 
+// A profile as large as one may be: the game's file followed by extra lines (60,000 unless
+// said) "value\t; note k", each padded to 17 bytes, CR LF included, for 1 MiB in all.
+inline std::string LargeProfile(std::string game, int extraLines = 60000) {
+    for (int k = 0; k < extraLines; ++k) {
+        std::string line = std::to_string(k % 7) + "\t; note " + std::to_string(k);
+        line.resize(15, ' ');
+        game += line + "\r\n";
+    }
+    return game;
+}
+
 // A file's lines: split at LF, every CR dropped; the last line needs no LF.
 inline std::vector<std::string> FileLines(const std::string& bytes) {
     std::vector<std::string> lines;

@@ -185,23 +185,9 @@ public:
         Send(LVM_SETCOLUMNWIDTH, Index(column), width);
     }
     void DeleteAllRows() const noexcept { Send(LVM_DELETEALLITEMS); }
-    // Room for that many rows, taken at once.
-    void Reserve(std::size_t rows) const noexcept { Send(LVM_SETITEMCOUNT, rows); }
+    // A virtual list's rows: how many there are (their texts come from its owner).
+    void SetRowCount(std::size_t rows) const noexcept { Send(LVM_SETITEMCOUNT, rows); }
     int Count() const noexcept { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
-    // A new row with its first cell's text (the list copies it).
-    void InsertRow(int row, const std::string& firstCell) const noexcept {
-        LVITEMA item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = row;
-        item.pszText = const_cast<char*>(firstCell.c_str());
-        Send(LVM_INSERTITEMA, 0, Address(&item));
-    }
-    void SetCellText(std::size_t row, int column, const std::string& text) const noexcept {
-        LVITEMA item{};
-        item.iSubItem = column;
-        item.pszText = const_cast<char*>(text.c_str());
-        Send(LVM_SETITEMTEXTA, row, Address(&item));
-    }
     // The cell under hit.pt (client coordinates); false where the point is on no cell.
     bool CellAt(LVHITTESTINFO& hit) const noexcept {
         return Send(LVM_SUBITEMHITTEST, 0, Address(&hit)) >= 0 && hit.iItem >= 0;

@@ -45,6 +45,9 @@ public:
     // while the host is mirroring the model (the window is only echoing the program).
     virtual void UserInput(const std::function<void()>& work) noexcept = 0;
     virtual bool Syncing() const noexcept = 0;
+    // User input is running against the model: a view may hold back changes of single rows
+    // until EndOfInput, and show them then (all at once where they are many).
+    virtual bool InInput() const noexcept = 0;
     // The dpi the window shows at.
     virtual int Dpi() const noexcept = 0;
     // Shared GDI objects, owned by the host for the window's lifetime. A font is the
@@ -80,6 +83,9 @@ public:
     // The window's dpi changed: the control moves to the layout's place at the new dpi, takes
     // the layout's font for it and draws itself anew.
     virtual void Rescale();
+
+    // The user input that ran ends: what the view held back shows now.
+    virtual void EndOfInput() {}
 
     // Notifications reflected from the parent window.
     virtual void OnCommand(UINT /*code*/) {}

@@ -1,7 +1,8 @@
 // List boxes that hold their rows' texts, so LB_GETTEXT, screen readers and UI Automation
 // read every row. Filling stays quick for ten thousand rows: the storage is reserved at
 // once and the list draws nothing until the last row is in. A row that changes is replaced
-// in place, keeping the selection and the scroll position. Rows are 14 pixels high at 96 dpi.
+// in place, keeping the selection and the scroll position; a list the model hides holds no
+// rows until it is shown. Rows are 14 pixels high at 96 dpi.
 // The first row a list shows is the model's: the list tells the model where it scrolled to
 // after every message it handled (the user's scrolling, or the program's selection bringing
 // a row into view), and shows the row the model asks for. Marked rows are drawn in bold.
@@ -99,6 +100,12 @@ public:
         case Property::Mark:
             InvalidateRow(index);
             break;
+        case Property::Visible:
+            ControlView::Mirror(property, index);
+            if (list_.Visible() && !filled_) {
+                ShowRows();
+            }
+            break;
         case Property::Caption:
             break;
         default:
@@ -165,6 +172,10 @@ private:
     // invalidation goes to the window server: rows a page or more away from the first row
     // the model knows the list to show are passed over without a message.
     void InvalidateRow(std::ptrdiff_t row) {
+        if (row == -1 && Hwnd()) { // every row's mark
+            InvalidateRect(Hwnd(), nullptr, FALSE);
+            return;
+        }
         const std::ptrdiff_t top = list_.TopIndex();
         const std::ptrdiff_t page = list_.PageRows();
         if (!Hwnd() || row < 0 || row < top - page || row > top + 2 * page) {
@@ -236,6 +247,14 @@ private:
         if (!hwnd) {
             return;
         }
+        // A list the model does not show (the tail list never is) gets its rows once it is
+        // shown: a Load or Use would otherwise fill it, a row at a time, for nobody.
+        heldRows_.clear(); // every row is shown anew
+        filled_ = list_.Visible();
+        if (!filled_) {
+            Rows().Clear();
+            return;
+        }
         const std::size_t count = list_.Count();
         std::vector<std::string> rows;
         rows.reserve(count);
@@ -278,9 +297,35 @@ private:
         }
     }
 
+    // During the player's input the rows changed are held back: a copy of every view's value
+    // changes thousands of rows, and under wine each row replaced in a list of thousands
+    // takes milliseconds, while the whole list is filled anew in as many.
+    void ReplaceRow(std::ptrdiff_t row) {
+        if (Host().InInput()) {
+            heldRows_.push_back(row);
+        } else {
+            ReplaceNow(row);
+        }
+    }
+
+    void EndOfInput() override {
+        constexpr std::size_t kManyRows = 32;
+        std::vector<std::ptrdiff_t> rows = std::move(heldRows_);
+        heldRows_.clear();
+        if (rows.size() <= kManyRows) {
+            for (const std::ptrdiff_t row : rows) {
+                ReplaceNow(row);
+            }
+        } else if (Hwnd()) {
+            const int top = Rows().TopIndex();
+            ShowRows();
+            Rows().SetTopIndex(top);
+        }
+    }
+
     // The row's new text in place of the old; the list keeps its selection and shows the
     // same rows as before.
-    void ReplaceRow(std::ptrdiff_t row) {
+    void ReplaceNow(std::ptrdiff_t row) {
         HWND hwnd = Hwnd();
         const ListBoxWindow list = Rows();
         if (!hwnd || row < 0 || row >= list.Count()) {
@@ -297,6 +342,8 @@ private:
     }
 
     ListBox& list_;
+    bool filled_ = false;                  // the list holds the model's rows
+    std::vector<std::ptrdiff_t> heldRows_; // changed during the input, shown at its end
     // Tells the model where the list scrolled to (TopProc).
     Subclass topWatch_;
 };

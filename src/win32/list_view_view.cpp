@@ -1,5 +1,8 @@
-// Grids: a list view in report mode whose items hold their cells' texts, so LVM_GETITEMTEXT,
-// screen readers and UI Automation read every cell. The model's chosen cell is drawn
+// Grids: a list view in report mode whose rows the model holds (a virtual list): the list
+// knows their count and asks for a cell's text whenever it draws it or is asked for it, so
+// LVM_GETITEMTEXT, screen readers and UI Automation read every cell, and a grid of thousands
+// of rows is filled, and a row changed, without a message per cell (wine's list view takes
+// longer for each row it stores the more rows it holds). The model's chosen cell is drawn
 // highlighted, its row's first cell with the list's own selection; marked cells are bold and
 // rows set apart have their cells on a tint. A click chooses the cell under the mouse; the
 // arrow keys move the chosen cell, Up and Down as the list moves its selection.
@@ -12,6 +15,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace korvane::win32 {
 
@@ -37,8 +41,8 @@ public:
     void Create(HWND parent) override {
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&icc);
-        DWORD style =
-            LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP;
+        DWORD style = LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                      LVS_NOSORTHEADER | WS_TABSTOP;
         if (Def().border) {
             style |= WS_BORDER;
         }
@@ -69,7 +73,10 @@ public:
         case Property::Selection:
             ShowSelection();
             break;
-        case Property::Mark:
+        case Property::Mark: // one row's cells, or (-1) every cell: drawn anew, texts kept
+            if (index < 0 && Hwnd()) {
+                InvalidateRect(Hwnd(), nullptr, FALSE);
+            }
             Redraw(index);
             break;
         case Property::Caption:
@@ -99,6 +106,27 @@ public:
         case NM_CUSTOMDRAW:
             result = CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
             return true;
+        case LVN_GETDISPINFOA: {
+            LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
+            if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+                const std::string text = CellText(item.iItem, item.iSubItem);
+                lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+            }
+            result = 0;
+            return true;
+        }
+        case LVN_GETDISPINFOW: {
+            LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
+            if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+                const std::string text = CellText(item.iItem, item.iSubItem);
+                const int n =
+                    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                        item.pszText, item.cchTextMax - 1);
+                item.pszText[std::max(0, n)] = L'\0';
+            }
+            result = 0;
+            return true;
+        }
         default:
             return false;
         }
@@ -106,6 +134,19 @@ public:
 
 private:
     ListViewWindow Grid() const noexcept { return ListViewWindow(Hwnd()); }
+
+    // A cell's text as the model has it now; empty for a cell it does not have (the list
+    // may ask while its count is still the old one), or when the text cannot be had.
+    std::string CellText(int row, int column) const noexcept {
+        try {
+            if (row >= 0 && static_cast<std::size_t>(row) < grid_.Count() && column >= 0 &&
+                static_cast<std::size_t>(column) < grid_.Columns().size()) {
+                return grid_.Cell(row, static_cast<std::size_t>(column));
+            }
+        } catch (...) {
+        }
+        return {};
+    }
 
     LRESULT CustomDraw(NMLVCUSTOMDRAW& draw) {
         switch (draw.nmcd.dwDrawStage) {
@@ -224,33 +265,38 @@ private:
         if (!hwnd) {
             return;
         }
+        heldRows_.clear(); // every row is shown anew
         const ListViewWindow grid = Grid();
-        grid.SetRedraw(false);
         grid.DeleteAllRows();
-        const std::size_t count = grid_.Count();
-        grid.Reserve(count);
-        for (std::size_t r = 0; r < count; ++r) {
-            grid.InsertRow(static_cast<int>(r), grid_.Cell(static_cast<long long>(r), 0));
-            SetCellTexts(r, 1);
-        }
-        grid.SetRedraw(true);
+        grid.SetRowCount(grid_.Count());
         // The scroll bar may have come or gone with the rows.
         FitColumns();
         ShowSelection();
         InvalidateRect(hwnd, nullptr, TRUE);
     }
 
-    void SetCellTexts(std::size_t r, std::size_t from) {
-        for (std::size_t c = from; c < grid_.Columns().size(); ++c) {
-            Grid().SetCellText(r, static_cast<int>(c), grid_.Cell(static_cast<long long>(r), c));
+    // The list asks for the row's texts again as it draws it. During the player's input
+    // the rows are held back, and many of them drawn anew at once at its end (under wine
+    // each row's redraw in a list of thousands takes most of a millisecond).
+    void ShowRow(std::ptrdiff_t row) {
+        if (Host().InInput()) {
+            heldRows_.push_back(row);
+        } else if (Hwnd() && row >= 0 && static_cast<std::size_t>(row) < grid_.Count() &&
+                   row < Grid().Count()) {
+            Redraw(row);
         }
     }
 
-    void ShowRow(std::ptrdiff_t row) {
-        if (Hwnd() && row >= 0 && static_cast<std::size_t>(row) < grid_.Count() &&
-            row < Grid().Count()) {
-            SetCellTexts(static_cast<std::size_t>(row), 0);
-            Redraw(row);
+    void EndOfInput() override {
+        constexpr std::size_t kManyRows = 32;
+        std::vector<std::ptrdiff_t> rows = std::move(heldRows_);
+        heldRows_.clear();
+        if (rows.size() > kManyRows && Hwnd()) {
+            InvalidateRect(Hwnd(), nullptr, FALSE);
+            return;
+        }
+        for (const std::ptrdiff_t row : rows) {
+            ShowRow(row);
         }
     }
 
@@ -280,6 +326,7 @@ private:
 
     ListView& grid_;
     int shownRow_ = -1;
+    std::vector<std::ptrdiff_t> heldRows_; // changed during the input, shown at its end
     // The mouse and the Left and Right keys (InputProc).
     Subclass input_;
 };

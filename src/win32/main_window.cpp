@@ -269,7 +269,18 @@ void MainWindow::UserInput(const std::function<void()>& work) noexcept {
     }
     HWND focus = GetFocus();
     const unsigned long long steps = form_.folder.File().StepsTaken();
+    ++inputDepth_;
     form_.Guarded(work);
+    if (--inputDepth_ == 0) {
+        SyncScope sync(syncDepth_);
+        for (const auto& view : views_) {
+            try {
+                view->EndOfInput();
+            } catch (...) {
+                ReportCaught("showing a change", view->Def().name);
+            }
+        }
+    }
     // A value typed into a field and applied is a step of the edits now: Ctrl+Z in the field
     // undoes the step, not the typing.
     if (form_.folder.File().StepsTaken() != steps && IsEditField(GetFocus())) {

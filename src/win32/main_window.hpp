@@ -60,6 +60,7 @@ public:
     HINSTANCE Instance() const noexcept override { return instance_; }
     void UserInput(const std::function<void()>& work) noexcept override;
     bool Syncing() const noexcept override { return syncDepth_ > 0; }
+    bool InInput() const noexcept override { return inputDepth_ > 0; }
     int Dpi() const noexcept override { return dpi_; }
     HFONT Font(const FontDef& def) override;
     HBRUSH Brush(std::uint32_t rgb) override;
@@ -89,6 +90,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND savedFocus_ = nullptr;
     int syncDepth_ = 0;
+    int inputDepth_ = 0; // user input running (UserInput, nested in a box's loop)
     int dpi_ = kLayoutDpi;
     std::vector<std::unique_ptr<ControlView>> views_;
     std::unordered_map<HWND, ControlView*> byWindow_;

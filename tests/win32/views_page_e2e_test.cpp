@@ -1,6 +1,6 @@
 // The Views page in the real window on the real file, under real input: a setting's three
 // values read from the grid, a mirror value picked from its choices, a row's main value copied
-// across, and Save writing exactly those lines.
+// across, and Save writing exactly those lines; then every row's main value copied across.
 #include "window_test_support.hpp"
 
 #include "../lines_file.hpp"
@@ -67,4 +67,17 @@ TEST_F(ViewsPageE2ETest, AMirrorValuePickedAndAMainValueCopiedAcrossAreAllSaveWr
         expected[line] = value + original[line].substr(original[line].find('\t'));
     }
     EXPECT_EQ(FileLines(ReadBytes(GamePath())), expected);
+
+    // Every row's main value across, 57 lines in one step: the grid and the manual page's
+    // value list show them all once the click is done.
+    MouseClick(Ctl(ids::OfName("CopyAll")));
+    ASSERT_TRUE(Pump([&] { return !IsWindowEnabled(Ctl(ids::OfName("CopyAll"))); }));
+    for (int row = 0; row < 63; ++row) {
+        EXPECT_EQ(Cell(row, 2) + Cell(row, 3), Cell(row, 1) + Cell(row, 1)) << row;
+    }
+    std::vector<std::string> values;
+    for (std::size_t k = 0; k < form->document.Count(); ++k) {
+        values.push_back(form->document.Value(static_cast<long long>(k)));
+    }
+    EXPECT_EQ(ComboItems(Ctl(ids::ListBox(1))), values);
 }

@@ -354,7 +354,9 @@ TEST_F(WindowInputTest, ClickingARowSelectsItInTheModel) {
 }
 
 // Timed from the click on "Laden" until the three lists on show hold the file's ten
-// thousand rows and have painted them; the figure is printed.
+// thousand rows and have painted them; the figure is printed. Then a profile as large as one
+// may be (60,000 lines more than the game's) is used from the general page: the lists hold
+// its rows, marked, and the figure is printed too.
 TEST_F(WindowInputTest, ATenThousandLineFileFillsTheListsAtOnce) {
     Load();
     ShowPage(kManualPage);
@@ -390,6 +392,27 @@ TEST_F(WindowInputTest, ATenThousandLineFileFillsTheListsAtOnce) {
     const auto top = SendMessageA(numbers, LB_GETTOPINDEX, 0, 0);
     EXPECT_LE(top, 9990);
     EXPECT_GT(top, 9970) << "the selected row is brought into view";
+
+    const std::string profile = korvane::testing::LargeProfile(ReadBytes(DemoConfigPath()));
+    WriteBytes(gameDir + "\\Big.cfg", profile);
+    form->Guarded([&] { form->profiles.List("Big"); });
+    ShowPage(kGeneralPage);
+    QueryPerformanceCounter(&start);
+    MouseClick(Ctl(ids::OfName("ProfileUse")));
+    const auto rows = static_cast<LRESULT>(korvane::testing::FileLines(profile).size());
+    ASSERT_TRUE(
+        Pump([&] { return SendMessageA(Ctl(ids::ListBox(5)), LB_GETCOUNT, 0, 0) == rows; }, 20000));
+    QueryPerformanceCounter(&end);
+    std::printf("Use of a %d-line profile, click to lists filled: %.1f ms\n",
+                static_cast<int>(rows),
+                1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                    static_cast<double>(frequency.QuadPart));
+    for (int id : lists) {
+        EXPECT_EQ(SendMessageA(Ctl(id), LB_GETCOUNT, 0, 0), rows);
+    }
+    EXPECT_TRUE(form->ListBox5.Marked(static_cast<std::size_t>(rows) - 1));
+    EXPECT_EQ(SendMessageA(Ctl(ids::ListBox(2)), LB_GETCOUNT, 0, 0), 0)
+        << "never shown, never filled";
 }
 
 TEST_F(WindowInputTest, FlatButtonsTakeNoFocusAndTabLeavesTheDescriptionField) {

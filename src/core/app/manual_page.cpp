@@ -153,10 +153,8 @@ void ManualPage::Connect() {
         } else if (changedOnly_) {
             ShowChangedOnly(true);
         } else {
-            for (std::size_t r = 0; r < form_.document.Count(); ++r) {
-                for (ListBox* list : {&form_.ListBox5, &form_.ListBox1, &form_.ListBox4}) {
-                    list->MarkChanged(r);
-                }
+            for (ListBox* list : {&form_.ListBox5, &form_.ListBox1, &form_.ListBox4}) {
+                list->MarksChanged();
             }
         }
         ShowChangedCount();

@@ -39,20 +39,22 @@ void ViewsEditor::Connect() {
         if (change == GameFile::Change::Reset) {
             views_ = PairViews(form_.document);
             viewRowOfLine_.assign(form_.document.Count(), -1);
+            differ_.assign(views_.rows.size(), false);
+            differing_ = 0;
             for (std::size_t r = 0; r < views_.rows.size(); ++r) {
                 for (const long long k : views_.rows[r].lines) {
                     viewRowOfLine_[static_cast<std::size_t>(k)] = static_cast<int>(r);
                 }
+                CompareViews(r);
             }
             guidance_.Forget();
             form_.ViewGrid.RowsChanged();
             form_.ViewValue.SetText({});
         } else if (change == GameFile::Change::State) {
             // What the lines are compared with changed: any cell's mark may differ.
-            for (std::size_t r = 0; r < views_.rows.size(); ++r) {
-                form_.ViewGrid.RowChanged(r);
-            }
+            form_.ViewGrid.MarksChanged();
         } else if (line < viewRowOfLine_.size() && viewRowOfLine_[line] >= 0) {
+            CompareViews(static_cast<std::size_t>(viewRowOfLine_[line]));
             form_.ViewGrid.RowChanged(static_cast<std::size_t>(viewRowOfLine_[line]));
             if (static_cast<long long>(line) == ChosenViewLine()) {
                 form_.ViewValue.SetText(form_.document.Value(static_cast<long long>(line)));
@@ -103,14 +105,18 @@ void ViewsEditor::ShowViewCell() {
                   : form_.document.CommentView(
                         views_.rows[static_cast<std::size_t>(form_.ViewGrid.Selected())].lines[0]));
     const int row = form_.ViewGrid.Selected();
-    form_.CopyRow.SetEnabled(
-        row >= 0 && ViewsDiffer(form_.document, views_.rows[static_cast<std::size_t>(row)]));
-    bool anyDiffer = false;
-    for (const ViewRow& r : views_.rows) {
-        anyDiffer = anyDiffer || ViewsDiffer(form_.document, r);
-    }
-    form_.CopyAll.SetEnabled(anyDiffer);
+    form_.CopyRow.SetEnabled(row >= 0 && differ_[static_cast<std::size_t>(row)]);
+    form_.CopyAll.SetEnabled(differing_ > 0);
     ShowViewNote();
+}
+
+// Kept row by row as the lines change, so that a write of one line never walks every row.
+void ViewsEditor::CompareViews(std::size_t row) {
+    const bool differ = ViewsDiffer(form_.document, views_.rows[row]);
+    if (differ_[row] != differ) {
+        differ_[row] = differ;
+        differing_ = differ ? differing_ + 1 : differing_ - 1;
+    }
 }
 
 // The chosen cell's hint, and below it what the grid leaves out.

@@ -40,10 +40,15 @@ private:
     // As an edit by hand for each line, with the setting pages shown again once at the end.
     void WriteViewLines(const std::vector<LineWrite>& writes);
 
+    // Whether a row's views differ, and how many rows' do.
+    void CompareViews(std::size_t row);
+
     MainForm& form_;
     LineGuidance guidance_;
     PairedViews views_;
     std::vector<int> viewRowOfLine_; // by line: its row in views_, or -1
+    std::vector<bool> differ_;       // by row
+    std::size_t differing_ = 0;
 };
 
 } // namespace korvane

@@ -1,19 +1,22 @@
 #include "file/edit_history.hpp"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace korvane {
 
 namespace {
 
-// Adds the later edits of a line to a step: the step keeps the first value before.
-void Merge(std::vector<EditHistory::Edit>& into, const EditHistory::Edit& edit) {
-    const auto same = std::find_if(into.begin(), into.end(),
-                                   [&](const EditHistory::Edit& e) { return e.line == edit.line; });
-    if (same == into.end()) {
+// Adds the later edits of a line to a step: the step keeps the first value before. Where
+// each line's edit stands in the step is kept beside it, so that a step of many lines (a
+// copy of every view's value) does not look through all of them for each.
+void Merge(std::vector<EditHistory::Edit>& into, EditHistory::EditIndex& where,
+           const EditHistory::Edit& edit) {
+    const auto [it, added] = where.try_emplace(edit.line, into.size());
+    if (added) {
         into.push_back(edit);
     } else {
-        same->after = edit.after;
+        into[it->second].after = edit.after;
     }
 }
 
@@ -28,12 +31,13 @@ void EditHistory::Clear() {
     undo_.clear();
     redo_.clear();
     open_ = {};
+    openWhere_.clear();
     openJoin_ = 0;
     sealKey_ = 0;
 }
 
 void EditHistory::Record(std::size_t line, std::string_view before, std::string_view after) {
-    Merge(open_.edits, Edit{line, std::string(before), std::string(after)});
+    Merge(open_.edits, openWhere_, Edit{line, std::string(before), std::string(after)});
 }
 
 void EditHistory::RecordWhole(std::string before, std::string after) {
@@ -46,14 +50,19 @@ void EditHistory::RecordWhole(std::string before, std::string after) {
 void EditHistory::Close() {
     Step step = std::move(open_);
     open_ = {};
+    openWhere_.clear();
     step.join = openJoin_;
     openJoin_ = 0;
     const bool whole = step.wholeBefore.has_value();
     if (!whole && step.join != 0 && !undo_.empty() && undo_.back().join == step.join) {
         // The same input goes on: its lines join the last step.
         Step& last = undo_.back();
+        EditIndex where;
+        for (std::size_t i = 0; i < last.edits.size(); ++i) {
+            where.emplace(last.edits[i].line, i);
+        }
         for (const Edit& edit : step.edits) {
-            Merge(last.edits, edit);
+            Merge(last.edits, where, edit);
         }
         DropUnchanged(last.edits);
         redo_.clear();

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace korvane {
@@ -27,6 +28,9 @@ public:
         bool shown = false; // the window showed the document after: it may be saved
         int join = 0;       // the next step of this input joins it (a slider's drag), 0: none
     };
+
+    // A step's lines: where each line's edit stands among its edits.
+    using EditIndex = std::unordered_map<std::size_t, std::size_t>;
 
     // The oldest steps go beyond this many.
     static constexpr std::size_t kMaxSteps = 200;
@@ -64,6 +68,7 @@ private:
     std::vector<Step> undo_;
     std::vector<Step> redo_;
     Step open_;
+    EditIndex openWhere_; // the open step's lines
     int openJoin_ = 0;
     int sealKey_ = 0;
     unsigned long long taken_ = 0;

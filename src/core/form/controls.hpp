@@ -309,6 +309,8 @@ public:
     void SetMarks(MarkFn marked) { marked_ = std::move(marked); }
     bool Marked(std::size_t r) const { return marked_ && r < Count() && marked_(r); }
     void MarkChanged(std::size_t r) { Notify(Property::Mark, static_cast<std::ptrdiff_t>(r)); }
+    // Every row's mark may differ (row -1 in the notification): one notice for all rows.
+    void MarksChanged() { Notify(Property::Mark, -1); }
 
 private:
     CountFn count_;
@@ -360,6 +362,8 @@ public:
         return cellMarked_ && r < Count() && cellMarked_(r, c);
     }
     bool RowMarked(std::size_t r) const { return rowMarked_ && r < Count() && rowMarked_(r); }
+    // Every cell's mark may differ (row -1 in the notification); the texts stay.
+    void MarksChanged() { Notify(Property::Mark, -1); }
 
 private:
     std::vector<std::string> columns_;
