@@ -16,20 +16,6 @@ namespace korvane::win32 {
 
 namespace {
 
-// Text of the system's UTF-16 in the ANSI code page; a character it cannot hold becomes '?',
-// which no profile's name or path holds.
-std::string Narrow(const wchar_t* text) {
-    const int n =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 1) {
-        return {};
-    }
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, out.data(), n, nullptr, nullptr);
-    out.pop_back(); // the terminating zero
-    return out;
-}
-
 // The arguments after the program's name, split as the system splits them.
 std::vector<std::string> ProgramArguments() {
     int count = 0;

@@ -34,26 +34,6 @@ std::string ValueBytes(HKEY key, const char* name, DWORD wanted) {
     return bytes;
 }
 
-std::wstring Wide(const std::string& text) {
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n > 0 ? n : 1), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, out.data(), n);
-    out.pop_back();
-    return out;
-}
-
-std::string Narrow(const wchar_t* text) {
-    const int n =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 1) {
-        return {};
-    }
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, out.data(), n, nullptr, nullptr);
-    out.pop_back();
-    return out;
-}
-
 // Releases a COM interface when it goes.
 template <class I> struct Com {
     I* p = nullptr;
@@ -138,10 +118,10 @@ std::optional<std::string> Win32Platform::ChooseFolder(const std::string& title,
     FILEOPENDIALOGOPTIONS options = 0;
     dialog->GetOptions(&options);
     dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
-    dialog->SetTitle(Wide(title).c_str());
+    dialog->SetTitle(FromAnsi(title).c_str());
     if (!start.empty()) {
         Com<IShellItem> folder;
-        if (SUCCEEDED(SHCreateItemFromParsingName(Wide(start).c_str(), nullptr, IID_IShellItem,
+        if (SUCCEEDED(SHCreateItemFromParsingName(FromAnsi(start).c_str(), nullptr, IID_IShellItem,
                                                   reinterpret_cast<void**>(&folder)))) {
             dialog->SetFolder(folder.p);
         }
@@ -164,7 +144,7 @@ std::optional<std::string> Win32Platform::ChooseFolder(const std::string& title,
 }
 
 FolderState Win32Platform::StateOf(const std::string& path) {
-    const std::wstring wide = Wide(path);
+    const std::wstring wide = FromAnsi(path);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         switch (GetLastError()) {

@@ -293,6 +293,30 @@ std::string ProgramTitle() {
     return ApplicationTitle(ProgramPath());
 }
 
+std::wstring FromAnsi(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int n = static_cast<int>(text.size());
+    std::wstring wide(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), n, nullptr, 0)),
+        L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), n, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string Narrow(const wchar_t* text) {
+    const int n =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 1) {
+        return {};
+    }
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, out.data(), n, nullptr, nullptr);
+    out.pop_back(); // the terminating zero
+    return out;
+}
+
 namespace {
 
 // A message box breaks lines at CR LF; the texts break them with a CR alone.

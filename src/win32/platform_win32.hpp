@@ -65,6 +65,11 @@ bool FileExistsAt(const std::string& path);
 // A path longer than the system limit in a form the file functions accept ("\\?\" for a
 // full path), or IoError(3) when it cannot be expressed.
 std::string LongPathForm(const std::string& path);
+// Text of the ANSI code page in the system's UTF-16.
+std::wstring FromAnsi(std::string_view text);
+// Text of the system's UTF-16 in the ANSI code page; a character it cannot hold becomes '?'
+// (no best fit), which no profile's name or path holds.
+std::string Narrow(const wchar_t* text);
 
 class Win32Platform : public Platform {
 public:

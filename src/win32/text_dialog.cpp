@@ -80,18 +80,6 @@ struct DialogState {
     std::wstring text;
 };
 
-std::wstring FromAnsi(std::string_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int n = static_cast<int>(text.size());
-    std::wstring wide(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), n, nullptr, 0)),
-        L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), n, wide.data(), static_cast<int>(wide.size()));
-    return wide;
-}
-
 // The text in the ANSI code page, and the characters (each once, in their order, a surrogate
 // pair as one) that the code page cannot hold; no best fit ("\x3a9" never becomes "O").
 std::string ToAnsi(const std::wstring& text, std::wstring& unheld) {

@@ -12,21 +12,6 @@ namespace {
 constexpr std::size_t kTitlePathChars = 60;
 constexpr std::size_t kListPathChars = 52;
 
-// A button's caption as a dialog's title: without its access-key mark and its closing dots.
-std::string AsTitle(std::string_view caption) {
-    std::string text;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) {
-            ++i;
-        }
-        text += caption[i];
-    }
-    while (!text.empty() && (text.back() == '.' || text.back() == '\x85')) {
-        text.pop_back();
-    }
-    return text;
-}
-
 } // namespace
 
 void FolderPanel::ShowCaptions() {
@@ -70,7 +55,7 @@ void FolderPanel::ChooseAndOpen() {
         return;
     }
     const std::optional<std::string> chosen = form_.platform.ChooseFolder(
-        AsTitle(form_.texts.LanguageText(entries::kChooseFolder)), form_.folder.Path());
+        AsDialogCaption(form_.texts.LanguageText(entries::kChooseFolder)), form_.folder.Path());
     if (!chosen) {
         return;
     }

@@ -108,7 +108,7 @@ struct ControlDef {
     Handler handler = nullptr; // the event handler the control runs, if any
     ControlMember member = {};
     // What the control's model takes from the row.
-    ControlSpec Spec() const {
+    ControlStart Start() const {
         return {kind, name, id, visible, caption, items, font.bold, font.italic, range};
     }
 };

@@ -29,7 +29,7 @@ template <class Model> void Wire(Model& control, std::function<void()> handler) 
 
 MainForm::MainForm(Platform& p)
     : platform(p), folder(p, texts), document(folder.File().Document())
-#define KORVANE_CONTROL(kind, name, ...) , name(FindControlDef(ids::OfName(#name))->Spec())
+#define KORVANE_CONTROL(kind, name, ...) , name(FindControlDef(ids::OfName(#name))->Start())
 #include "app/form_controls.inc"
 #undef KORVANE_CONTROL
 {

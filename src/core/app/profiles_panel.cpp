@@ -11,25 +11,6 @@
 
 namespace korvane {
 
-namespace {
-
-// A button's caption as a dialog's: without its access-key mark and its closing dots.
-std::string AsDialogCaption(std::string_view caption) {
-    std::string text;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) {
-            ++i; // "&&" stands for one '&'
-        }
-        text += caption[i];
-    }
-    while (!text.empty() && (text.back() == '.' || text.back() == '\x85')) {
-        text.pop_back();
-    }
-    return text;
-}
-
-} // namespace
-
 void ProfilesPanel::ShowCaptions() {
     form_.ProfileLabel.SetCaption(form_.texts.LanguageText(entries::kProfileLabel));
     form_.ProfileUse.SetCaption(form_.texts.LanguageText(entries::kProfileUse));

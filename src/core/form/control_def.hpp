@@ -79,7 +79,7 @@ struct SliderRange {
 };
 
 // What a control's model takes from its row at start.
-struct ControlSpec {
+struct ControlStart {
     ControlKind kind = ControlKind::Panel;
     std::string_view name = {};
     int id = 0;

@@ -7,18 +7,32 @@
 
 namespace korvane {
 
-Control::Control(const ControlSpec& def)
+std::string AsDialogCaption(std::string_view caption) {
+    std::string text;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        text += caption[i];
+    }
+    while (!text.empty() && (text.back() == '.' || text.back() == '\x85')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+Control::Control(const ControlStart& def)
     : name_(def.name), id_(def.id), visible_(def.visible), caption_(def.caption) {}
 
-SpeedButton::SpeedButton(const ControlSpec& def) : Control(def) {
+SpeedButton::SpeedButton(const ControlStart& def) : Control(def) {
     style_ = static_cast<FontStyle>((def.bold ? 1 : 0) | (def.italic ? 2 : 0));
 }
 
-TrackBar::TrackBar(const ControlSpec& def)
+TrackBar::TrackBar(const ControlStart& def)
     : Control(def), min_(def.range.min), max_(def.range.max), position_(def.range.min),
       tickFrequency_(def.range.tickFrequency) {}
 
-ComboBox::ComboBox(const ControlSpec& def)
+ComboBox::ComboBox(const ControlStart& def)
     : Control(def), kind_(def.kind == ControlKind::ComboFixed ? Kind::FixedList : Kind::Editable),
       items_(def.items.begin(), def.items.end()) {}
 

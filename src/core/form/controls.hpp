@@ -42,6 +42,10 @@ enum class Property : std::uint8_t {
     Columns,   // a grid's column headers
 };
 
+// A button's caption as the title of the dialog it opens: without its access-key mark ("&&"
+// stands for one '&') and its closing dots.
+std::string AsDialogCaption(std::string_view caption);
+
 class Control;
 using Observer = std::function<void(Control&, Property, std::ptrdiff_t index)>;
 
@@ -49,7 +53,7 @@ class Control {
 public:
     Control(std::string name, int id) : name_(std::move(name)), id_(id) {}
     // The control as its layout row declares it: name, ID, caption and visibility at start.
-    explicit Control(const ControlSpec& def);
+    explicit Control(const ControlStart& def);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
     virtual ~Control() = default;
@@ -99,7 +103,7 @@ class SpeedButton : public Control {
 public:
     using Control::Control;
     // Its style at start is that of the row's font.
-    explicit SpeedButton(const ControlSpec& def);
+    explicit SpeedButton(const ControlStart& def);
     FontStyle Style() const noexcept { return style_; }
     void SetStyle(FontStyle style);
     void UserClick();
@@ -135,7 +139,7 @@ private:
 class TrackBar : public Control {
 public:
     // The row's range; the position starts at its minimum.
-    explicit TrackBar(const ControlSpec& def);
+    explicit TrackBar(const ControlStart& def);
     int Min() const noexcept { return min_; }
     int Max() const noexcept { return max_; }
     int TickFrequency() const noexcept { return tickFrequency_; }
@@ -172,7 +176,7 @@ public:
     ComboBox(std::string name, int id, Kind kind, std::vector<std::string> items)
         : Control(std::move(name), id), kind_(kind), items_(std::move(items)) {}
     // The row's kind (editable or fixed) and items.
-    explicit ComboBox(const ControlSpec& def);
+    explicit ComboBox(const ControlStart& def);
 
     Kind GetKind() const noexcept { return kind_; }
     const std::vector<std::string>& Items() const noexcept { return items_; }
