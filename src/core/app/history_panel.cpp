@@ -36,11 +36,11 @@ void HistoryPanel::ShowCaptions() {
 
 void HistoryPanel::List() {
     const std::optional<HistoryStamp> chosen = Chosen();
+    const History history = form_.folder.FileHistory();
     std::vector<HistoryStamp> versions;
     if (!form_.folder.Path().empty()) {
-        versions = form_.folder.FileHistory().Versions();
+        versions = history.Versions();
     }
-    const History history = form_.folder.FileHistory();
     std::vector<std::string> items;
     versions_.assign(versions.rbegin(), versions.rend());
     for (const HistoryStamp& stamp : versions_) {
