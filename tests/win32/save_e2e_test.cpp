@@ -85,11 +85,8 @@ TEST_F(SaveE2ETest, SaveKeepsTheGamesLinesAndAsksOnlyAboutALineBothChanged) {
     ShowPage(kManualPage);
     EXPECT_EQ(form->ListBox1.Item(9), "999");
     EXPECT_FALSE(Visible(ids::OfName("SaveChanges"))) << "nothing left to save";
-    const std::string saved = " - f1graphics.cfg gespeichert (Sicherung behalten)";
-    EXPECT_TRUE(WindowText(window->Hwnd()).ends_with(saved)) << "the title says Save wrote";
 
     ToggleFullScreen();
-    EXPECT_FALSE(WindowText(window->Hwnd()).ends_with(saved)) << "until the next change";
     Save();
     EXPECT_EQ(boxes->Seen().size(), 2u);
     EXPECT_EQ(ReadBytes(GamePath()), form->document.Write());
